@@ -1,0 +1,22 @@
+# velmora_add_test(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2 [QT])
+# Adds a GoogleTest executable and registers its tests with CTest.
+# QT: the test links the support main that creates a QApplication on the
+# offscreen platform; otherwise GoogleTest's own main is used.
+# Test programs are built outside the application folder so that they never
+# mix with the programs that the job scripts run.
+function(velmora_add_test name)
+    cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    if(ARG_QT)
+        target_link_libraries(${name} PRIVATE ${ARG_LIBS} velmora_qt_test_main)
+    else()
+        target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+    endif()
+    target_compile_definitions(${name} PRIVATE
+        VELMORA_APP_DIR="${VELMORA_APP_DIR}"
+        VELMORA_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    gtest_discover_tests(${name}
+        DISCOVERY_TIMEOUT 60
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
+endfunction()

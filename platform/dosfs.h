@@ -1,0 +1,57 @@
+// The DOS file layer: the program and its job scripts work in DOS paths
+// (drive letter, colon, backslashes); this layer maps them onto the host.
+//
+// Drives: Z: is the host root "/" unless overridden. The environment variable
+// VELMORA_DRIVES adds or overrides mappings, "C=/srv/velmora/c;D=/home/me/Music";
+// it is read on every call, so tests may change it between calls.
+//
+// DOS to host: the drive's root, then each component matched in its host folder:
+// the exact name, else the one entry whose name matches ignoring ASCII case,
+// else the one entry whose short alias matches. Components that do not exist,
+// and all after them, are taken literally. A component that matches more than
+// one entry does not resolve: the path then counts as missing.
+// Host to DOS: the longest mapped root that holds the path.
+//
+// All texts are byte strings; names on the host are taken as they are (UTF-8
+// on Linux) and never re-encoded.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace velmora::platform {
+
+// The host path that a DOS path names, or nullopt when it names none: no
+// drive letter and colon at its start, an unmapped drive, or an ambiguous
+// component. "C:" alone and "C:\" give the drive's root.
+std::optional<std::filesystem::path> HostPath(std::string_view dosPath);
+
+// The DOS form of an absolute host path (long names, backslashes), or nullopt
+// when no mapped drive holds it.
+std::optional<std::string> DosPath(const std::filesystem::path& hostPath);
+
+// True when the path names an existing entry that is not a folder.
+bool FileExists(std::string_view dosPath);
+// True when the path names an existing folder.
+bool DirectoryExists(std::string_view dosPath);
+// Deletes a file (never a folder); true on success.
+bool DeleteFile(std::string_view dosPath);
+// Creates one folder whose parent exists; true on success.
+bool CreateDir(std::string_view dosPath);
+
+// The 8.3 form of an existing path, empty text for a missing one. Every
+// component is upper case, at most 8 + 3 characters, and holds only letters,
+// digits and _ - ~ ! # $ ' ( ) @ ^ { }. A folder path keeps a trailing
+// backslash when it was given one. HostPath() of the result names the same
+// entry as the long path.
+std::string ShortPath(std::string_view dosPath);
+
+// The application folder: the DOS form of the running executable's folder,
+// with its trailing backslash. SetApplicationFolder overrides it (tests);
+// an empty text restores the default.
+std::string ApplicationFolder();
+void SetApplicationFolder(std::string dosFolder);
+
+} // namespace velmora::platform

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing Velmora needs.
+# Idempotent: when every package is present it only asks dpkg and returns.
+set -euo pipefail
+
+packages=(
+    cmake make ninja-build g++ pkg-config clang-format
+    qt6-base-dev libgl-dev
+    libmp3lame-dev libmpg123-dev
+    libgtest-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -ne 0 ]; then
+    SUDO=sudo
+else
+    SUDO=
+fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
