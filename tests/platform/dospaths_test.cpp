@@ -1,4 +1,5 @@
 #include "platform/dosfs.h"
+#include "platform/resolve.h"
 #include "platform/shortnames.h"
 #include "temp_drives.h"
 
@@ -108,6 +109,41 @@ TEST_F(DosPaths, LongNamesRoundTrip)
         const auto dos = DosPath(root / relative);
         ASSERT_TRUE(dos) << relative;
         EXPECT_EQ(HostPath(*dos), root / relative) << *dos;
+    }
+}
+
+} // namespace
+} // namespace velmora::platform
+
+namespace velmora::platform {
+namespace {
+
+TEST(ComponentMatching, ExactThenCaseThenShortNameAndNeverAGuess)
+{
+    const std::vector<NamedEntry> folder = {
+        {"Foo.wav", "FOO~AB.WAV"},       {"fOO.wav", "FOO~CD.WAV"},        {"music", "MUSIC"},
+        {"My Song.wav", "MYSON~12.WAV"}, {"myson~12.txt", "MYSON~12.TXT"},
+    };
+    struct Case
+    {
+        const char* component;
+        Match match;
+        const char* name;
+    };
+    const Case cases[] = {
+        {"Foo.wav", Match::Found, "Foo.wav"},
+        {"FOO.WAV", Match::Ambiguous, ""},
+        {"foo~cd.wav", Match::Found, "fOO.wav"},
+        {"MUSIC", Match::Found, "music"},
+        {"myson~12.WAV", Match::Found, "My Song.wav"},
+        {"MYSON~12.TXT", Match::Found, "myson~12.txt"},
+        {"MYSON~12", Match::Missing, ""},
+        {"nothing", Match::Missing, ""},
+    };
+    for (const Case& c : cases) {
+        const ComponentMatch found = MatchInListing(folder, c.component);
+        EXPECT_EQ(found.match, c.match) << c.component;
+        EXPECT_EQ(found.entry.name, c.name) << c.component;
     }
 }
 
