@@ -1,5 +1,4 @@
 #include "platform/dosfs.h"
-#include "platform/resolve.h"
 #include "platform/shortnames.h"
 #include "temp_drives.h"
 
@@ -96,55 +95,9 @@ TEST_F(DosPaths, HostToDosTakesTheLongestMappedRoot)
 
 TEST_F(DosPaths, HostToDosFailsOutsideEveryDrive)
 {
-    const std::string spec = "Z=" + (root / "C").string();
-    setenv("VELMORA_DRIVES", spec.c_str(), 1);
+    setenv("VELMORA_DRIVES", ("Z=" + (root / "C").string()).c_str(), 1);
     EXPECT_EQ(DosPath("/usr/bin"), std::nullopt);
     EXPECT_EQ(DosPath(root / "C/APPS"), "Z:\\APPS");
-}
-
-TEST_F(DosPaths, LongNamesRoundTrip)
-{
-    for (const char* relative : {"C/APPS/FRONT", "C/Program Files/Tool.exe", "D/Music/My Song.wav",
-                                 "D/Twins/fOO.wav", "D/Music/not there/either.wav"}) {
-        const auto dos = DosPath(root / relative);
-        ASSERT_TRUE(dos) << relative;
-        EXPECT_EQ(HostPath(*dos), root / relative) << *dos;
-    }
-}
-
-} // namespace
-} // namespace velmora::platform
-
-namespace velmora::platform {
-namespace {
-
-TEST(ComponentMatching, ExactThenCaseThenShortNameAndNeverAGuess)
-{
-    const std::vector<NamedEntry> folder = {
-        {"Foo.wav", "FOO~AB.WAV"},       {"fOO.wav", "FOO~CD.WAV"},        {"music", "MUSIC"},
-        {"My Song.wav", "MYSON~12.WAV"}, {"myson~12.txt", "MYSON~12.TXT"},
-    };
-    struct Case
-    {
-        const char* component;
-        Match match;
-        const char* name;
-    };
-    const Case cases[] = {
-        {"Foo.wav", Match::Found, "Foo.wav"},
-        {"FOO.WAV", Match::Ambiguous, ""},
-        {"foo~cd.wav", Match::Found, "fOO.wav"},
-        {"MUSIC", Match::Found, "music"},
-        {"myson~12.WAV", Match::Found, "My Song.wav"},
-        {"MYSON~12.TXT", Match::Found, "myson~12.txt"},
-        {"MYSON~12", Match::Missing, ""},
-        {"nothing", Match::Missing, ""},
-    };
-    for (const Case& c : cases) {
-        const ComponentMatch found = MatchInListing(folder, c.component);
-        EXPECT_EQ(found.match, c.match) << c.component;
-        EXPECT_EQ(found.entry.name, c.name) << c.component;
-    }
 }
 
 } // namespace
