@@ -1,5 +1,4 @@
 #include "platform/drives.h"
-#include "temp_drives.h"
 
 #include <gtest/gtest.h>
 
@@ -42,18 +41,6 @@ TEST(DriveTable, KeepsZOnTheRootAndRefusesBadEntriesByName)
                 << parsed.problems[0];
         }
     }
-}
-
-using CurrentDriveTable = test::TempDrives;
-
-TEST_F(CurrentDriveTable, FollowsTheEnvironmentOnEveryCall)
-{
-    setenv("VELMORA_DRIVES", "C=/one", 1);
-    EXPECT_EQ(CurrentDrives().at('C'), "/one");
-    setenv("VELMORA_DRIVES", "C=/two", 1);
-    EXPECT_EQ(CurrentDrives().at('C'), "/two");
-    unsetenv("VELMORA_DRIVES");
-    EXPECT_EQ(CurrentDrives(), (DriveTable{{'Z', "/"}}));
 }
 
 } // namespace
