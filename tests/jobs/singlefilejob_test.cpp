@@ -1,6 +1,6 @@
-#include "jobfixture.h"
-#include "jobs/fileerror.h"
+#include "jobs/jobhandlers.h"
 #include "jobs/pathparts.h"
+#include "jobsandbox.h"
 #include "platform/dosfs.h"
 
 #include <gtest/gtest.h>
@@ -8,24 +8,25 @@
 namespace velmora::jobs {
 namespace {
 
-using Events = std::vector<std::string>;
+using test::Events;
 using Handler = void (*)(JobWindows&, LineBuffer&, const JobRequest&);
 
-class SingleFileJob : public test::JobFixture
+constexpr const char* kStarted = "start: C:\\APPS\\FRONT\\Encoding.bat hidden";
+
+class SingleFileJob : public test::JobSandbox
 {
 protected:
     void SetUp() override
     {
-        JobFixture::SetUp();
+        JobSandbox::SetUp();
+        // An alias such as MYSON~XX.WAV; its tail is the DOS layer's business.
         songShort_ = platform::ShortPath(kSongWav);
-        // An alias of the shape MYSON~XX.WAV; its tail is the DOS layer's business.
         ASSERT_TRUE(songShort_.starts_with("D:\\MUSIC\\MYSO")) << songShort_;
-        ASSERT_TRUE(songShort_.ends_with(".WAV")) << songShort_;
-        ASSERT_NE(FileNamePart(songShort_).find('~'), std::string::npos) << songShort_;
+        ASSERT_TRUE(songShort_.ends_with(".WAV") && songShort_.find('~') != std::string::npos);
         songTemp_ = "C:\\APPS\\FRONT\\Temp\\" + FileNamePart(songShort_);
     }
 
-    static JobRequest Encode(std::string input, std::string output)
+    static JobRequest Job(std::string input, std::string output)
     {
         JobRequest request;
         request.input = std::move(input);
@@ -34,13 +35,13 @@ protected:
         return request;
     }
 
-    std::string songShort_; // the DOS layer's short form of D:\Music\My Song.wav
-    std::string songTemp_;  // its temporary output in C:\APPS\FRONT\Temp\ .
+    std::string songShort_;
+    std::string songTemp_;
 };
 
 TEST_F(SingleFileJob, EncodingScriptOfTheWorkedExample)
 {
-    JobRequest request = Encode(kSongWav, kSongMp3);
+    JobRequest request = Job(kSongWav, kSongMp3);
     request.highQuality = true;
     ExplorerButton1Click(host_, scratch_, request);
 
@@ -62,113 +63,47 @@ TEST_F(SingleFileJob, EncodingScriptOfTheWorkedExample)
     });
     EXPECT_EQ(Contents(kEncodingBat), expected);
     EXPECT_EQ(host_.startedScript, expected);
-    EXPECT_EQ(host_.events, (Events{
-                                "start: C:\\APPS\\FRONT\\Encoding.bat hidden",
-                                "status: encoding|Encoding My Song.wav...|Encoding My Song.wav",
-                                "monitor: encoding",
-                            }));
+    EXPECT_EQ(host_.events,
+              (Events{kStarted, "status: encoding|Encoding My Song.wav...|Encoding My Song.wav",
+                      "monitor: encoding"}));
     EXPECT_EQ(scratch_.Count(), 0u);
     EXPECT_TRUE(platform::DirectoryExists("C:\\APPS\\FRONT\\Temp"));
 }
 
-TEST_F(SingleFileJob, DecodingScriptRunsTheDecoderFromTheEncodersFolder)
+TEST_F(SingleFileJob, DecodingScriptDiffersOnlyInCoderModeAndScript)
 {
     MakeFile("C:\\DECODERS\\L3DEC.EXE");
     SaveCoders(kEncoder, "C:\\DECODERS\\L3DEC.EXE");
-    const std::string mp3Short = platform::ShortPath(kSongMp3);
-    const std::string mp3Temp = "C:\\APPS\\FRONT\\Temp\\" + FileNamePart(mp3Short);
-    JobRequest request = Encode(kSongMp3, "D:\\Music\\Decoded.wav");
-    request.highQuality = request.mono = true; // not passed by a single-file decoding
+    const std::string source = platform::ShortPath(kSongMp3);
+    const std::string temp = "C:\\APPS\\FRONT\\Temp\\" + FileNamePart(source);
+    JobRequest request = Job(kSongMp3, "D:\\Music\\Decoded.wav");
+    request.highQuality = request.mono = request.viewCoding = true;
     ExplorerButton2Click(host_, scratch_, request);
 
-    EXPECT_EQ(
-        Contents(kDecodingBat),
-        Script({
-            "@Echo Off",
-            "Echo Velmora for Windows 95",
-            "Echo\"",
-            "C:",
-            "cd C:\\L3",
-            "C:\\DECODERS\\L3DEC.EXE " + mp3Short + " " + mp3Temp + " -wav   ",
-            "Echo\"",
-            "Echo Converting output to Long FileName...",
-            "if not exist " + mp3Temp + " goto move",
-            "del \"D:\\Music\\Decoded.wav\"",
-            ":move",
-            "move " + mp3Temp + " \"D:\\Music\\Decoded.wav\"",
-            "start C:\\APPS\\FRONT\\Message.exe D " + mp3Short + " \"D:\\Music\\Decoded.wav\"",
-            "del \"C:\\APPS\\FRONT\\Decoding.bat\"",
-        }));
-    EXPECT_EQ(host_.events, (Events{
-                                "start: C:\\APPS\\FRONT\\Decoding.bat hidden",
-                                "status: decoding|Decoding My Song.mp3...|Decoding My Song.mp3",
-                                "monitor: decoding",
-                            }));
-}
-
-TEST_F(SingleFileJob, ViewCodingChoosesTheShowState)
-{
-    const struct
-    {
-        Handler handler;
-        const char* input;
-        bool viewCoding;
-        const char* start;
-    } cases[] = {
-        {ExplorerButton1Click, kSongWav, false, "start: C:\\APPS\\FRONT\\Encoding.bat hidden"},
-        {ExplorerButton1Click, kSongWav, true, "start: C:\\APPS\\FRONT\\Encoding.bat minimized"},
-        {ExplorerButton2Click, kSongMp3, false, "start: C:\\APPS\\FRONT\\Decoding.bat hidden"},
-        {ExplorerButton2Click, kSongMp3, true, "start: C:\\APPS\\FRONT\\Decoding.bat minimized"},
+    const std::pair<std::size_t, std::string> lines[] = {
+        {3, "C:"},
+        {4, "cd C:\\L3"},
+        {5, "C:\\DECODERS\\L3DEC.EXE " + source + " " + temp + " -wav   "},
+        {8, "if not exist " + temp + " goto move"},
+        {12, "start C:\\APPS\\FRONT\\Message.exe D " + source + " \"D:\\Music\\Decoded.wav\""},
+        {13, "del \"C:\\APPS\\FRONT\\Decoding.bat\""},
+        {14, ""},
     };
-    for (const auto& c : cases) {
-        test::RecordingHost host;
-        JobRequest request = Encode(c.input, "D:\\Out\\result");
-        request.viewCoding = c.viewCoding;
-        c.handler(host, scratch_, request);
-        ASSERT_FALSE(host.events.empty());
-        EXPECT_EQ(host.events[0], c.start);
-        std::filesystem::remove(Host(kEncodingBat));
-        std::filesystem::remove(Host(kDecodingBat));
+    for (const auto& [index, line] : lines) {
+        EXPECT_EQ(ScriptLine(kDecodingBat, index), line) << "line " << index;
     }
-}
-
-TEST_F(SingleFileJob, EncoderLineCarriesEveryBitRateAndSwitch)
-{
-    const struct
-    {
-        std::optional<int> entry;
-        bool highQuality;
-        bool mono;
-        const char* switches;
-    } cases[] = {
-        {0, false, false, "-br 8000   "},     {1, false, false, "-br 16000   "},
-        {2, false, false, "-br 24000   "},    {3, false, false, "-br 32000   "},
-        {4, false, false, "-br 56000   "},    {5, false, false, "-br 64000   "},
-        {6, false, false, "-br 96000   "},    {7, false, false, "-br 112000   "},
-        {8, false, false, "-br 128000   "},   {9, false, false, "-br 256000   "},
-        {std::nullopt, false, false, "   "},  {7, true, false, "-br 112000 -hq  "},
-        {7, false, true, "-br 112000  -dm "}, {7, true, true, "-br 112000 -hq -dm "},
-    };
-    for (const auto& c : cases) {
-        JobRequest request = Encode(kSongWav, kSongMp3);
-        request.bitRateEntry = c.entry;
-        request.highQuality = c.highQuality;
-        request.mono = c.mono;
-        ExplorerButton1Click(host_, scratch_, request);
-        EXPECT_EQ(ScriptLine(kEncodingBat, 5),
-                  "C:\\L3\\L3ENC.EXE " + songShort_ + " " + songTemp_ + " " + c.switches);
-        ASSERT_TRUE(std::filesystem::remove(Host(kEncodingBat)));
-    }
+    EXPECT_EQ(host_.events, (Events{"start: C:\\APPS\\FRONT\\Decoding.bat minimized",
+                                    "status: decoding|Decoding My Song.mp3...|Decoding My Song.mp3",
+                                    "monitor: decoding"}));
 }
 
 TEST_F(SingleFileJob, MissingCoderOpensTheSettingsDialogThenRefusesSilently)
 {
     SaveCoders("C:\\L3\\GONE.EXE", kDecoder);
-    ExplorerButton1Click(host_, scratch_, Encode(kSongWav, "D:\\New\\out.mp3"));
+    ExplorerButton1Click(host_, scratch_, Job(kSongWav, "D:\\New\\out.mp3"));
     EXPECT_EQ(host_.events, Events{"settings dialog"});
-    EXPECT_FALSE(Exists(kEncodingBat));
+    EXPECT_EQ(Listing(kAppFolder), "Settings.ini");
     EXPECT_FALSE(Exists("D:\\New"));
-    EXPECT_FALSE(Exists("C:\\APPS\\FRONT\\Temp"));
     EXPECT_EQ(scratch_.Count(), 0u);
 }
 
@@ -178,11 +113,10 @@ TEST_F(SingleFileJob, CoderTypedInTheDialogIsUsedWithoutSaving)
     host_.userInSettingsDialog = [](test::RecordingHost& dialog) {
         dialog.SetEncoderPath("c:\\l3\\l3enc.exe");
     };
-    ExplorerButton1Click(host_, scratch_, Encode(kSongWav, kSongMp3));
+    ExplorerButton1Click(host_, scratch_, Job(kSongWav, kSongMp3));
     EXPECT_EQ(host_.events.front(), "settings dialog");
     EXPECT_EQ(host_.events.back(), "monitor: encoding");
-    EXPECT_EQ(ScriptLine(kEncodingBat, 5).substr(0, 16), "C:\\L3\\L3ENC.EXE ");
-    EXPECT_EQ(ScriptLine(kEncodingBat, 3), "c:");
+    EXPECT_EQ(ScriptLine(kEncodingBat, 3) + ScriptLine(kEncodingBat, 4), "c:cd C:\\L3");
     EXPECT_EQ(Contents(kSettings), "\r\n\r\n");
 }
 
@@ -204,14 +138,13 @@ TEST_F(SingleFileJob, BusyKindRefusesAndLeavesTheRunningJobAlone)
     };
     for (const auto& c : cases) {
         test::RecordingHost host;
-        MakeFile(c.script, "running");
         const std::string leftover =
             "C:\\APPS\\FRONT\\Temp\\" + FileNamePart(platform::ShortPath(c.input));
+        MakeFile(c.script, "running");
         MakeFile(leftover, "in use");
-        c.handler(host, scratch_, Encode(c.input, "D:\\Out\\result"));
+        c.handler(host, scratch_, Job(c.input, "D:\\Out\\result"));
         EXPECT_EQ(host.events, Events{c.message});
-        EXPECT_EQ(Contents(c.script), "running");
-        EXPECT_EQ(Contents(leftover), "in use");
+        EXPECT_EQ(Contents(c.script) + Contents(leftover), "runningin use");
         EXPECT_FALSE(Exists("D:\\Out"));
     }
 }
@@ -220,92 +153,68 @@ TEST_F(SingleFileJob, EveryCheckRunsAndSpeaksInOrder)
 {
     SaveCoders("", "");
     MakeFile(kEncodingBat, "running");
-    ExplorerButton1Click(host_, scratch_, Encode("D:\\Music\\none.wav", ""));
-    EXPECT_EQ(host_.events, (Events{
-                                "settings dialog",
-                                "error: An encoding process is still in progress, please try "
-                                "again when the encoding has finished.",
-                                "error: Please enter an existing input file.",
-                                "error: Please enter an output file.",
-                            }));
-    EXPECT_EQ(Contents(kEncodingBat), "running");
+    ExplorerButton1Click(host_, scratch_, Job("D:\\Music\\none.wav", ""));
+    EXPECT_EQ(host_.events, (Events{"settings dialog",
+                                    "error: An encoding process is still in progress, please try "
+                                    "again when the encoding has finished.",
+                                    "error: Please enter an existing input file.",
+                                    "error: Please enter an output file."}));
 }
 
-TEST_F(SingleFileJob, OutputWithoutAUsableNameIsRefused)
+TEST_F(SingleFileJob, OutputWithoutAUsableOrQuotableNameIsRefused)
 {
-    for (const char* output : {
-             "",
-             "D:\\Music\\.mp3",
-             "D:\\Music\\",
-             "D:",
-             "D:\\Music\\say \"hi\".mp3",
-             "D:\\Music\\a.mp3\r\ndel C:\\*.*",
-             "D:\\Music\\a\nb.mp3",
-             "D:\\Music\\tab\t.mp3",
-         }) {
-        SCOPED_TRACE(::testing::PrintToString(std::string(output)));
+    for (const char* output : {"", "D:\\Music\\.mp3", "D:\\Music\\", "D:", "D:\\say \"hi\".mp3",
+                               "D:\\a.mp3\r\ndel C:\\*.*", "D:\\a\nb.mp3", "D:\\tab\t.mp3"}) {
         for (Handler handler : {ExplorerButton1Click, ExplorerButton2Click}) {
             test::RecordingHost host;
-            handler(host, scratch_, Encode(kSongWav, output));
-            EXPECT_EQ(host.events, Events{"error: Please enter an output file."});
+            handler(host, scratch_, Job(kSongWav, output));
+            EXPECT_EQ(host.events, Events{"error: Please enter an output file."})
+                << ::testing::PrintToString(std::string(output));
         }
     }
-    EXPECT_FALSE(Exists(kEncodingBat));
-    EXPECT_FALSE(Exists(kDecodingBat));
-    EXPECT_FALSE(Exists("C:\\APPS\\FRONT\\Temp"));
+    EXPECT_EQ(Listing(kAppFolder), "Settings.ini");
 }
 
-TEST_F(SingleFileJob, InputThatNamesNoFileIsRefusedAndTheOldOutputStays)
+TEST_F(SingleFileJob, InputThatIsNoFileOrIsTheOutputIsRefused)
 {
     MakeFile("D:\\Out\\old.mp3", "previous result");
-    for (const char* input : {"D:\\Music\\missing.wav", "D:\\Music", "", "D:\\Music\\"}) {
-        SCOPED_TRACE(input);
-        test::RecordingHost host;
-        ExplorerButton1Click(host, scratch_, Encode(input, "D:\\Out\\old.mp3"));
-        EXPECT_EQ(host.events, Events{"error: Please enter an existing input file."});
-    }
-    EXPECT_FALSE(Exists(kEncodingBat));
-    EXPECT_EQ(Contents("D:\\Out\\old.mp3"), "previous result");
-}
-
-TEST_F(SingleFileJob, OutputOrTemporaryOutputThatIsTheInputIsRefused)
-{
     MakeFile("C:\\APPS\\FRONT\\Temp\\SONG.WAV", "only copy");
+    constexpr const char* kNoInput = "error: Please enter an existing input file.";
+    constexpr const char* kSame = "error: The output file must differ from the input file.";
     const struct
     {
         std::string input;
         std::string output;
+        const char* message;
     } cases[] = {
-        {kSongWav, kSongWav},
-        {kSongWav, "D:\\MUSIC\\my song.WAV"},
-        {kSongWav, songShort_},
-        {"C:\\APPS\\FRONT\\Temp\\SONG.WAV", "D:\\Out\\song.mp3"},
-        {"C:\\APPS\\FRONT\\Temp\\song.wav", "D:\\Out\\song.mp3"},
+        {"D:\\Music\\missing.wav", "D:\\Out\\old.mp3", kNoInput},
+        {"D:\\Music", "D:\\Out\\old.mp3", kNoInput},
+        {"", "D:\\Out\\old.mp3", kNoInput},
+        {kSongWav, kSongWav, kSame},
+        {kSongWav, "D:\\MUSIC\\my song.WAV", kSame},
+        {kSongWav, songShort_, kSame},
+        // The temporary output {T} would be the input itself.
+        {"C:\\APPS\\FRONT\\Temp\\song.wav", "D:\\Out\\song.mp3", kSame},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.input + " -> " + c.output);
         test::RecordingHost host;
-        ExplorerButton1Click(host, scratch_, Encode(c.input, c.output));
-        EXPECT_EQ(host.events, Events{"error: The output file must differ from the input file."});
+        ExplorerButton1Click(host, scratch_, Job(c.input, c.output));
+        EXPECT_EQ(host.events, Events{c.message}) << c.input << " -> " << c.output;
     }
     EXPECT_FALSE(Exists(kEncodingBat));
+    EXPECT_EQ(Contents("D:\\Out\\old.mp3"), "previous result");
     EXPECT_EQ(Contents("C:\\APPS\\FRONT\\Temp\\SONG.WAV"), "only copy");
-    EXPECT_EQ(Contents(kSongWav), "RIFF");
 }
 
 TEST_F(SingleFileJob, FailedStartRemovesTheScriptSoTheKindIsNotBusy)
 {
     host_.startSucceeds = false;
-    ExplorerButton1Click(host_, scratch_, Encode(kSongWav, kSongMp3));
-    EXPECT_EQ(host_.events, (Events{
-                                "start: C:\\APPS\\FRONT\\Encoding.bat hidden",
-                                "error: The job could not be started.",
-                            }));
+    ExplorerButton1Click(host_, scratch_, Job(kSongWav, kSongMp3));
+    EXPECT_EQ(host_.events, (Events{kStarted, "error: The job could not be started."}));
     EXPECT_FALSE(Exists(kEncodingBat));
 
     host_.startSucceeds = true;
-    host_.events.clear();
-    ExplorerButton1Click(host_, scratch_, Encode(kSongWav, kSongMp3));
+    ExplorerButton1Click(host_, scratch_, Job(kSongWav, kSongMp3));
     EXPECT_EQ(host_.events.back(), "monitor: encoding");
 }
 
@@ -325,7 +234,7 @@ TEST_F(SingleFileJob, StatusCaptionShowsTwelveCharactersOfTheInputName)
         const std::string input = std::string("D:\\Music\\") + c.name;
         MakeFile(input);
         test::RecordingHost host;
-        ExplorerButton1Click(host, scratch_, Encode(input, "D:\\Out\\x.mp3"));
+        ExplorerButton1Click(host, scratch_, Job(input, "D:\\Out\\x.mp3"));
         EXPECT_EQ(host.events.at(1),
                   std::string("status: encoding|") + c.caption + "|Encoding " + c.name);
         ASSERT_TRUE(std::filesystem::remove(Host(kEncodingBat)));
@@ -334,39 +243,24 @@ TEST_F(SingleFileJob, StatusCaptionShowsTwelveCharactersOfTheInputName)
 
 TEST_F(SingleFileJob, PreparesFoldersAndClearsALeftoverTemporaryOutput)
 {
-    MakeFile(songTemp_, "leftover");
-    ExplorerButton1Click(host_, scratch_, Encode(kSongWav, "D:\\New\\Deeper\\song.mp3"));
-    EXPECT_TRUE(platform::DirectoryExists("D:\\New\\Deeper"));
-    EXPECT_FALSE(Exists(songTemp_));
-
-    // A decoding job leaves its output folder to the user.
     const std::string mp3Temp =
         "C:\\APPS\\FRONT\\Temp\\" + FileNamePart(platform::ShortPath(kSongMp3));
+    MakeFile(songTemp_, "leftover");
     MakeFile(mp3Temp, "leftover");
-    ExplorerButton2Click(host_, scratch_, Encode(kSongMp3, "D:\\Other\\song.wav"));
+    ExplorerButton1Click(host_, scratch_, Job(kSongWav, "D:\\New\\Deeper\\song.mp3"));
+    // A decoding job leaves its output folder to the user.
+    ExplorerButton2Click(host_, scratch_, Job(kSongMp3, "D:\\Other\\song.wav"));
+    EXPECT_TRUE(platform::DirectoryExists("D:\\New\\Deeper"));
     EXPECT_FALSE(Exists("D:\\Other"));
-    EXPECT_FALSE(Exists(mp3Temp));
-    EXPECT_TRUE(Exists(kDecodingBat));
-}
-
-TEST_F(SingleFileJob, EmptyEncoderPathLeavesDecodingScriptWithoutDriveAndFolder)
-{
-    SaveCoders("", kDecoder);
-    ExplorerButton2Click(host_, scratch_, Encode(kSongMp3, "D:\\Music\\Decoded.wav"));
-    EXPECT_EQ(ScriptLine(kDecodingBat, 3), "");
-    EXPECT_EQ(ScriptLine(kDecodingBat, 4), "cd ");
-    EXPECT_TRUE(ScriptLine(kDecodingBat, 5).starts_with("C:\\L3\\L3DEC.EXE "));
+    EXPECT_EQ(Listing("C:\\APPS\\FRONT\\Temp"), "");
 }
 
 TEST_F(SingleFileJob, ScriptThatCannotBeWrittenEndsTheHandlerWithItsError)
 {
-    MakeFolder("C:\\APPS\\FRONT\\Encoding.bat\\in the way");
-    try {
-        ExplorerButton1Click(host_, scratch_, Encode(kSongWav, kSongMp3));
-        ADD_FAILURE() << "writing over a folder succeeded";
-    } catch (const FileError& error) {
-        EXPECT_STREQ(error.what(), "Cannot create file C:\\APPS\\FRONT\\Encoding.bat");
-    }
+    MakeFile("C:\\APPS\\FRONT\\Encoding.bat\\in the way");
+    EXPECT_EQ(test::FileErrorText(
+                  [&] { ExplorerButton1Click(host_, scratch_, Job(kSongWav, kSongMp3)); }),
+              "Cannot create file C:\\APPS\\FRONT\\Encoding.bat");
     EXPECT_TRUE(host_.events.empty());
     EXPECT_EQ(scratch_.Count(), 0u);
 }
