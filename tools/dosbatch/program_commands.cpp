@@ -34,7 +34,8 @@ std::optional<fs::path> ResolveProgram(const Drives& drives, std::string_view wo
 }
 
 // The program and its arguments as the host runs them: quotes dropped, DOS
-// paths turned into host paths, everything else unchanged.
+// paths turned into host paths (a folder's trailing backslash kept as a
+// slash), everything else unchanged.
 std::vector<std::string> HostCommandLine(const Drives& drives, const fs::path& program,
                                          const std::vector<Word>& words)
 {
@@ -42,7 +43,11 @@ std::vector<std::string> HostCommandLine(const Drives& drives, const fs::path& p
     for (std::size_t i = 1; i < words.size(); ++i) {
         const std::optional<fs::path> host =
             IsDosPath(words[i].text) ? drives.Host(words[i].text) : std::nullopt;
-        argv.push_back(host ? host->string() : words[i].text);
+        std::string arg = host ? host->string() : words[i].text;
+        if (host && words[i].text.ends_with('\\') && !arg.ends_with('/')) {
+            arg += '/';
+        }
+        argv.push_back(std::move(arg));
     }
     return argv;
 }
