@@ -11,6 +11,30 @@ namespace {
 namespace fs = std::filesystem;
 using velmora::test::WaitForRecord;
 
+// Sets (or removes) an environment variable for one scope.
+class ScopedSet
+{
+public:
+    ScopedSet(const char* name, const char* value) : name_(name)
+    {
+        if (const char* old = std::getenv(name)) {
+            old_ = old;
+        }
+        value ? setenv(name, value, 1) : unsetenv(name);
+    }
+    ~ScopedSet() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
+    ScopedSet(const ScopedSet&) = delete;
+    ScopedSet& operator=(const ScopedSet&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+struct ScopedUnset : ScopedSet {
+    explicit ScopedUnset(const char* name) : ScopedSet(name, nullptr) {}
+};
+
 TEST(Programs, RunWithDosPathArgumentsAsHostPathsInTheCurrentFolder)
 {
     ScriptFixture fixture;
@@ -54,9 +78,11 @@ TEST(Programs, StartDoesNotWait)
 
 // The dosbatch program itself: a script read whole runs on after deleting
 // itself, and the exit status counts the failed commands.
+// Hidden, the program must not need a display: it runs here with none.
 TEST(DosbatchProgram, SelfDeletingScriptRunsToItsEndAndCountsFailures)
 {
     ScriptFixture fixture;
+    const ScopedUnset noPlatform("QT_QPA_PLATFORM"), noX("DISPLAY"), noWayland("WAYLAND_DISPLAY");
     for (const std::string lineEnd : {"\r\n", "\n"}) {
         const fs::path script = fixture.root() / "C/Job Dir/Job.BAT";
         fs::create_directories(script.parent_path());
@@ -71,6 +97,28 @@ TEST(DosbatchProgram, SelfDeletingScriptRunsToItsEndAndCountsFailures)
         EXPECT_EQ(result.exitCode, 1);
         EXPECT_EQ(output, "first\nafter deletion\nLine 5: Bad command or file name\nlast\n");
         EXPECT_FALSE(fs::exists(script));
+    }
+}
+
+// With a window (offscreen here) the program ends by itself when the script
+// has ended, and its output goes to the window, not to standard output.
+TEST(DosbatchProgram, WindowedRunEndsWithTheScript)
+{
+    ScriptFixture fixture;
+    const ScopedSet offscreen("QT_QPA_PLATFORM", "offscreen");
+    fixture.Build({"C/a.txt"});
+    std::ofstream(fixture.root() / "C/job.bat", std::ios::binary)
+        << "Echo renaming\r\nren C:\\a.txt b.txt\r\nbad\r\nbad again\r\n";
+    for (const char* show : {"--show=minimized", "--show=normal"}) {
+        fs::remove(fixture.root() / "C/b.txt");
+        std::ofstream(fixture.root() / "C/a.txt") << "";
+        std::string output;
+        const ChildResult result = RunChild({VELMORA_DOSBATCH, show, "C:\\job.bat"},
+                                            fixture.root(),
+                                            [&](std::string_view text) { output += text; });
+        EXPECT_EQ(result.exitCode, 2) << show;
+        EXPECT_TRUE(fs::exists(fixture.root() / "C/b.txt")) << show;
+        EXPECT_EQ(output.find("renaming"), std::string::npos) << output;
     }
 }
 
