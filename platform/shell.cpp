@@ -1,6 +1,7 @@
 #include "shell.h"
 
 #include "dosfs.h"
+#include "shortnames.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -13,24 +14,6 @@ namespace velmora::platform {
 namespace fs = std::filesystem;
 
 namespace {
-
-char LowerAscii(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
 
 bool HasDrive(std::string_view path)
 {
@@ -113,7 +96,7 @@ std::string_view ShowName(ShowState show)
 bool ShellExecute(std::string_view verb, std::string_view file, std::string_view parameters,
                   std::string_view folder, ShowState show)
 {
-    if (!verb.empty() && !EqualsIgnoringCase(verb, "open")) {
+    if (!verb.empty() && !EqualIgnoringAsciiCase(verb, "open")) {
         return false;
     }
     std::string workFolder;
@@ -126,7 +109,7 @@ bool ShellExecute(std::string_view verb, std::string_view file, std::string_view
         workFolder = host->string();
     }
     std::error_code error;
-    if (EqualsIgnoringCase(file, "explorer.exe")) {
+    if (EqualIgnoringAsciiCase(file, "explorer.exe")) {
         const char* home = std::getenv("HOME");
         const std::optional<fs::path> target =
             parameters.empty() ? std::optional<fs::path>(home != nullptr ? home : "/")
@@ -141,7 +124,7 @@ bool ShellExecute(std::string_view verb, std::string_view file, std::string_view
     if (!path || !fs::is_regular_file(*path, error)) {
         return false;
     }
-    if (file.size() >= 4 && EqualsIgnoringCase(file.substr(file.size() - 4), ".bat")) {
+    if (file.size() >= 4 && EqualIgnoringAsciiCase(file.substr(file.size() - 4), ".bat")) {
         const std::optional<fs::path> appFolder = HostPath(ApplicationFolder());
         if (!appFolder) {
             return false;

@@ -2,6 +2,7 @@
 
 #include "file_matches.h"
 #include "interpreter.h"
+#include "platform/shortnames.h"
 #include "script.h"
 
 #include <algorithm>
@@ -24,8 +25,9 @@ constexpr Builtin kBuiltins[] = {
 const Builtin* FindBuiltin(std::string_view name)
 {
     const auto found =
-        std::find_if(std::begin(kBuiltins), std::end(kBuiltins),
-                     [&](const Builtin& b) { return EqualsIgnoringCase(b.name, name); });
+        std::find_if(std::begin(kBuiltins), std::end(kBuiltins), [&](const Builtin& b) {
+            return platform::EqualIgnoringAsciiCase(b.name, name);
+        });
     return found == std::end(kBuiltins) ? nullptr : found;
 }
 
@@ -46,9 +48,9 @@ void EchoCommand(Interpreter& interp, std::string_view args)
     // quote, which is printed.
     const std::string_view text = args.front() == '"' ? args : args.substr(1);
     const std::string_view word = TrimBlanks(text);
-    if (args.front() != '.' && EqualsIgnoringCase(word, "off")) {
+    if (args.front() != '.' && platform::EqualIgnoringAsciiCase(word, "off")) {
         interp.SetEcho(false);
-    } else if (args.front() != '.' && EqualsIgnoringCase(word, "on")) {
+    } else if (args.front() != '.' && platform::EqualIgnoringAsciiCase(word, "on")) {
         interp.SetEcho(true);
     } else if (args.front() != '.' && word.empty()) {
         interp.Print(interp.echo() ? "ECHO is on." : "ECHO is off.");
@@ -81,11 +83,12 @@ void IfCommand(Interpreter& interp, std::string_view args)
 {
     const std::vector<Word> words = SplitWords(args);
     std::size_t i = 0;
-    const bool negate = i < words.size() && EqualsIgnoringCase(words[i].text, "not");
+    const bool negate = i < words.size() && platform::EqualIgnoringAsciiCase(words[i].text, "not");
     if (negate) {
         ++i;
     }
-    if (i + 2 >= words.size() || words[i].quoted || !EqualsIgnoringCase(words[i].text, "exist")) {
+    if (i + 2 >= words.size() || words[i].quoted ||
+        !platform::EqualIgnoringAsciiCase(words[i].text, "exist")) {
         throw CommandError("Syntax error");
     }
     const Word& path = words[i + 1];

@@ -4,6 +4,7 @@
 #include "fileops.h"
 #include "interpreter.h"
 #include "platform/dosfs.h"
+#include "platform/shortnames.h"
 #include "protected_folders.h"
 #include "script.h"
 #include "wildcards.h"
@@ -24,7 +25,7 @@ bool SplitSwitches(std::string_view args, std::string_view allowed, std::vector<
     bool seen = false;
     for (Word& word : SplitWords(args)) {
         if (!word.quoted && word.text.starts_with('/')) {
-            if (allowed.empty() || !EqualsIgnoringCase(word.text, allowed)) {
+            if (allowed.empty() || !platform::EqualIgnoringAsciiCase(word.text, allowed)) {
                 throw CommandError("Invalid switch - " + word.text);
             }
             seen = true;

@@ -1,6 +1,7 @@
 #include "interpreter.h"
 
 #include "builtins.h"
+#include "platform/shortnames.h"
 #include "script.h"
 
 #include <cstring>
@@ -116,7 +117,8 @@ void Interpreter::Goto(std::string_view label)
     for (std::size_t step = 0; step < count; ++step) {
         const std::size_t index = (next_ + step) % count;
         const std::string_view line = TrimLeading((*lines_)[index]);
-        if (!line.empty() && line.front() == ':' && EqualsIgnoringCase(LabelName(line), wanted)) {
+        if (!line.empty() && line.front() == ':' &&
+            platform::EqualIgnoringAsciiCase(LabelName(line), wanted)) {
             next_ = index + 1;
             return;
         }

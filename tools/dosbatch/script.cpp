@@ -83,17 +83,4 @@ std::string_view TrimBlanks(std::string_view line)
     return line;
 }
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace velmora::dosbatch

@@ -32,7 +32,4 @@ std::vector<Word> SplitWords(std::string_view line);
 // LINE without leading and trailing blanks and tabs.
 std::string_view TrimBlanks(std::string_view line);
 
-// True when A and B are equal ignoring ASCII case.
-bool EqualsIgnoringCase(std::string_view a, std::string_view b);
-
 } // namespace velmora::dosbatch
