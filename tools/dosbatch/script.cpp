@@ -13,11 +13,6 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t';
 }
 
-char LowerAscii(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 } // namespace
 
 std::vector<std::string> ReadScript(const std::filesystem::path& file)

@@ -44,6 +44,9 @@ TEST(ConsoleWindow, ShowsOutputLiveAndClosesWhenTheScriptEnds)
         [&] { return window.toPlainText().contains("recorder: 0 arguments"); }, 20000));
     EXPECT_EQ(finished.count(), 0);
     EXPECT_FALSE(window.toPlainText().contains("after"));
+    // Closing the window meanwhile only hides it; the script still ends.
+    window.close();
+    EXPECT_FALSE(window.isVisible());
     std::ofstream(flag) << "";
 
     ASSERT_TRUE(finished.wait(20000));
