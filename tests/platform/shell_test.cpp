@@ -3,6 +3,7 @@
 #include "platform/dosfs.h"
 #include "platform/shell.h"
 #include "recorder.h"
+#include "scoped_env.h"
 #include "temp_drives.h"
 
 #include <cerrno>
@@ -13,33 +14,9 @@ namespace velmora::platform::test {
 namespace {
 
 using velmora::test::Record;
+using velmora::test::ScopedEnv;
 using velmora::test::WaitForRecord;
 namespace fs = std::filesystem;
-
-// Sets an environment variable for one test and restores it afterwards.
-class ScopedEnv
-{
-public:
-    ScopedEnv(const char* name, const std::string& value) : name_(name)
-    {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnv()
-    {
-        if (old_) {
-            setenv(name_, old_->c_str(), 1);
-        } else {
-            unsetenv(name_);
-        }
-    }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 class ShellOpen : public TempDrives
 {
@@ -50,7 +27,7 @@ protected:
         MapDrives("C");
         record = root / "record.txt";
         recordEnv.emplace("VELMORA_RECORD", record.string());
-        openerEnv.emplace("VELMORA_OPENER", VELMORA_TEST_RECORDER);
+        openerEnv.emplace("VELMORA_OPENER", std::string(VELMORA_TEST_RECORDER));
         homeEnv.emplace("HOME", MakeDir("C/home/me").string());
     }
     void TearDown() override

@@ -1,6 +1,7 @@
 // The console window: caption, fixed-pitch font, output shown while the
 // script runs, and closing itself at the end. Runs offscreen.
 #include "console_window.h"
+#include "scoped_env.h"
 #include "script_fixture.h"
 
 #include <QFontInfo>
@@ -28,7 +29,7 @@ TEST(ConsoleWindow, ShowsOutputLiveAndClosesWhenTheScriptEnds)
     ScriptFixture fixture;
     fixture.Build({"C/bin/REC.EXE=@recorder"});
     const fs::path flag = fixture.root() / "C/go";
-    setenv("VELMORA_RECORD_WAIT_FOR", flag.c_str(), 1);
+    const velmora::test::ScopedEnv waitFor("VELMORA_RECORD_WAIT_FOR", flag.string());
 
     ConsoleWindow window("Encoding.bat");
     EXPECT_EQ(window.windowTitle(), "Encoding.bat");
@@ -50,7 +51,6 @@ TEST(ConsoleWindow, ShowsOutputLiveAndClosesWhenTheScriptEnds)
     std::ofstream(flag) << "";
 
     ASSERT_TRUE(finished.wait(20000));
-    unsetenv("VELMORA_RECORD_WAIT_FOR");
     EXPECT_EQ(finished.first().first().toInt(), 1);
     EXPECT_EQ(window.toPlainText(), "Velmora for Windows 95\nrecorder: 0 arguments\nafter\n"
                                     "Line 5: Bad command or file name\n");

@@ -5,6 +5,7 @@
 #include "platform/dosfs.h"
 #include "platform/shell.h"
 #include "recorder.h"
+#include "scoped_env.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -73,17 +74,13 @@ protected:
     void TearDown() override
     {
         platform::SetApplicationFolder("");
-        for (const auto& [name, value] : saved) {
-            value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
-        }
+        env.clear();
         fs::remove_all(root);
     }
 
     void Env(const std::string& name, const std::string& value)
     {
-        const char* old = std::getenv(name.c_str());
-        saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-        setenv(name.c_str(), value.c_str(), 1);
+        env.push_back(std::make_unique<velmora::test::ScopedEnv>(name, value));
     }
 
     void Write(const fs::path& relative, const std::string& bytes) const
@@ -132,7 +129,7 @@ protected:
 
     fs::path root;
     ShellHost host;
-    std::vector<std::pair<std::string, std::optional<std::string>>> saved;
+    std::vector<std::unique_ptr<velmora::test::ScopedEnv>> env;
 };
 
 jobs::JobRequest SingleFile(std::string input, std::string output)

@@ -1,6 +1,7 @@
 // Running programs from script lines, "start", and the dosbatch program.
 #include "child.h"
 #include "recorder.h"
+#include "scoped_env.h"
 #include "script_fixture.h"
 
 #include <fstream>
@@ -9,31 +10,8 @@ namespace velmora::dosbatch::test {
 namespace {
 
 namespace fs = std::filesystem;
+using velmora::test::ScopedEnv;
 using velmora::test::WaitForRecord;
-
-// Sets (or removes) an environment variable for one scope.
-class ScopedSet
-{
-public:
-    ScopedSet(const char* name, const char* value) : name_(name)
-    {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        value ? setenv(name, value, 1) : unsetenv(name);
-    }
-    ~ScopedSet() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
-    ScopedSet(const ScopedSet&) = delete;
-    ScopedSet& operator=(const ScopedSet&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
-struct ScopedUnset : ScopedSet {
-    explicit ScopedUnset(const char* name) : ScopedSet(name, nullptr) {}
-};
 
 TEST(Programs, RunWithDosPathArgumentsAsHostPathsInTheCurrentFolder)
 {
@@ -62,11 +40,10 @@ TEST(Programs, StartDoesNotWait)
 {
     ScriptFixture fixture;
     fixture.Build({"C/bin/REC.EXE=@recorder", "C/flag.tmp"});
-    setenv("VELMORA_RECORD_WAIT_FOR", (fixture.root() / "C/flag.go").c_str(), 1);
+    const ScopedEnv waitFor("VELMORA_RECORD_WAIT_FOR", (fixture.root() / "C/flag.go").string());
     const RunResult result = fixture.Run(
         "@Echo Off\nstart C:\\bin\\REC.EXE E \"D:\\x y.txt\"\nren C:\\flag.tmp flag.go\n"
         "start C:\\bin\\missing.exe\n");
-    unsetenv("VELMORA_RECORD_WAIT_FOR");
     EXPECT_EQ(result.errors, "Line 4: Bad command or file name\n");
     EXPECT_EQ(result.output, "") << "a started program's output is not the script's";
     const auto record = WaitForRecord(fixture.recordFile());
@@ -82,7 +59,8 @@ TEST(Programs, StartDoesNotWait)
 TEST(DosbatchProgram, SelfDeletingScriptRunsToItsEndAndCountsFailures)
 {
     ScriptFixture fixture;
-    const ScopedUnset noPlatform("QT_QPA_PLATFORM"), noX("DISPLAY"), noWayland("WAYLAND_DISPLAY");
+    const ScopedEnv noPlatform("QT_QPA_PLATFORM", nullptr), noX("DISPLAY", nullptr),
+        noWayland("WAYLAND_DISPLAY", nullptr);
     for (const std::string lineEnd : {"\r\n", "\n"}) {
         const fs::path script = fixture.root() / "C/Job Dir/Job.BAT";
         fs::create_directories(script.parent_path());
@@ -105,7 +83,7 @@ TEST(DosbatchProgram, SelfDeletingScriptRunsToItsEndAndCountsFailures)
 TEST(DosbatchProgram, WindowedRunEndsWithTheScript)
 {
     ScriptFixture fixture;
-    const ScopedSet offscreen("QT_QPA_PLATFORM", "offscreen");
+    const ScopedEnv offscreen("QT_QPA_PLATFORM", "offscreen");
     fixture.Build({"C/a.txt"});
     std::ofstream(fixture.root() / "C/job.bat", std::ios::binary)
         << "Echo renaming\r\nren C:\\a.txt b.txt\r\nbad\r\nbad again\r\n";
@@ -113,8 +91,7 @@ TEST(DosbatchProgram, WindowedRunEndsWithTheScript)
         fs::remove(fixture.root() / "C/b.txt");
         std::ofstream(fixture.root() / "C/a.txt") << "";
         std::string output;
-        const ChildResult result = RunChild({VELMORA_DOSBATCH, show, "C:\\job.bat"},
-                                            fixture.root(),
+        const ChildResult result = RunChild({VELMORA_DOSBATCH, show, "C:\\job.bat"}, fixture.root(),
                                             [&](std::string_view text) { output += text; });
         EXPECT_EQ(result.exitCode, 2) << show;
         EXPECT_TRUE(fs::exists(fixture.root() / "C/b.txt")) << show;

@@ -115,29 +115,6 @@ protected:
     fs::path dir;
 };
 
-TEST_F(FileMoves, RenameNeverReplaces)
-{
-    Write(dir / "a", "A");
-    Write(dir / "b", "B");
-    EXPECT_THROW(RenameWithoutReplacing(dir / "a", dir / "b"), std::system_error);
-    EXPECT_EQ(Read(dir / "a"), "A");
-    EXPECT_EQ(Read(dir / "b"), "B");
-    RenameWithoutReplacing(dir / "a", dir / "c");
-    EXPECT_EQ(Read(dir / "c"), "A");
-    EXPECT_FALSE(fs::exists(dir / "a"));
-}
-
-TEST_F(FileMoves, MoveReplacesAndOntoItselfKeepsTheFile)
-{
-    Write(dir / "a", "A");
-    Write(dir / "b", "B");
-    MoveReplacing(dir / "a", dir / "b");
-    EXPECT_EQ(Read(dir / "b"), "A");
-    EXPECT_FALSE(fs::exists(dir / "a"));
-    MoveReplacing(dir / "b", dir / "b");
-    EXPECT_EQ(Read(dir / "b"), "A");
-}
-
 // /dev/shm is another file system than the temporary folder on most hosts;
 // there the move copies, and leaves no temporary file behind.
 TEST_F(FileMoves, AcrossFileSystemsTheDataArrivesWhole)

@@ -27,21 +27,12 @@ ScriptFixture::ScriptFixture()
         {"VELMORA_RECORD", recordFile().string()},
     };
     for (const auto& [name, value] : env) {
-        const char* old = std::getenv(name.c_str());
-        savedEnv_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-        setenv(name.c_str(), value.c_str(), 1);
+        env_.push_back(std::make_unique<velmora::test::ScopedEnv>(name, value));
     }
 }
 
 ScriptFixture::~ScriptFixture()
 {
-    for (const auto& [name, value] : savedEnv_) {
-        if (value) {
-            setenv(name.c_str(), value->c_str(), 1);
-        } else {
-            unsetenv(name.c_str());
-        }
-    }
     std::error_code error;
     fs::remove_all(root_, error);
 }

@@ -11,9 +11,11 @@
 #pragma once
 
 #include "interpreter.h"
+#include "scoped_env.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -54,7 +56,7 @@ public:
 
 private:
     std::filesystem::path root_;
-    std::vector<std::pair<std::string, std::optional<std::string>>> savedEnv_;
+    std::vector<std::unique_ptr<velmora::test::ScopedEnv>> env_;
 };
 
 } // namespace velmora::dosbatch::test
