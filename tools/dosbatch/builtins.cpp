@@ -13,11 +13,11 @@ namespace velmora::dosbatch {
 
 namespace {
 
+// The commands that job scripts use, and no others; their usage is in builtins.h.
 constexpr Builtin kBuiltins[] = {
-    {"echo", EchoCommand},  {"cd", CdCommand},           {"chdir", CdCommand},
-    {"goto", GotoCommand},  {"if", IfCommand},           {"del", DelCommand},
-    {"erase", DelCommand},  {"deltree", DeltreeCommand}, {"ren", RenCommand},
-    {"rename", RenCommand}, {"move", MoveCommand},       {"start", StartCommand},
+    {"echo", EchoCommand}, {"cd", CdCommand},     {"goto", GotoCommand},
+    {"if", IfCommand},     {"del", DelCommand},   {"deltree", DeltreeCommand},
+    {"ren", RenCommand},   {"move", MoveCommand}, {"start", StartCommand},
 };
 
 } // namespace
