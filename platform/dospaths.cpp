@@ -27,7 +27,7 @@ std::optional<std::filesystem::path> HostPath(std::string_view dosPath)
                 return std::nullopt;
             }
             if (found.match == Match::Found) {
-                host /= found.name;
+                host /= found.entry.name;
                 continue;
             }
             literal = true;
@@ -39,14 +39,12 @@ std::optional<std::filesystem::path> HostPath(std::string_view dosPath)
 
 namespace {
 
-// True when ROOT is PATH or one of its ancestors (both normalised).
+// True when ROOT (a drive's root) is PATH or one of its ancestors, compared
+// by whole components, so that /srv/c does not hold /srv/cd.
 bool Holds(const std::filesystem::path& root, const std::filesystem::path& path)
 {
     auto p = path.begin();
     for (auto r = root.begin(); r != root.end(); ++r, ++p) {
-        if (r->empty()) {
-            continue; // the empty last element of a root written with a trailing "/"
-        }
         if (p == path.end() || *p != *r) {
             return false;
         }

@@ -1,7 +1,5 @@
 #include "platform/resolve.h"
 
-#include "platform/shortnames.h"
-
 #include <system_error>
 
 namespace velmora::platform {
@@ -38,13 +36,8 @@ std::optional<DosPathParts> SplitDosPath(std::string_view dosPath)
     return parts;
 }
 
-ComponentMatch MatchComponent(const std::filesystem::path& folder, std::string_view component)
+ComponentMatch MatchInListing(const std::vector<NamedEntry>& entries, std::string_view component)
 {
-    std::error_code error;
-    if (std::filesystem::exists(std::filesystem::symlink_status(folder / component, error))) {
-        return {Match::Found, std::string(component)};
-    }
-    const std::vector<NamedEntry> entries = FolderShortNames(folder);
     const auto unique = [&entries](auto matches) -> ComponentMatch {
         ComponentMatch result;
         for (const NamedEntry& entry : entries) {
@@ -52,11 +45,15 @@ ComponentMatch MatchComponent(const std::filesystem::path& folder, std::string_v
                 if (result.match == Match::Found) {
                     return {Match::Ambiguous, {}};
                 }
-                result = {Match::Found, entry.name};
+                result = {Match::Found, entry};
             }
         }
         return result;
     };
+    ComponentMatch exact = unique([component](const NamedEntry& e) { return e.name == component; });
+    if (exact.match != Match::Missing) {
+        return exact;
+    }
     ComponentMatch byName = unique(
         [component](const NamedEntry& e) { return EqualIgnoringAsciiCase(e.name, component); });
     if (byName.match != Match::Missing) {
@@ -64,6 +61,15 @@ ComponentMatch MatchComponent(const std::filesystem::path& folder, std::string_v
     }
     const std::string upper = UpperAscii(component);
     return unique([&upper](const NamedEntry& e) { return e.shortName == upper; });
+}
+
+ComponentMatch MatchComponent(const std::filesystem::path& folder, std::string_view component)
+{
+    std::error_code error;
+    if (std::filesystem::exists(std::filesystem::symlink_status(folder / component, error))) {
+        return {Match::Found, {std::string(component), {}}};
+    }
+    return MatchInListing(FolderShortNames(folder), component);
 }
 
 } // namespace velmora::platform

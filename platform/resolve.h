@@ -1,6 +1,8 @@
 // DOS paths taken apart and matched against the host, one component at a time.
 #pragma once
 
+#include "platform/shortnames.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -32,12 +34,16 @@ enum class Match
 struct ComponentMatch
 {
     Match match = Match::Missing;
-    std::string name; // the host entry's name when found
+    NamedEntry entry; // when found; shortName is empty when found without a listing
 };
 
-// Finds the entry of FOLDER that the DOS component names: the exact name, else
-// the one entry equal ignoring ASCII case, else the one entry whose short name
-// matches.
+// Finds the entry among ENTRIES (a whole folder) that the DOS component names:
+// the exact name, else the one entry equal ignoring ASCII case, else the one
+// entry whose short name matches.
+ComponentMatch MatchInListing(const std::vector<NamedEntry>& entries, std::string_view component);
+
+// The same in a host folder, which is listed only when no entry bears the
+// component's exact name.
 ComponentMatch MatchComponent(const std::filesystem::path& folder, std::string_view component);
 
 } // namespace velmora::platform

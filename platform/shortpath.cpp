@@ -2,7 +2,6 @@
 #include "platform/dosfs.h"
 #include "platform/drives.h"
 #include "platform/resolve.h"
-#include "platform/shortnames.h"
 
 #include <system_error>
 
@@ -31,16 +30,14 @@ std::string ShortPath(std::string_view dosPath)
     std::filesystem::path host = drive->second;
     std::string result{parts->drive, ':', '\\'};
     for (std::size_t i = 0; i < parts->names.size(); ++i) {
-        const ComponentMatch found = MatchComponent(host, parts->names[i]);
+        // Matched within the listing that gives the short names, so that the
+        // name found and the short name given are of one entry.
+        const ComponentMatch found = MatchInListing(FolderShortNames(host), parts->names[i]);
         if (found.match != Match::Found) {
             return {};
         }
-        const std::optional<std::string> shortName = ShortNameOf(host, found.name);
-        if (!shortName) {
-            return {};
-        }
-        host /= found.name;
-        result += *shortName;
+        host /= found.entry.name;
+        result += found.entry.shortName;
         if (i + 1 < parts->names.size()) {
             result += '\\';
         }
