@@ -42,7 +42,8 @@ int CreateTemporarySibling(const std::filesystem::path& file, std::filesystem::p
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& file)
 {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a pipe in place of the file cannot hang the program.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return std::nullopt;
     }

@@ -5,11 +5,19 @@
 #include "jobs/linemodel.h"
 #include "platform/dosfs.h"
 
+#include <iterator>
+
 namespace velmora::jobs {
 
 std::string_view LineBuffer::Line(std::size_t i) const
 {
     return LineAt(lines_, i);
+}
+
+void LineBuffer::Append(std::vector<std::string> lines)
+{
+    lines_.insert(lines_.end(), std::make_move_iterator(lines.begin()),
+                  std::make_move_iterator(lines.end()));
 }
 
 void LineBuffer::LoadFromFile(std::string_view dosPath)

@@ -17,6 +17,7 @@ class LineBuffer
 public:
     void Clear() { lines_.clear(); }
     void Append(std::string line) { lines_.push_back(std::move(line)); }
+    void Append(std::vector<std::string> lines);
 
     // Line I counted from 0; a line that the buffer does not have reads as empty.
     std::string_view Line(std::size_t i) const;

@@ -65,12 +65,7 @@ void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const Jo
     const ListScriptValues values{kind, paths,    ListWorkFolder(paths, kind),
                                   out,  switches, request.deleteSource};
     scratch.Clear();
-    const auto append = [&scratch](std::vector<std::string> lines) {
-        for (std::string& line : lines) {
-            scratch.Append(std::move(line));
-        }
-    };
-    append(ListScriptHead(values));
+    scratch.Append(ListScriptHead(values));
     for (const std::string& entry : entries) {
         if (!refused) {
             CreateFolderChain(DirectoryPart(out));
@@ -81,9 +76,9 @@ void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const Jo
         if (!refused && platform::FileExists(temp)) {
             platform::DeleteFile(temp);
         }
-        append(ListScriptEntryLines(values, {source, temp, FileNamePart(entry)}));
+        scratch.Append(ListScriptEntryLines(values, {source, temp, FileNamePart(entry)}));
     }
-    append(ListScriptTail(values));
+    scratch.Append(ListScriptTail(values));
     if (!WriteAndStartScript(windows, scratch, paths.script, refused, request.viewCoding)) {
         return;
     }

@@ -14,6 +14,18 @@ std::size_t NameStart(std::string_view path)
     return last == std::string_view::npos ? 0 : last + 1;
 }
 
+// TEXT with every letter from FIRST to LAST moved by SHIFT; other bytes stay.
+std::string ShiftLetters(std::string_view text, char first, char last, int shift)
+{
+    std::string result(text);
+    for (char& c : result) {
+        if (c >= first && c <= last) {
+            c = static_cast<char>(c + shift);
+        }
+    }
+    return result;
+}
+
 } // namespace
 
 std::string DirectoryPart(std::string_view path)
@@ -60,24 +72,12 @@ std::string DrivePart(std::string_view path)
 
 std::string UpperCase(std::string_view text)
 {
-    std::string result(text);
-    for (char& c : result) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return result;
+    return ShiftLetters(text, 'a', 'z', 'A' - 'a');
 }
 
 std::string LowerCase(std::string_view text)
 {
-    std::string result(text);
-    for (char& c : result) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return result;
+    return ShiftLetters(text, 'A', 'Z', 'a' - 'A');
 }
 
 } // namespace velmora::jobs

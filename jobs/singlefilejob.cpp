@@ -57,7 +57,8 @@ void RunSingleFileJob(JobKind kind, JobWindows& windows, LineBuffer& scratch,
     }
     const std::string source = platform::ShortPath(request.input);
     const std::string temp = paths.appFolderShort + "Temp\\" + FileNamePart(source);
-    // The script would delete the input before coding it, or code it onto itself.
+    // An output that is the input would be overwritten by the result; a
+    // temporary output that is the input would be deleted before it is coded.
     if (inputExists && outputAccepted &&
         (SameFile(request.input, request.output) || SameFile(request.input, temp))) {
         windows.ShowError("The output file must differ from the input file.");
@@ -79,10 +80,7 @@ void RunSingleFileJob(JobKind kind, JobWindows& windows, LineBuffer& scratch,
             ? EncoderSwitches(request.bitRateEntry, request.highQuality, request.mono)
             : DecoderSwitches(false, false);
     scratch.Clear();
-    for (std::string& line :
-         SingleFileScript({kind, paths, source, temp, request.output, switches})) {
-        scratch.Append(std::move(line));
-    }
+    scratch.Append(SingleFileScript({kind, paths, source, temp, request.output, switches}));
     if (!WriteAndStartScript(windows, scratch, paths.script, refused, request.viewCoding)) {
         return;
     }

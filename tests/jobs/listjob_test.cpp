@@ -81,7 +81,7 @@ TEST_F(ListJob, DecodeListScriptDiffersWhereItShould)
     const std::string song = platform::ShortPath(kSongMp3);
     const std::string work = "C:\\APPS\\FRONT\\Temp\\LD\\";
     JobRequest request = List(kSongMp3);
-    request.highQuality = request.mono = request.viewCoding = true;
+    request.highQuality = request.mono = request.viewCoding = request.deleteSource = true;
     ExplorerButton7Click(host_, scratch_, request);
 
     const std::pair<std::size_t, std::string> lines[] = {
@@ -91,9 +91,10 @@ TEST_F(ListJob, DecodeListScriptDiffersWhereItShould)
         {11, "ren \"" + work + "x.mp3\" \"My Song.mp3\""},
         {12, "ren " + work + "*.* *.wav"},
         {13, "move " + work + "*.wav \"D:\\Out\\\""},
-        {14, "start C:\\APPS\\FRONT\\Message.exe L X \"D:\\Out\\\""},
-        {15, "del \"C:\\APPS\\FRONT\\Decoding.bat\""},
-        {16, ""},
+        {14, "if exist \"D:\\Out\\My Song.wav\" del " + song},
+        {15, "start C:\\APPS\\FRONT\\Message.exe L X \"D:\\Out\\\""},
+        {16, "del \"C:\\APPS\\FRONT\\Decoding.bat\""},
+        {17, ""},
     };
     for (const auto& [index, line] : lines) {
         EXPECT_EQ(ScriptLine(kDecodingBat, index), line) << "line " << index;

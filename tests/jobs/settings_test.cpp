@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -113,6 +114,15 @@ TEST_F(Settings, UnreadableFileReportsItsPath)
               "Cannot open file C:\\APPS\\FRONT\\Settings.ini");
     EXPECT_EQ(host_.encoder, "before");
     ::close(fd);
+}
+
+TEST_F(Settings, PipeInPlaceOfTheFileReadsAsEmptyWithoutWaiting)
+{
+    std::filesystem::remove(Host(kSettings));
+    ASSERT_EQ(::mkfifo(Host(kSettings).c_str(), 0600), 0);
+    host_.encoder = "before";
+    LoadSettings(scratch_, host_);
+    EXPECT_EQ(host_.encoder, "");
 }
 
 using FolderChain = test::JobSandbox;
