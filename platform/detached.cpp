@@ -1,6 +1,7 @@
 #include "shell.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -80,6 +81,7 @@ int StartDetached(const std::vector<std::string>& argv, const std::string& folde
         if (child > 0) {
             ::_exit(0);
         }
+        ::signal(SIGPIPE, SIG_DFL);
         const int null = ::open("/dev/null", O_RDWR);
         if (null < 0 || ::dup2(null, 0) < 0 || ::dup2(null, 1) < 0 || ::dup2(null, 2) < 0) {
             Fail(report[1]);

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -53,8 +54,17 @@ ChildResult RunChild(const std::vector<std::string>& argv, const std::filesystem
     posix_spawn_file_actions_adddup2(&actions, writeEnd.fd, STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&actions, writeEnd.fd, STDERR_FILENO);
     posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+    // The program gets the default SIGPIPE even when this process ignores it.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    sigaddset(&defaults, SIGPIPE);
+    posix_spawnattr_setsigdefault(&attributes, &defaults);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
     pid_t pid = 0;
-    result.error = ::posix_spawn(&pid, args[0], &actions, nullptr, args.data(), environ);
+    result.error = ::posix_spawn(&pid, args[0], &actions, &attributes, args.data(), environ);
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     writeEnd.Close();
     if (result.error != 0) {

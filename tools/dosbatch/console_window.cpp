@@ -2,6 +2,7 @@
 
 #include "interpreter.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QTextCursor>
@@ -84,6 +85,28 @@ void ConsoleWindow::Finish(int failures)
     running_ = false;
     close();
     emit finished(failures);
+}
+
+int RunInConsoleWindow(int& argc, char** argv, const QString& caption, platform::ShowState show,
+                       std::vector<std::string> lines)
+{
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    ConsoleWindow window(caption);
+    switch (show) {
+    case platform::ShowState::Minimized:
+        window.showMinimized();
+        break;
+    case platform::ShowState::Maximized:
+        window.showMaximized();
+        break;
+    default:
+        window.show();
+        break;
+    }
+    QObject::connect(&window, &ConsoleWindow::finished, &app, &QApplication::exit);
+    window.RunScript(std::move(lines));
+    return app.exec();
 }
 
 } // namespace velmora::dosbatch

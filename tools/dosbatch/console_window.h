@@ -4,6 +4,8 @@
 // ended, as a DOS box does.
 #pragma once
 
+#include "platform/showstate.h"
+
 #include <QPlainTextEdit>
 #include <QStringDecoder>
 #include <string>
@@ -45,5 +47,10 @@ private:
     bool pendingReturn_ = false;
     QStringDecoder decoder_{QStringDecoder::Utf8};
 };
+
+// Runs LINES in a console window shown in state SHOW, as the program's whole
+// life: makes the application, returns the number of failed commands.
+int RunInConsoleWindow(int& argc, char** argv, const QString& caption, platform::ShowState show,
+                       std::vector<std::string> lines);
 
 } // namespace velmora::dosbatch

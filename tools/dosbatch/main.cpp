@@ -7,8 +7,8 @@
 #include "launch.h"
 #include "script.h"
 
-#include <QApplication>
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 
 using namespace velmora::dosbatch;
@@ -17,33 +17,14 @@ namespace {
 
 int RunHidden(const std::vector<std::string>& lines)
 {
+    // Output that nobody reads any more must not end the script half-way.
+    std::signal(SIGPIPE, SIG_IGN);
     Interpreter interp([](Channel channel, std::string_view text) {
         FILE* stream = channel == Channel::Error ? stderr : stdout;
         std::fwrite(text.data(), 1, text.size(), stream);
         std::fflush(stream);
     });
     return interp.Run(lines);
-}
-
-int RunInWindow(int& argc, char** argv, const Launch& launch, std::vector<std::string> lines)
-{
-    QApplication app(argc, argv);
-    app.setQuitOnLastWindowClosed(false);
-    ConsoleWindow window(QString::fromStdString(launch.caption));
-    switch (launch.show) {
-    case velmora::platform::ShowState::Minimized:
-        window.showMinimized();
-        break;
-    case velmora::platform::ShowState::Maximized:
-        window.showMaximized();
-        break;
-    default:
-        window.show();
-        break;
-    }
-    QObject::connect(&window, &ConsoleWindow::finished, &app, &QApplication::exit);
-    window.RunScript(std::move(lines));
-    return app.exec();
 }
 
 } // namespace
@@ -62,8 +43,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s\n", error.what());
         return 1;
     }
-    const int failures = launch->show == velmora::platform::ShowState::Hidden
-                             ? RunHidden(lines)
-                             : RunInWindow(argc, argv, *launch, std::move(lines));
+    const int failures =
+        launch->show == velmora::platform::ShowState::Hidden
+            ? RunHidden(lines)
+            : RunInConsoleWindow(argc, argv, QString::fromStdString(launch->caption), launch->show,
+                                 std::move(lines));
     return std::min(failures, 255);
 }

@@ -78,6 +78,21 @@ TEST(DosbatchProgram, SelfDeletingScriptRunsToItsEndAndCountsFailures)
     }
 }
 
+// Output to a reader that has gone does not end the script half-way (which
+// would leave the job's script, its busy marker, behind).
+TEST(DosbatchProgram, RunsOnWhenNobodyReadsItsOutput)
+{
+    ScriptFixture fixture;
+    fixture.Build({"C/a.txt"});
+    std::ofstream(fixture.root() / "C/job.bat", std::ios::binary)
+        << "Echo one\r\nZ:\\bin\\sleep 0.3\r\nEcho two\r\nren C:\\a.txt b.txt\r\n";
+    const ChildResult result =
+        RunChild({"/bin/sh", "-c", "\"$0\" --show=hidden 'C:\\job.bat' | true", VELMORA_DOSBATCH},
+                 fixture.root(), [](std::string_view) {});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(fs::exists(fixture.root() / "C/b.txt"));
+}
+
 // With a window (offscreen here) the program ends by itself when the script
 // has ended, and its output goes to the window, not to standard output.
 TEST(DosbatchProgram, WindowedRunEndsWithTheScript)
