@@ -59,6 +59,7 @@ protected:
         Env("HOME", (root / "C/Users/me").string());
         Env("VELMORA_RECORD", (root / "message.txt").string());
         Env("VELMORA_CODER_LOG", (root / "coder.log").string());
+        Env("QT_QPA_PLATFORM", "offscreen"); // for the jobs that show their console window
         fs::create_directories(root / "C/Users/me");
         const fs::path app = root / "C/Velmora App";
         fs::create_directories(app);
@@ -149,13 +150,16 @@ TEST_F(JobRuns, SingleFileJobsEndUnderTheLongName)
         JobKind kind;
         std::string input, output; // relative to the drives' folders, C/ or D/
         std::string header;        // the coder's first line: the switches it got
+        bool viewCoding;           // runs in a minimised console window
     } const cases[] = {
-        {JobKind::Encoding, "D/Music/My Song.wav", "D/Out/My Song.mp3", "coded -br 112000 -hq"},
-        {JobKind::Encoding, "D/Music/a.b.c.Wav", "D/New Folder/A.B.C.mp3", "coded -br 112000 -hq"},
+        {JobKind::Encoding, "D/Music/My Song.wav", "D/Out/My Song.mp3", "coded -br 112000 -hq",
+         false},
+        {JobKind::Encoding, "D/Music/a.b.c.Wav", "D/New Folder/A.B.C.mp3", "coded -br 112000 -hq",
+         true},
         {JobKind::Encoding, "D/Mïxed Çase/Sóng ñame.WAV", "D/Out/Sóng ñame.MP3",
-         "coded -br 112000 -hq"},
-        {JobKind::Decoding, "D/Music/My Song.mp3", "D/Out/My Song.wav", "coded -wav"},
-        {JobKind::Decoding, "D/Mïxed Çase/x.y.z.Mp3", "D/Out/x.y.z.wav", "coded -wav"},
+         "coded -br 112000 -hq", false},
+        {JobKind::Decoding, "D/Music/My Song.mp3", "D/Out/My Song.wav", "coded -wav", true},
+        {JobKind::Decoding, "D/Mïxed Çase/x.y.z.Mp3", "D/Out/x.y.z.wav", "coded -wav", false},
     };
     fs::create_directories(root / "D/Out"); // a decoding job does not create it
     for (const Case& c : cases) {
@@ -167,15 +171,16 @@ TEST_F(JobRuns, SingleFileJobsEndUnderTheLongName)
             return path;
         };
         const bool encoding = c.kind == JobKind::Encoding;
-        const Record message = RunJob(
-            encoding ? jobs::ExplorerButton1Click : jobs::ExplorerButton2Click,
-            SingleFile(dos(c.input), dos(c.output)), encoding ? "Encoding.bat" : "Decoding.bat");
+        jobs::JobRequest request = SingleFile(dos(c.input), dos(c.output));
+        request.viewCoding = c.viewCoding;
+        const Record message =
+            RunJob(encoding ? jobs::ExplorerButton1Click : jobs::ExplorerButton2Click, request,
+                   encoding ? "Encoding.bat" : "Decoding.bat");
         EXPECT_EQ(Read(c.output), c.header + "\nsource of " + c.input);
         // The coder got the source by its short name, turned into a host path,
         // and wrote into Temp under that short name.
-        const std::string shortName =
-            platform::ShortPath(dos(c.input))
-                .substr(platform::ShortPath(dos(c.input)).rfind('\\') + 1);
+        const std::string shortPath = platform::ShortPath(dos(c.input));
+        const std::string shortName = shortPath.substr(shortPath.rfind('\\') + 1);
         std::ifstream log(root / "coder.log");
         std::string call;
         for (std::string line; std::getline(log, line);) {
