@@ -39,8 +39,9 @@ Matches Match(const Drives& drives, std::string_view path, bool includeFolders)
         const bool found =
             includeFolders ? platform::FileExists(absolute) || platform::DirectoryExists(absolute)
                            : platform::FileExists(absolute);
-        if (found) {
-            matches.entries.push_back(platform::HostPath(absolute).value());
+        const std::optional<fs::path> host = platform::HostPath(absolute);
+        if (found && host) {
+            matches.entries.push_back(*host);
         }
         return matches;
     }

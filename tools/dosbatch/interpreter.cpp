@@ -45,7 +45,9 @@ int Interpreter::Run(const std::vector<std::string>& lines)
         const std::size_t index = next_++;
         try {
             RunLine(lines[index]);
-        } catch (const CommandError& error) {
+        } catch (const std::exception& error) {
+            // A command's own failure, or one of the host that it did not
+            // foresee: either way this line failed and the script goes on.
             ++failures;
             sink_(Channel::Error, "Line " + std::to_string(index + 1) + ": " + error.what() + "\n");
         }
