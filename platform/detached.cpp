@@ -81,6 +81,11 @@ int StartDetached(const std::vector<std::string>& argv, const std::string& folde
         if (child > 0) {
             ::_exit(0);
         }
+        // The program starts with default signal handling, whatever the
+        // caller had set up for itself.
+        sigset_t none;
+        sigemptyset(&none);
+        ::sigprocmask(SIG_SETMASK, &none, nullptr);
         ::signal(SIGPIPE, SIG_DFL);
         const int null = ::open("/dev/null", O_RDWR);
         if (null < 0 || ::dup2(null, 0) < 0 || ::dup2(null, 1) < 0 || ::dup2(null, 2) < 0) {
