@@ -1,0 +1,182 @@
+// Painting of the explorer button: bevel, down pattern, caption, image in
+// full colour, grey or embossed form, and the drop-down triangle.
+#include "downpattern.h"
+#include "explbtn.h"
+#include "explbtnlayout.h"
+#include "imageops.h"
+
+#include <QPainter>
+
+namespace velmora::widgets {
+
+namespace {
+
+int TextFlags(TAlignment alignment, bool wordWrap)
+{
+    int flags = Qt::AlignTop | Qt::TextShowMnemonic;
+    switch (alignment) {
+    case taLeftJustify:
+        flags |= Qt::AlignLeft;
+        break;
+    case taRightJustify:
+        flags |= Qt::AlignRight;
+        break;
+    case taCenter:
+        flags |= Qt::AlignHCenter;
+        break;
+    }
+    if (wordWrap)
+        flags |= Qt::TextWordWrap;
+    return flags;
+}
+
+// The caption's extent when laid out within WIDTH; word wrap breaks at blanks
+// and takes a blank on the text, which is then drawn with it.
+QSize MeasureCaption(const QFontMetrics& metrics, QString& text, int width, TAlignment alignment,
+                     bool wordWrap)
+{
+    if (wordWrap)
+        text += u' ';
+    return metrics.boundingRect(QRect(0, 0, width, 0), TextFlags(alignment, wordWrap), text).size();
+}
+
+// Draws TEXT from the top of RECT, clipped to it, "&" underlining the next
+// character; a line that does not fit ends in an ellipsis when the platform
+// draws them.
+void DrawCaption(QPainter& canvas, const QRect& rect, const QString& text, TAlignment alignment,
+                 bool wordWrap)
+{
+    QString shown = text;
+    if (TExplorerButton::EllipsisSupported() && !wordWrap)
+        shown = canvas.fontMetrics().elidedText(text, Qt::ElideRight, rect.width(),
+                                                Qt::TextShowMnemonic);
+    canvas.drawText(rect, TextFlags(alignment, wordWrap), shown);
+}
+
+void DrawEmbossedCaption(QPainter& canvas, const QRect& rect, const QString& text,
+                         TAlignment alignment, bool wordWrap)
+{
+    canvas.setPen(ToQColor(clBtnHighlight));
+    DrawCaption(canvas, rect.translated(1, 1), text, alignment, wordWrap);
+    canvas.setPen(ToQColor(clBtnShadow));
+    DrawCaption(canvas, rect, text, alignment, wordWrap);
+}
+
+// A triangle pointing down, 7 pixels wide and 4 high, its top row at Y - 1.
+void DrawPopupMark(QPainter& canvas, int x, int y, const QColor& color)
+{
+    for (int row = 0; row < 4; ++row)
+        canvas.fillRect(x + row, y - 1 + row, 7 - 2 * row, 1, color);
+}
+
+} // namespace
+
+void TExplorerButton::DrawBevel(QPainter& canvas, bool pressed) const
+{
+    if (!options_.Contains(boShowBevel))
+        return;
+    const bool raisedLook = (bevelStyle_ == bsRaised) != pressed;
+    const QColor topLeft = ToQColor(raisedLook ? clBtnHighlight : clBtnShadow);
+    const QColor bottomRight = ToQColor(raisedLook ? clBtnShadow : clBtnHighlight);
+    const int w = width(), h = height();
+    // Left column and top row; the top-right corner belongs to the right column.
+    canvas.fillRect(0, 0, 1, h, topLeft);
+    canvas.fillRect(0, 0, w - 1, 1, topLeft);
+    // Right column and bottom row; the bottom-left corner belongs to the left column.
+    canvas.fillRect(w - 1, 0, 1, h - 1, bottomRight);
+    canvas.fillRect(1, h - 1, w - 1, 1, bottomRight);
+}
+
+void TExplorerButton::paintEvent(QPaintEvent*)
+{
+    QPainter canvas(this);
+    Paint(canvas);
+}
+
+void TExplorerButton::Paint(QPainter& canvas)
+{
+    if (!Visible())
+        return;
+    const int w = width(), h = height();
+    if (down_ && showDownPattern_)
+        canvas.fillRect(0, 0, w, h, QBrush(DownPattern().Handle()));
+    canvas.setBrush(Qt::NoBrush);
+    canvas.setFont(font());
+
+    const bool captionShown = !options_.Contains(boIconOnly) && !caption_.isEmpty();
+    const bool popupMark = options_.Contains(boPopupMark) && dropDownMenu_;
+    QString text;
+    ExplorerButtonLayoutInput in;
+    if (captionShown) {
+        text = caption_;
+        const QSize size = MeasureCaption(canvas.fontMetrics(), text, w - 4, alignment_, wordWrap_);
+        in.textWidth = size.width();
+        in.textHeight = size.height();
+    }
+    in.width = w;
+    in.height = h;
+    in.captionShown = captionShown;
+    in.bitmapWidth = bitmap_.Width();
+    in.bitmapHeight = bitmap_.Height();
+    in.popupMark = popupMark;
+    in.layout = layout_;
+    in.alignment = alignment_;
+    in.wordWrap = wordWrap_;
+    const ExplorerButtonGeometry g = LayOutExplorerButton(in);
+    QRect textRect = g.TextRect();
+
+    if (!enabled_) {
+        if (down_)
+            DrawBevel(canvas, true);
+        if (!disabledBitmap_.Empty())
+            DrawTransparent(canvas, disabledBitmap_, g.gx, g.gy, KeyColor(disabledBitmap_));
+        else
+            DrawEmbossed(canvas, g.gx, g.gy, bitmap_);
+        if (captionShown)
+            DrawEmbossedCaption(canvas, textRect, text, alignment_, wordWrap_);
+    } else if ((pressed_ && hot_) || down_) {
+        const QColor color = ToQColor(fontColor_);
+        canvas.setPen(color);
+        DrawBevel(canvas, true);
+        if (bevelStyle_ == bsRaised)
+            textRect.translate(1, 1);
+        if (captionShown)
+            DrawCaption(canvas, textRect, text, alignment_, wordWrap_);
+        if (!bitmap_.Empty()) {
+            DrawTransparent(canvas, bitmap_, g.gx + 1, g.gy + 1, KeyColor(bitmap_));
+            if (popupMark)
+                DrawPopupMark(canvas, g.gx + bitmap_.Width() + 4, g.gy + Half(g.glyphHeight) + 1,
+                              color);
+        } else if (popupMark) {
+            DrawPopupMark(canvas, g.tx + g.textWidth + 4, g.ty + Half(g.textHeight) + 1, color);
+        }
+    } else {
+        const QColor color = ToQColor(hot_ ? fontColor_ : unselectedFontColor_);
+        canvas.setPen(color);
+        if (hot_)
+            DrawBevel(canvas, false);
+        if (bevelStyle_ == bsLowered)
+            textRect.translate(1, 1);
+        if (captionShown)
+            DrawCaption(canvas, textRect, text, alignment_, wordWrap_);
+        if (!bitmap_.Empty()) {
+            const bool fullColour = hot_ || !options_.Contains(boMonoDisplay);
+            const TBitmap& image = fullColour               ? bitmap_
+                                   : noFocusBitmap_.Empty() ? greyImage_
+                                                            : noFocusBitmap_;
+            DrawTransparent(canvas, image, g.gx, g.gy, KeyColor(image));
+            if (popupMark)
+                DrawPopupMark(canvas, g.gx + bitmap_.Width() + 3, g.gy + Half(g.glyphHeight),
+                              color);
+        } else if (popupMark) {
+            DrawPopupMark(canvas, g.tx + g.textWidth + 3, g.ty + Half(g.textHeight), color);
+        }
+    }
+
+    // A button at rest holds its pictures in memory form only.
+    for (TBitmap* image : {&bitmap_, &disabledBitmap_, &noFocusBitmap_, &greyImage_})
+        if (!image->Empty())
+            image->MakeDormant();
+}
+
+} // namespace velmora::widgets
