@@ -31,13 +31,15 @@ int TextFlags(TAlignment alignment, bool wordWrap)
 }
 
 // The caption's extent when laid out within WIDTH; word wrap breaks at blanks
-// and takes a blank on the text, which is then drawn with it.
-QSize MeasureCaption(const QFontMetrics& metrics, QString& text, int width, TAlignment alignment,
-                     bool wordWrap)
+// and takes a blank on the text, which is then drawn with it. The extent does
+// not depend on the alignment, and measuring left-aligned keeps centring from
+// rounding it.
+QSize MeasureCaption(const QFontMetrics& metrics, QString& text, int width, bool wordWrap)
 {
     if (wordWrap)
         text += u' ';
-    return metrics.boundingRect(QRect(0, 0, width, 0), TextFlags(alignment, wordWrap), text).size();
+    return metrics.boundingRect(QRect(0, 0, width, 0), TextFlags(taLeftJustify, wordWrap), text)
+        .size();
 }
 
 // Draws TEXT from the top of RECT, clipped to it, "&" underlining the next
@@ -109,7 +111,7 @@ void TExplorerButton::Paint(QPainter& canvas)
     ExplorerButtonLayoutInput in;
     if (captionShown) {
         text = caption_;
-        const QSize size = MeasureCaption(canvas.fontMetrics(), text, w - 4, alignment_, wordWrap_);
+        const QSize size = MeasureCaption(canvas.fontMetrics(), text, w - 4, wordWrap_);
         in.textWidth = size.width();
         in.textHeight = size.height();
     }

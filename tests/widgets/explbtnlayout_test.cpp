@@ -1,0 +1,108 @@
+#include "widgets/explbtnlayout.h"
+
+#include <gtest/gtest.h>
+
+using namespace velmora::widgets;
+
+namespace {
+
+ExplorerButtonLayoutInput Input(int w, int h, int tw, int th, int bw, int bh)
+{
+    ExplorerButtonLayoutInput in;
+    in.width = w;
+    in.height = h;
+    in.textWidth = tw;
+    in.textHeight = th;
+    in.captionShown = tw > 0;
+    in.bitmapWidth = bw;
+    in.bitmapHeight = bh;
+    return in;
+}
+
+} // namespace
+
+TEST(ExplorerButtonLayout, WorkedExampleWithAndWithoutTheTriangle)
+{
+    ExplorerButtonLayoutInput in = Input(89, 25, 40, 13, 0, 0);
+    EXPECT_EQ(LayOutExplorerButton(in).TextRect(), QRect(QPoint(24, 6), QPoint(63, 18)));
+    in.popupMark = true;
+    const ExplorerButtonGeometry g = LayOutExplorerButton(in);
+    EXPECT_EQ(g.TextRect(), QRect(QPoint(19, 6), QPoint(58, 18)));
+    EXPECT_EQ(g.tx + g.textWidth + 3, 62);
+    EXPECT_EQ(g.ty + Half(g.textHeight), 12);
+}
+
+TEST(ExplorerButtonLayout, EveryLayoutAndAlignmentWithAnImage)
+{
+    struct Case
+    {
+        TExplorerButtonLayout layout;
+        TAlignment alignment;
+        int gx, gy, tx, ty;
+    };
+    // 100 x 60 button, 16 x 16 image, 40 x 13 caption, 2 pixels between them.
+    const Case cases[] = {
+        {blBitmapTop, taLeftJustify, 3, 14, 3, 32},
+        {blBitmapTop, taRightJustify, 81, 14, 57, 32},
+        {blBitmapTop, taCenter, 42, 14, 30, 32},
+        {blBitmapBottom, taLeftJustify, 3, 29, 3, 14},
+        {blBitmapBottom, taRightJustify, 81, 29, 57, 14},
+        {blBitmapBottom, taCenter, 42, 29, 30, 14},
+        {blBitmapLeft, taLeftJustify, 3, 22, 21, 23},
+        {blBitmapLeft, taRightJustify, 39, 22, 57, 23},
+        {blBitmapLeft, taCenter, 21, 22, 39, 23},
+        {blBitmapRight, taLeftJustify, 45, 22, 3, 23},
+        {blBitmapRight, taRightJustify, 81, 22, 39, 23},
+        {blBitmapRight, taCenter, 63, 22, 21, 23},
+    };
+    for (const Case& c : cases) {
+        ExplorerButtonLayoutInput in = Input(100, 60, 40, 13, 16, 16);
+        in.layout = c.layout;
+        in.alignment = c.alignment;
+        const ExplorerButtonGeometry g = LayOutExplorerButton(in);
+        EXPECT_EQ(QRect(g.gx, g.gy, g.tx, g.ty), QRect(c.gx, c.gy, c.tx, c.ty))
+            << "layout " << c.layout << " alignment " << c.alignment;
+        EXPECT_EQ(g.textWidth, 40);
+    }
+}
+
+TEST(ExplorerButtonLayout, TextIsCutToTheRoomLeft)
+{
+    // Wider than the button: cut to width - 4.
+    EXPECT_EQ(LayOutExplorerButton(Input(50, 20, 70, 13, 0, 0)).textWidth, 46);
+    // Beside the triangle: cut to width - 14, placed by the uncut block.
+    ExplorerButtonLayoutInput in = Input(50, 20, 70, 13, 0, 0);
+    in.popupMark = true;
+    ExplorerButtonGeometry g = LayOutExplorerButton(in);
+    EXPECT_EQ(g.textWidth, 36);
+    EXPECT_EQ(g.tx, -3); // half of (50 - 56): rounds toward zero
+    // Beside the image: what is left after image and gap.
+    in = Input(50, 20, 40, 13, 16, 16);
+    in.layout = blBitmapLeft;
+    g = LayOutExplorerButton(in);
+    EXPECT_EQ(g.textWidth, 28);
+    EXPECT_EQ(g.glyphWidth, 16);
+    // Word wrap keeps the text 5 pixels off the right edge.
+    in = Input(60, 30, 50, 26, 0, 0);
+    in.wordWrap = true;
+    in.alignment = taLeftJustify;
+    EXPECT_EQ(LayOutExplorerButton(in).textWidth, 50);
+    in.textWidth = 56;
+    EXPECT_EQ(LayOutExplorerButton(in).textWidth, 52);
+}
+
+TEST(ExplorerButtonLayout, TriangleWidensTheImageBlock)
+{
+    ExplorerButtonLayoutInput in = Input(100, 60, 40, 13, 16, 16);
+    in.popupMark = true;
+    const ExplorerButtonGeometry g = LayOutExplorerButton(in);
+    EXPECT_EQ(g.glyphWidth, 26);
+    EXPECT_EQ(g.gx, 37);
+}
+
+TEST(ExplorerButtonLayout, HalvingRoundsTowardZero)
+{
+    EXPECT_EQ(Half(-3), -1);
+    EXPECT_EQ(Half(3), 1);
+    EXPECT_EQ(LayOutExplorerButton(Input(20, 10, 0, 13, 0, 0)).ty, -1);
+}
