@@ -45,7 +45,8 @@ bool CreateDir(std::string_view dosPath);
 // component is upper case, at most 8 + 3 characters, and holds only letters,
 // digits and _ - ~ ! # $ ' ( ) @ ^ { }. A folder path keeps a trailing
 // backslash when it was given one. HostPath() of the result names the same
-// entry as the long path.
+// entry as the long path. A short form longer than 258 characters, which the
+// program's 260-byte buffer could not take, gives empty text as well.
 std::string ShortPath(std::string_view dosPath);
 
 // The application folder: the DOS form of the running executable's folder,
