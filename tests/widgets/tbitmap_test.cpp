@@ -1,12 +1,9 @@
-#include "platform/osversion.h"
-#include "platform/syscolors.h"
 #include "widgets/tbitmap.h"
 
 #include <QBuffer>
 #include <gtest/gtest.h>
 
 using namespace velmora::widgets;
-namespace platform = velmora::platform;
 
 TEST(TColor, SystemColoursResolveThroughTheClassicTable)
 {
@@ -17,19 +14,6 @@ TEST(TColor, SystemColoursResolveThroughTheClassicTable)
     EXPECT_EQ(ColorToRGB(clHighlight), RGB(0, 0, 128));
     EXPECT_EQ(ColorToRGB(RGB(1, 2, 3)), 0x030201u);
     EXPECT_EQ(ToQColor(clHighlight), QColor(0, 0, 128));
-    EXPECT_EQ(platform::GetSysColor(-1), 0u);
-    EXPECT_EQ(platform::GetSysColor(200), 0u);
-}
-
-TEST(OsVersion, AnswersOnlyARecordOfTheRightSize)
-{
-    platform::OsVersionInfo info;
-    EXPECT_FALSE(platform::GetVersionEx(info));
-    EXPECT_EQ(info.dwPlatformId, 0u);
-    info.dwOSVersionInfoSize = sizeof info;
-    ASSERT_TRUE(platform::GetVersionEx(info));
-    EXPECT_EQ(info.dwPlatformId, platform::VER_PLATFORM_WIN32_NT);
-    EXPECT_GE(info.dwMajorVersion, 4u);
 }
 
 TEST(TBitmap, PixelsAndSize)
