@@ -136,42 +136,32 @@ void TExplorerButton::Paint(QPainter& canvas)
             DrawEmbossed(canvas, g.gx, g.gy, bitmap_);
         if (captionShown)
             DrawEmbossedCaption(canvas, textRect, text, alignment_, wordWrap_);
-    } else if ((pressed_ && hot_) || down_) {
-        const QColor color = ToQColor(fontColor_);
-        canvas.setPen(color);
-        DrawBevel(canvas, true);
-        if (bevelStyle_ == bsRaised)
-            textRect.translate(1, 1);
-        if (captionShown)
-            DrawCaption(canvas, textRect, text, alignment_, wordWrap_);
-        if (!bitmap_.Empty()) {
-            DrawTransparent(canvas, bitmap_, g.gx + 1, g.gy + 1, KeyColor(bitmap_));
-            if (popupMark)
-                DrawPopupMark(canvas, g.gx + bitmap_.Width() + 4, g.gy + Half(g.glyphHeight) + 1,
-                              color);
-        } else if (popupMark) {
-            DrawPopupMark(canvas, g.tx + g.textWidth + 4, g.ty + Half(g.textHeight) + 1, color);
-        }
     } else {
-        const QColor color = ToQColor(hot_ ? fontColor_ : unselectedFontColor_);
+        const bool pressedLook = (pressed_ && hot_) || down_;
+        const bool selected = pressedLook || hot_;
+        const QColor color = ToQColor(selected ? fontColor_ : unselectedFontColor_);
         canvas.setPen(color);
-        if (hot_)
-            DrawBevel(canvas, false);
-        if (bevelStyle_ == bsLowered)
+        if (selected)
+            DrawBevel(canvas, pressedLook);
+        // The caption sits one pixel lower in whichever look has the lowered bevel.
+        if ((bevelStyle_ == bsLowered) != pressedLook)
             textRect.translate(1, 1);
         if (captionShown)
             DrawCaption(canvas, textRect, text, alignment_, wordWrap_);
+        // Image and triangle sink by one pixel in the pressed look, with either bevel.
+        const int sink = pressedLook ? 1 : 0;
         if (!bitmap_.Empty()) {
-            const bool fullColour = hot_ || !options_.Contains(boMonoDisplay);
+            const bool fullColour = selected || !options_.Contains(boMonoDisplay);
             const TBitmap& image = fullColour               ? bitmap_
                                    : noFocusBitmap_.Empty() ? greyImage_
                                                             : noFocusBitmap_;
-            DrawTransparent(canvas, image, g.gx, g.gy, KeyColor(image));
+            DrawTransparent(canvas, image, g.gx + sink, g.gy + sink, KeyColor(image));
             if (popupMark)
-                DrawPopupMark(canvas, g.gx + bitmap_.Width() + 3, g.gy + Half(g.glyphHeight),
-                              color);
+                DrawPopupMark(canvas, g.gx + bitmap_.Width() + 3 + sink,
+                              g.gy + Half(g.glyphHeight) + sink, color);
         } else if (popupMark) {
-            DrawPopupMark(canvas, g.tx + g.textWidth + 3, g.ty + Half(g.textHeight), color);
+            DrawPopupMark(canvas, g.tx + g.textWidth + 3 + sink, g.ty + Half(g.textHeight) + sink,
+                          color);
         }
     }
 

@@ -1,4 +1,5 @@
 #include "explbtn_fixture.h"
+#include "layout_cases.h"
 #include "widgets/downpattern.h"
 #include "widgets/imageops.h"
 
@@ -362,31 +363,10 @@ TEST_F(ExplorerButtonPaint, ImageLooksFollowTheOptionsAndPicturesAreLeftDormant)
 
 TEST_F(ExplorerButtonPaint, EveryLayoutAndAlignmentPlacesImageAndCaption)
 {
-    struct Case
-    {
-        TExplorerButtonLayout layout;
-        TAlignment alignment;
-        int gx, gy, tx, ty;
-    };
-    // As the layout rules give them for a 100 x 60 button, 16 x 16 image, 40 x 13 caption.
-    const Case cases[] = {
-        {blBitmapTop, taLeftJustify, 3, 14, 3, 32},
-        {blBitmapTop, taRightJustify, 81, 14, 57, 32},
-        {blBitmapTop, taCenter, 42, 14, 30, 32},
-        {blBitmapBottom, taLeftJustify, 3, 29, 3, 14},
-        {blBitmapBottom, taRightJustify, 81, 29, 57, 14},
-        {blBitmapBottom, taCenter, 42, 29, 30, 14},
-        {blBitmapLeft, taLeftJustify, 3, 22, 21, 23},
-        {blBitmapLeft, taRightJustify, 39, 22, 57, 23},
-        {blBitmapLeft, taCenter, 21, 22, 39, 23},
-        {blBitmapRight, taLeftJustify, 45, 22, 3, 23},
-        {blBitmapRight, taRightJustify, 81, 22, 39, 23},
-        {blBitmapRight, taCenter, 63, 22, 21, 23},
-    };
     TExplorerButton* b = AddPainted(QRect(20, 20, 100, 60), "&Browse");
     b->SetBitmap(SolidImage(16, 16));
     b->SetOptions(b->Options().Without(boMonoDisplay));
-    for (const Case& c : cases) {
+    for (const LayoutCase& c : kLayoutCases) {
         b->SetLayout(c.layout);
         b->SetAlignment(c.alignment);
         const QImage image = Shot(b);

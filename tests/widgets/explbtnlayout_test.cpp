@@ -1,3 +1,4 @@
+#include "layout_cases.h"
 #include "widgets/explbtnlayout.h"
 
 #include <gtest/gtest.h>
@@ -34,28 +35,7 @@ TEST(ExplorerButtonLayout, WorkedExampleWithAndWithoutTheTriangle)
 
 TEST(ExplorerButtonLayout, EveryLayoutAndAlignmentWithAnImage)
 {
-    struct Case
-    {
-        TExplorerButtonLayout layout;
-        TAlignment alignment;
-        int gx, gy, tx, ty;
-    };
-    // 100 x 60 button, 16 x 16 image, 40 x 13 caption, 2 pixels between them.
-    const Case cases[] = {
-        {blBitmapTop, taLeftJustify, 3, 14, 3, 32},
-        {blBitmapTop, taRightJustify, 81, 14, 57, 32},
-        {blBitmapTop, taCenter, 42, 14, 30, 32},
-        {blBitmapBottom, taLeftJustify, 3, 29, 3, 14},
-        {blBitmapBottom, taRightJustify, 81, 29, 57, 14},
-        {blBitmapBottom, taCenter, 42, 29, 30, 14},
-        {blBitmapLeft, taLeftJustify, 3, 22, 21, 23},
-        {blBitmapLeft, taRightJustify, 39, 22, 57, 23},
-        {blBitmapLeft, taCenter, 21, 22, 39, 23},
-        {blBitmapRight, taLeftJustify, 45, 22, 3, 23},
-        {blBitmapRight, taRightJustify, 81, 22, 39, 23},
-        {blBitmapRight, taCenter, 63, 22, 21, 23},
-    };
-    for (const Case& c : cases) {
+    for (const LayoutCase& c : kLayoutCases) {
         ExplorerButtonLayoutInput in = Input(100, 60, 40, 13, 16, 16);
         in.layout = c.layout;
         in.alignment = c.alignment;
