@@ -1,7 +1,5 @@
 #include "tcolor.h"
 
-#include "platform/syscolors.h"
-
 namespace velmora::widgets {
 
 TColor ColorToRGB(TColor color)

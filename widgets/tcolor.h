@@ -3,6 +3,8 @@
 // which is resolved when it is drawn.
 #pragma once
 
+#include "platform/syscolors.h"
+
 #include <QColor>
 #include <cstdint>
 
@@ -14,11 +16,11 @@ constexpr TColor kSystemColorFlag = 0x80000000u;
 
 constexpr TColor clBlack = 0x000000;
 constexpr TColor clWhite = 0xFFFFFF;
-constexpr TColor clWindowText = kSystemColorFlag | 8;
-constexpr TColor clHighlight = kSystemColorFlag | 13;
-constexpr TColor clBtnFace = kSystemColorFlag | 15;
-constexpr TColor clBtnShadow = kSystemColorFlag | 16;
-constexpr TColor clBtnHighlight = kSystemColorFlag | 20;
+constexpr TColor clWindowText = kSystemColorFlag | platform::COLOR_WINDOWTEXT;
+constexpr TColor clHighlight = kSystemColorFlag | platform::COLOR_HIGHLIGHT;
+constexpr TColor clBtnFace = kSystemColorFlag | platform::COLOR_BTNFACE;
+constexpr TColor clBtnShadow = kSystemColorFlag | platform::COLOR_BTNSHADOW;
+constexpr TColor clBtnHighlight = kSystemColorFlag | platform::COLOR_BTNHIGHLIGHT;
 
 constexpr TColor RGB(int r, int g, int b)
 {

@@ -79,10 +79,3 @@ TEST(ExplorerButtonLayout, TriangleWidensTheImageBlock)
     EXPECT_EQ(g.glyphWidth, 26);
     EXPECT_EQ(g.gx, 37);
 }
-
-TEST(ExplorerButtonLayout, HalvingRoundsTowardZero)
-{
-    EXPECT_EQ(Half(-3), -1);
-    EXPECT_EQ(Half(3), 1);
-    EXPECT_EQ(LayOutExplorerButton(Input(20, 10, 0, 13, 0, 0)).ty, -1);
-}
