@@ -43,6 +43,10 @@ class ExplorerButtonGallery : public ExplorerButtonForm
 protected:
     void SetUp() override
     {
+        // The windows' font: an 11-pixel sans serif.
+        QFont font("DejaVu Sans");
+        font.setPixelSize(11);
+        form.setFont(font);
         QPalette palette = form.palette();
         palette.setColor(QPalette::Window, ToQColor(clBtnFace));
         form.setPalette(palette);
