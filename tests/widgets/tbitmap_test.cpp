@@ -16,19 +16,6 @@ TEST(TColor, SystemColoursResolveThroughTheClassicTable)
     EXPECT_EQ(ToQColor(clHighlight), QColor(0, 0, 128));
 }
 
-TEST(TBitmap, PixelsAndSize)
-{
-    TBitmap b(3, 2);
-    EXPECT_FALSE(b.Empty());
-    EXPECT_EQ(b.Pixel(2, 1), clWhite);
-    b.SetPixel(2, 1, clBtnShadow);
-    EXPECT_EQ(b.Pixel(2, 1), RGB(128, 128, 128));
-    EXPECT_EQ(b.Pixel(3, 0), TBitmap::kNoPixel);
-    b.SetPixel(-1, 0, clBlack); // ignored
-    b.SetSize(0, 5);
-    EXPECT_TRUE(b.Empty());
-}
-
 TEST(TBitmap, ChangeNotificationFollowsPictureChangesOnly)
 {
     int changes = 0;
@@ -60,18 +47,6 @@ TEST(TBitmap, DormantPictureRecreatesItsHandleFromMemory)
     // A change drops a handle that would show the old picture.
     b.SetPixel(1, 0, clBlack);
     EXPECT_FALSE(b.HandleAllocated());
-}
-
-TEST(TBitmap, MonochromeFormMarksPixelsOfOneColourWhite)
-{
-    TBitmap b(3, 1);
-    b.SetPixel(0, 0, clBlack);
-    b.SetPixel(1, 0, RGB(0, 0, 1));
-    b.MakeMonochrome(clBlack);
-    EXPECT_TRUE(b.Monochrome());
-    EXPECT_EQ(b.Pixel(0, 0), clWhite);
-    EXPECT_EQ(b.Pixel(1, 0), clBlack);
-    EXPECT_EQ(b.Pixel(2, 0), clBlack);
 }
 
 TEST(TBitmap, StreamRoundTripKeepsEveryPixel)
