@@ -347,6 +347,11 @@ void TExplorerButton::LeftButtonDown()
 // notifications held back while it was open catch up.
 void TExplorerButton::CancelInteractionAfterMenu()
 {
+    // Mouse input queued while the menu was open, such as a press the toolkit
+    // replays on the window under the pointer, belonged to the menu.
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                              QEvent::MouseButtonDblClick, QEvent::MouseMove})
+        QCoreApplication::removePostedEvents(nullptr, type);
     if (QWidget* grabber = QWidget::mouseGrabber())
         grabber->releaseMouse();
     if (!CursorInside())

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QTimer>
 
 using namespace velmora::widgets;
@@ -305,6 +306,31 @@ TEST_F(ExplorerButtonForm, DropDownMenuOpensAtTheBottomLeftAndNeverClicks)
     EXPECT_EQ(clicks, 0);
     EXPECT_FALSE(b->Hot());
     EXPECT_FALSE(b->Pressed());
+}
+
+TEST_F(ExplorerButtonForm, MouseInputQueuedWhileTheMenuWasOpenIsDropped)
+{
+    TExplorerButton* b = AddButton(QRect(20, 20, 89, 25), "Menu");
+    QMenu menu;
+    menu.addAction("One");
+    b->SetDropDownMenu(&menu);
+    int shown = 0;
+    QObject::connect(&menu, &QMenu::aboutToShow, [&] { ++shown; });
+    CloseNextPopup([&](QWidget*) {
+        const QPointF at(10, 10);
+        QCoreApplication::postEvent(b, new QMouseEvent(QEvent::MouseButtonPress, at,
+                                                       b->mapToGlobal(at), Qt::LeftButton,
+                                                       Qt::LeftButton, Qt::NoModifier));
+    });
+    QTimer::singleShot(150, [] { // closes a menu that a stale press opened again
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+    });
+    Press(b);
+    QTest::qWait(200);
+    EXPECT_EQ(shown, 1);
+    EXPECT_FALSE(b->Pressed());
+    Release(b);
 }
 
 TEST_F(ExplorerButtonForm, PointerLeavingWhileTheMenuIsOpenIsReportedAfterwards)
