@@ -1,5 +1,6 @@
 // Painting of the explorer button: bevel, down pattern, caption, image in
 // full colour, grey or embossed form, and the drop-down triangle.
+#include "captiontext.h"
 #include "downpattern.h"
 #include "explbtn.h"
 #include "explbtnlayout.h"
@@ -11,57 +12,15 @@ namespace velmora::widgets {
 
 namespace {
 
-int TextFlags(TAlignment alignment, bool wordWrap)
-{
-    int flags = Qt::AlignTop | Qt::TextShowMnemonic;
-    switch (alignment) {
-    case taLeftJustify:
-        flags |= Qt::AlignLeft;
-        break;
-    case taRightJustify:
-        flags |= Qt::AlignRight;
-        break;
-    case taCenter:
-        flags |= Qt::AlignHCenter;
-        break;
-    }
-    if (wordWrap)
-        flags |= Qt::TextWordWrap;
-    return flags;
-}
-
-// The caption's extent when laid out within WIDTH; word wrap breaks at blanks
-// and takes a blank on the text, which is then drawn with it. The extent does
-// not depend on the alignment, and measuring left-aligned keeps centring from
-// rounding it.
-QSize MeasureCaption(const QFontMetrics& metrics, QString& text, int width, bool wordWrap)
-{
-    if (wordWrap)
-        text += u' ';
-    return metrics.boundingRect(QRect(0, 0, width, 0), TextFlags(taLeftJustify, wordWrap), text)
-        .size();
-}
-
-// Draws TEXT from the top of RECT, clipped to it, "&" underlining the next
-// character; a line that does not fit ends in an ellipsis when the platform
-// draws them.
-void DrawCaption(QPainter& canvas, const QRect& rect, const QString& text, TAlignment alignment,
-                 bool wordWrap)
-{
-    QString shown = text;
-    if (TExplorerButton::EllipsisSupported() && !wordWrap)
-        shown = canvas.fontMetrics().elidedText(text, Qt::ElideRight, rect.width(),
-                                                Qt::TextShowMnemonic);
-    canvas.drawText(rect, TextFlags(alignment, wordWrap), shown);
-}
-
+// Highlight one pixel right and down, shadow on top of it.
 void DrawEmbossedCaption(QPainter& canvas, const QRect& rect, const QString& text,
                          TAlignment alignment, bool wordWrap)
 {
+    const bool ellipsis = TExplorerButton::EllipsisSupported();
     canvas.setPen(ToQColor(clBtnHighlight));
-    DrawCaption(canvas, rect.translated(1, 1), text, alignment, wordWrap);
+    DrawCaption(canvas, rect.translated(1, 1), text, alignment, wordWrap, ellipsis);
     canvas.setPen(ToQColor(clBtnShadow));
-    DrawCaption(canvas, rect, text, alignment, wordWrap);
+    DrawCaption(canvas, rect, text, alignment, wordWrap, ellipsis);
 }
 
 // A triangle pointing down, 7 pixels wide and 4 high, its top row at Y - 1.
@@ -147,7 +106,7 @@ void TExplorerButton::Paint(QPainter& canvas)
         if ((bevelStyle_ == bsLowered) != pressedLook)
             textRect.translate(1, 1);
         if (captionShown)
-            DrawCaption(canvas, textRect, text, alignment_, wordWrap_);
+            DrawCaption(canvas, textRect, text, alignment_, wordWrap_, EllipsisSupported());
         // Image and triangle sink by one pixel in the pressed look, with either bevel.
         const int sink = pressedLook ? 1 : 0;
         if (!bitmap_.Empty()) {

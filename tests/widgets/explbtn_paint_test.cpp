@@ -405,6 +405,29 @@ TEST_F(ExplorerButtonPaint, LongCaptionsAreCutOrWrapped)
     EXPECT_LE(std::abs(above - below), 4); // the block is centred vertically
 }
 
+TEST_F(ExplorerButtonPaint, WrappedCaptionEndsInAnEllipsisOnlyOnItsLastLine)
+{
+    TExplorerButton* b = AddPainted(QRect(20, 20, 50, 60), "Go &everywhere");
+    b->SetWordWrap(true);
+    b->SetAlignment(taLeftJustify);
+    const QImage image = Shot(b);
+    const Box text = BoxOf(image, kCaption);
+    ASSERT_FALSE(text.Empty());
+    EXPECT_LE(text.right, 50 - 5);
+    // Two lines: "Go" and the long word, cut with dots on its baseline.
+    const int lineHeight = QFontMetrics(b->font()).height();
+    EXPECT_GT(text.bottom - text.top, lineHeight);
+    const int secondLine = text.bottom - lineHeight + 1;
+    for (int x = text.right - 6; x <= text.right; ++x)
+        for (int y = secondLine; y < text.bottom - 2; ++y)
+            EXPECT_NE(At(image, x, y), kCaption) << x << "," << y;
+    // The marked "e" keeps its underline below the second line's letters.
+    bool underline = false;
+    for (int x = text.left; x < text.left + 6; ++x)
+        underline = underline || At(image, x, text.bottom) == kCaption;
+    EXPECT_TRUE(underline);
+}
+
 TEST_F(ExplorerButtonPaint, AmpersandsUnderlineOrShowOnce)
 {
     TExplorerButton* b = AddPainted(QRect(20, 20, 80, 25), "Save && Close");
