@@ -382,6 +382,30 @@ TEST_F(ExplorerButtonForm, RightReleaseShowsTheContextMenuAtThePointer)
     EXPECT_FALSE(b->Pressed());
 }
 
+TEST_F(ExplorerButtonForm, RightReleaseFallsBackToTheFormsContextMenu)
+{
+    TExplorerButton* b = AddButton(QRect(20, 20, 89, 25), "Go");
+    const auto rightClick = [&] {
+        QTest::mousePress(b, Qt::RightButton, {}, QPoint(30, 12));
+        QTest::mouseRelease(b, Qt::RightButton, {}, QPoint(30, 12));
+    };
+    PointerTo(b, QPoint(30, 12));
+    rightClick(); // no menu anywhere: nothing happens
+    EXPECT_TRUE(b->Hot());
+
+    QAction help("Help");
+    form.addAction(&help);
+    form.setContextMenuPolicy(Qt::ActionsContextMenu);
+    bool shown = false;
+    CloseNextPopup([&](QWidget*) {
+        shown = true;
+        QCursor::setPos(form.mapToGlobal(QPoint(300, 190)));
+    });
+    rightClick();
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(b->Hot());
+}
+
 TEST_F(ExplorerButtonForm, AcceleratorClicksThroughTheGroupLogic)
 {
     TExplorerButton* b = AddButton(QRect(20, 20, 89, 25), "Save && &Close");
