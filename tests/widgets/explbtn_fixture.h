@@ -23,6 +23,29 @@ protected:
         PointerToForm(QPoint(300, 190));
     }
 
+    // The windows' 11-pixel sans-serif font and a plain background; without
+    // antialiasing text pixels have exactly the pen's colour.
+    void StyleForm(velmora::widgets::TColor background, bool antialiased)
+    {
+        QFont font("DejaVu Sans");
+        font.setPixelSize(11);
+        if (!antialiased)
+            font.setStyleStrategy(QFont::NoAntialias);
+        form.setFont(font);
+        QPalette palette = form.palette();
+        palette.setColor(QPalette::Window, velmora::widgets::ToQColor(background));
+        form.setPalette(palette);
+        form.setAutoFillBackground(true);
+    }
+
+    // The form as it shows B with a margin around it, parent background included.
+    QImage Shot(TExplorerButton* b, int margin = 0)
+    {
+        QImage image(form.size(), QImage::Format_RGB32);
+        form.render(&image);
+        return image.copy(b->geometry().adjusted(-margin, -margin, margin, margin));
+    }
+
     TExplorerButton* AddButton(const QRect& bounds, const QString& caption = QString())
     {
         auto* button = new TExplorerButton(&form);

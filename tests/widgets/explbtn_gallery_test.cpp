@@ -43,23 +43,9 @@ class ExplorerButtonGallery : public ExplorerButtonForm
 protected:
     void SetUp() override
     {
-        // The windows' font: an 11-pixel sans serif.
-        QFont font("DejaVu Sans");
-        font.setPixelSize(11);
-        form.setFont(font);
-        QPalette palette = form.palette();
-        palette.setColor(QPalette::Window, ToQColor(clBtnFace));
-        form.setPalette(palette);
-        form.setAutoFillBackground(true);
+        StyleForm(clBtnFace, true);
         ExplorerButtonForm::SetUp();
         ASSERT_TRUE(QDir().mkpath(VELMORA_GALLERY_DIR));
-    }
-
-    QImage Shot(TExplorerButton* b)
-    {
-        QImage image(form.size(), QImage::Format_RGB32);
-        form.render(&image);
-        return image.copy(b->geometry().adjusted(-4, -4, 4, 4));
     }
 
     // The pressed look of a drop-down button exists only while its menu is open.
@@ -69,13 +55,13 @@ protected:
         const QPoint at(b->width() / 2, b->height() / 2);
         if (b->DropDownMenu()) {
             QTimer::singleShot(20, [&] {
-                shot = Shot(b);
+                shot = Shot(b, 4);
                 QApplication::activePopupWidget()->close();
             });
             Press(b, at);
         } else {
             Press(b, at);
-            shot = Shot(b);
+            shot = Shot(b, 4);
         }
         Release(b, at);
         return shot;
@@ -111,7 +97,7 @@ protected:
         for (const Look& look : Looks()) {
             if (look.set)
                 look.set(b);
-            shots.push_back(std::string(look.name) == "pressed" ? PressedShot(b) : Shot(b));
+            shots.push_back(std::string(look.name) == "pressed" ? PressedShot(b) : Shot(b, 4));
             if (look.reset)
                 look.reset(b);
         }

@@ -62,14 +62,7 @@ class ExplorerButtonPaint : public ExplorerButtonForm
 protected:
     void SetUp() override
     {
-        QFont font("DejaVu Sans");
-        font.setPixelSize(11);
-        font.setStyleStrategy(QFont::NoAntialias); // text in exact colours
-        form.setFont(font);
-        QPalette palette = form.palette();
-        palette.setColor(QPalette::Window, ToQColor(kBackground));
-        form.setPalette(palette);
-        form.setAutoFillBackground(true);
+        StyleForm(kBackground, false);
         ExplorerButtonForm::SetUp();
     }
 
@@ -79,14 +72,6 @@ protected:
         b->SetUnselectedFontColor(kCaption);
         b->SetFontColor(kHotCaption);
         return b;
-    }
-
-    // The button as the form shows it, parent background included.
-    QImage Shot(TExplorerButton* b)
-    {
-        QImage image(form.size(), QImage::Format_RGB32);
-        form.render(&image);
-        return image.copy(b->geometry());
     }
 
     static TColor At(const QImage& image, int x, int y) { return FromQRgb(image.pixel(x, y)); }
