@@ -4,7 +4,7 @@
 #include "downpattern.h"
 #include "ellipsis.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QMouseEvent>
@@ -40,8 +40,6 @@ TExplorerButton::TExplorerButton(QWidget* parent) : QWidget(parent)
     QObject::connect(shortcut_, &QShortcut::activatedAmbiguously, this, accelerator);
     SetAlignment(taCenter);
     resize(50, 40);
-    unselectedFontColor_ = clWindowText;
-    fontColor_ = clWindowText;
     UpdateShortcut();
 }
 

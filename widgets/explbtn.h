@@ -163,9 +163,9 @@ private:
     TExplorerButtonOptions options_{boMonoDisplay, boPopupMark, boShowBevel};
     TExplorerButtonShadingType shadingType_ = stMedium;
     bool showDownPattern_ = true;
-    TColor unselectedFontColor_;
+    TColor unselectedFontColor_ = clWindowText;
     bool wordWrap_ = false;
-    TColor fontColor_;
+    TColor fontColor_ = clWindowText;
     QString hint_;
     bool showHint_ = false;
     QPointer<QMenu> popupMenu_;
