@@ -29,6 +29,8 @@ public:
 
     std::uint64_t size() const override { return size_; }
     std::size_t readAt(std::uint64_t offset, std::span<std::byte> buffer) override;
+    // The open file, for libraries that read it themselves.
+    int descriptor() const { return fd_; }
 
 private:
     int fd_ = -1;
