@@ -12,7 +12,8 @@
 
 namespace velmora::audio {
 
-class AtomicOutputFile {
+class AtomicOutputFile
+{
 public:
     // Creates the temporary file; throws Error (the system's reason) on failure.
     explicit AtomicOutputFile(std::filesystem::path target);

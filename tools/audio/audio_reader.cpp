@@ -41,7 +41,8 @@ Table MakeTable(std::int16_t (*expand)(std::uint8_t))
 
 // A signed integer of `bytes` bytes, placed in the top bits of 32 so that one
 // scale serves every width.
-template <unsigned bytes, bool bigEndian> void DecodeInt(const std::byte* in, std::size_t n, float* out)
+template <unsigned bytes, bool bigEndian>
+void DecodeInt(const std::byte* in, std::size_t n, float* out)
 {
     constexpr float kScale = 1.0f / 2147483648.0f;
     for (std::size_t i = 0; i < n; ++i, in += bytes) {
@@ -54,7 +55,8 @@ template <unsigned bytes, bool bigEndian> void DecodeInt(const std::byte* in, st
     }
 }
 
-template <bool bigEndian> void DecodeIntOfSize(unsigned bytes, const std::byte* in, std::size_t n, float* out)
+template <bool bigEndian>
+void DecodeIntOfSize(unsigned bytes, const std::byte* in, std::size_t n, float* out)
 {
     switch (bytes) {
     case 1:
@@ -136,8 +138,7 @@ void DecodeSamples(const StreamLayout& layout, const std::byte* in, std::size_t 
 
 AudioReader::AudioReader(std::unique_ptr<ByteSource> source)
     : source_(std::move(source)), layout_(ReadStreamLayout(*source_))
-{
-}
+{}
 
 std::size_t AudioReader::read(std::span<float> out)
 {

@@ -11,7 +11,8 @@
 
 namespace velmora::audio {
 
-class AudioReader {
+class AudioReader
+{
 public:
     // Reads the header at once; throws Error when it cannot be read.
     explicit AudioReader(std::unique_ptr<ByteSource> source);

@@ -22,7 +22,8 @@ FileByteSource::FileByteSource(const std::filesystem::path& path)
     if (fd_ < 0) {
         ThrowSystemError(errno);
     }
-    struct stat info {};
+    struct stat info
+    {};
     if (::fstat(fd_, &info) != 0 || S_ISDIR(info.st_mode)) {
         const int error = S_ISDIR(info.st_mode) ? EISDIR : errno;
         ::close(fd_);

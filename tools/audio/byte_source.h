@@ -9,7 +9,8 @@
 
 namespace velmora::audio {
 
-class ByteSource {
+class ByteSource
+{
 public:
     virtual ~ByteSource() = default;
     virtual std::uint64_t size() const = 0;
@@ -20,7 +21,8 @@ public:
 
 // A regular file opened for reading. Throws Error (the system's reason) when the
 // file cannot be opened or names a folder.
-class FileByteSource : public ByteSource {
+class FileByteSource : public ByteSource
+{
 public:
     explicit FileByteSource(const std::filesystem::path& path);
     ~FileByteSource() override;
@@ -38,7 +40,8 @@ private:
 };
 
 // Bytes held by the caller, who keeps them alive.
-class MemoryByteSource : public ByteSource {
+class MemoryByteSource : public ByteSource
+{
 public:
     explicit MemoryByteSource(std::span<const std::byte> bytes) : bytes_(bytes) {}
 

@@ -51,7 +51,8 @@ std::filesystem::path HostPathOfArgument(std::string_view argument)
 
 void PercentProgress::update(std::uint64_t done)
 {
-    const int percent = total_ == 0 ? 100 : static_cast<int>(std::min<std::uint64_t>(done, total_) * 100 / total_);
+    const int percent =
+        total_ == 0 ? 100 : static_cast<int>(std::min<std::uint64_t>(done, total_) * 100 / total_);
     if (percent != shown_) {
         shown_ = percent;
         std::fprintf(out_, "%d%%\n", percent);

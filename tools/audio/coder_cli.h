@@ -12,12 +12,14 @@
 
 namespace velmora::audio {
 
-struct SwitchSpec {
+struct SwitchSpec
+{
     std::string_view name; // lower case, with its dash
     bool takesValue;
 };
 
-struct CoderArguments {
+struct CoderArguments
+{
     std::string input;
     std::string output;
     std::map<std::string, std::string, std::less<>> switches; // known switches by name
@@ -36,7 +38,8 @@ CoderArguments ParseCoderArguments(std::span<const char* const> args,
 std::filesystem::path HostPathOfArgument(std::string_view argument);
 
 // Prints progress as whole percents, one line each, whenever the value changes.
-class PercentProgress {
+class PercentProgress
+{
 public:
     PercentProgress(std::uint64_t total, std::FILE* out) : total_(total), out_(out) {}
     void update(std::uint64_t done);

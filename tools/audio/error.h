@@ -6,7 +6,8 @@
 
 namespace velmora::audio {
 
-class Error : public std::runtime_error {
+class Error : public std::runtime_error
+{
 public:
     using std::runtime_error::runtime_error;
 };

@@ -173,7 +173,8 @@ StreamLayout ReadSnd(ByteSource& source)
         throw Error("bad header size");
     }
     layout.bigEndian = true;
-    struct Coding {
+    struct Coding
+    {
         std::uint32_t id;
         SampleCoding coding;
         unsigned bytes;

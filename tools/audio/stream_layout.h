@@ -8,7 +8,8 @@
 
 namespace velmora::audio {
 
-enum class SampleCoding {
+enum class SampleCoding
+{
     UnsignedInt, // 8-bit Wave: 128 is silence
     SignedInt,   // two's complement, 1 to 4 bytes
     Float,       // IEEE 754, 4 or 8 bytes
@@ -16,7 +17,8 @@ enum class SampleCoding {
     ALaw,        // G.711, 1 byte
 };
 
-struct StreamLayout {
+struct StreamLayout
+{
     SampleCoding coding = SampleCoding::SignedInt;
     unsigned bytesPerSample = 2;
     bool bigEndian = false;

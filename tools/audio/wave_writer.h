@@ -10,7 +10,8 @@
 
 namespace velmora::audio {
 
-class WaveWriter {
+class WaveWriter
+{
 public:
     static constexpr std::uint64_t kHeaderBytes = 44;
     static constexpr std::uint64_t kMaxDataBytes = 0xFFFFFFFFull - (kHeaderBytes - 8);

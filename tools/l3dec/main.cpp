@@ -58,7 +58,8 @@ int main(int argc, char** argv)
             throw Error("the output format switch -wav is missing");
         }
     } catch (const Error& e) {
-        PrintLine(kProgram, std::string(e.what()) + "; usage: l3dec.exe INPUT OUTPUT -wav [-hq] [-dm]");
+        PrintLine(kProgram,
+                  std::string(e.what()) + "; usage: l3dec.exe INPUT OUTPUT -wav [-hq] [-dm]");
         return 2;
     }
     for (const std::string& ignored : args.ignored) {
@@ -71,7 +72,8 @@ int main(int argc, char** argv)
     std::unique_ptr<Mpg123Decoder> decoder;
     try {
         input = std::make_unique<FileByteSource>(HostPathOfArgument(args.input));
-        decoder = std::make_unique<Mpg123Decoder>(input->descriptor(), args.switches.contains("-dm"));
+        decoder =
+            std::make_unique<Mpg123Decoder>(input->descriptor(), args.switches.contains("-dm"));
     } catch (const Error& e) {
         PrintLine(kProgram, "cannot read " + args.input + ": " + e.what());
         return 1;

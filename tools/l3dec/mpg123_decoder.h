@@ -10,9 +10,11 @@ struct mpg123_handle_struct;
 
 namespace velmora::l3dec {
 
-class Mpg123Decoder {
+class Mpg123Decoder
+{
 public:
-    enum class Status {
+    enum class Status
+    {
         Decoding,     // more may follow
         End,          // the stream ended where it should
         FormatChange, // the stream changes rate or channels, which one Wave file cannot hold

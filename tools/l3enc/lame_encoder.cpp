@@ -85,8 +85,7 @@ std::span<const std::byte> LameEncoder::encode(const float* samples, std::size_t
 std::span<const std::byte> LameEncoder::flush()
 {
     buffer_.resize(7200);
-    const int written =
-        lame_encode_flush(lame_, buffer_.data(), static_cast<int>(buffer_.size()));
+    const int written = lame_encode_flush(lame_, buffer_.data(), static_cast<int>(buffer_.size()));
     if (written < 0) {
         throw audio::Error("the encoder failed (" + std::to_string(written) + ")");
     }

@@ -11,9 +11,11 @@ struct lame_global_struct;
 
 namespace velmora::l3enc {
 
-class LameEncoder {
+class LameEncoder
+{
 public:
-    struct Settings {
+    struct Settings
+    {
         int kbps = 128;
         bool highQuality = false; // libmp3lame's quality 2 instead of its default 3
         bool mono = false;        // mix stereo down to one channel

@@ -26,7 +26,8 @@ constexpr int kDefaultKbps = 128;
 
 // Layer 3 bit rates in kbit/s over MPEG 1, 2 and 2.5; the sample rate that
 // the encoder picks decides which of them one file can use.
-constexpr std::array kLayer3Kbps = {8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160, 192, 224, 256, 320};
+constexpr std::array kLayer3Kbps = {8,  16,  24,  32,  40,  48,  56,  64,  80,
+                                    96, 112, 128, 144, 160, 192, 224, 256, 320};
 
 int ParseBitRate(const std::string& text)
 {
@@ -74,8 +75,8 @@ int main(int argc, char** argv)
         settings.highQuality = args.switches.contains("-hq");
         settings.mono = args.switches.contains("-dm");
     } catch (const Error& e) {
-        PrintLine(kProgram, std::string(e.what()) +
-                                "; usage: l3enc.exe INPUT OUTPUT [-br BITS] [-hq] [-dm]");
+        PrintLine(kProgram,
+                  std::string(e.what()) + "; usage: l3enc.exe INPUT OUTPUT [-br BITS] [-hq] [-dm]");
         return 2;
     }
     for (const std::string& ignored : args.ignored) {

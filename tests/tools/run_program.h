@@ -1,0 +1,24 @@
+// Runs a built program as a child process and collects what it printed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace velmora::test {
+
+struct ProgramResult
+{
+    int status = -1; // exit status; 128 + signal number when killed
+    std::string out;
+    std::string err;
+};
+
+// Runs APP_DIR/program with the arguments and extra "NAME=value" environment
+// entries, and waits for it.
+ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::vector<std::string>& environment = {});
+
+// The lines of a text, without their line ends.
+std::vector<std::string> Lines(const std::string& text);
+
+} // namespace velmora::test
