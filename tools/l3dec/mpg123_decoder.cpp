@@ -34,7 +34,7 @@ Mpg123Decoder::Mpg123Decoder(int fd, bool mono)
     if (mpg123_open_fd(handle_, fd) != MPG123_OK ||
         mpg123_getformat(handle_, &rate_, &channels_, &encoding) != MPG123_OK) {
         mpg123_delete(handle_);
-        throw audio::Error("not an MPEG audio file");
+        throw audio::Error("no decodable MPEG audio frame");
     }
     // Asked now: at the end of a cut stream the library reports what it found.
     exactLength_ = lengthFromInformationFrame();

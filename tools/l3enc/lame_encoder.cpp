@@ -35,8 +35,10 @@ lame_t Configure(const audio::StreamLayout& layout, const LameEncoder::Settings&
     if (settings.highQuality) {
         lame_set_quality(lame, 2);
     }
-    lame_set_write_id3tag_automatic(lame, 0); // the information frame comes first
-    lame_set_bWriteVbrTag(lame, 1);
+    // The information frame is written by the coder itself, which can give one
+    // to every bit rate (information_frame.h).
+    lame_set_write_id3tag_automatic(lame, 0);
+    lame_set_bWriteVbrTag(lame, 0);
     if (lame_init_params(lame) < 0 || lame_get_brate(lame) != settings.kbps) {
         lame_close(lame);
         return nullptr;
@@ -47,7 +49,7 @@ lame_t Configure(const audio::StreamLayout& layout, const LameEncoder::Settings&
 } // namespace
 
 LameEncoder::LameEncoder(const audio::StreamLayout& layout, const Settings& settings)
-    : channels_(layout.channels)
+    : channels_(layout.channels), kbps_(settings.kbps)
 {
     // libmp3lame picks the output sample rate for the bit rate; when its pick
     // cannot carry the rate (MPEG 1 has no 8 or 144 kbit/s, MPEG 2 nothing
@@ -92,16 +94,20 @@ std::span<const std::byte> LameEncoder::flush()
     return std::as_bytes(std::span(buffer_).first(static_cast<std::size_t>(written)));
 }
 
-std::span<const std::byte> LameEncoder::informationFrame()
+StreamFacts LameEncoder::facts() const
 {
-    buffer_.resize(lame_get_lametag_frame(lame_, nullptr, 0));
-    const std::size_t n = lame_get_lametag_frame(lame_, buffer_.data(), buffer_.size());
-    return std::as_bytes(std::span(buffer_).first(n));
-}
-
-int LameEncoder::outputSampleRate() const
-{
-    return lame_get_out_samplerate(lame_);
+    StreamFacts f;
+    f.sampleRate = lame_get_out_samplerate(lame_);
+    // libmp3lame reports MPEG 2.5 as MPEG 2; the sample rate tells them apart.
+    f.mpegVersion = lame_get_version(lame_) == 1 ? 1 : f.sampleRate < 16000 ? 25 : 2;
+    f.channelMode = static_cast<int>(lame_get_mode(lame_));
+    f.kbps = kbps_;
+    f.lowpassHz = lame_get_lowpassfreq(lame_);
+    f.quality = 100 - 10 * lame_get_VBR_q(lame_) - lame_get_quality(lame_);
+    f.frames = static_cast<std::uint32_t>(lame_get_frameNum(lame_));
+    f.encoderDelay = lame_get_encoder_delay(lame_);
+    f.padding = lame_get_encoder_padding(lame_);
+    return f;
 }
 
 } // namespace velmora::l3enc

@@ -1,6 +1,7 @@
 // libmp3lame set up for constant-bit-rate Layer 3 with an information frame.
 #pragma once
 
+#include "information_frame.h"
 #include "stream_layout.h"
 
 #include <cstddef>
@@ -32,15 +33,15 @@ public:
     std::span<const std::byte> encode(const float* samples, std::size_t frames);
     // The last frames.
     std::span<const std::byte> flush();
-    // The finished information frame, to overwrite the placeholder that the
-    // first encode() put at the start of the file.
-    std::span<const std::byte> informationFrame();
 
-    int outputSampleRate() const;
+    // What the information frame tells of the stream; the counts are complete
+    // after flush().
+    StreamFacts facts() const;
 
 private:
     lame_global_struct* lame_ = nullptr;
     unsigned channels_;
+    int kbps_;
     std::vector<unsigned char> buffer_;
 };
 

@@ -6,6 +6,7 @@
 #include "audio_reader.h"
 #include "coder_cli.h"
 #include "error.h"
+#include "information_frame.h"
 #include "lame_encoder.h"
 
 #include <algorithm>
@@ -17,6 +18,8 @@
 #include <vector>
 
 using namespace velmora::audio;
+using velmora::l3enc::BuildInformationFrame;
+using velmora::l3enc::InformationFrameSize;
 using velmora::l3enc::LameEncoder;
 
 namespace {
@@ -40,11 +43,31 @@ int ParseBitRate(const std::string& text)
     return bits / 1000;
 }
 
-void Encode(AudioReader& reader, LameEncoder& encoder, AtomicOutputFile& out)
+// Writes audio frames and keeps the CRC that the information frame carries.
+class AudioOut
+{
+public:
+    explicit AudioOut(AtomicOutputFile& file) : file_(file) {}
+    void write(std::span<const std::byte> bytes)
+    {
+        crc_ = velmora::l3enc::Crc16(bytes, crc_);
+        file_.write(bytes);
+    }
+    std::uint16_t crc() const { return crc_; }
+
+private:
+    AtomicOutputFile& file_;
+    std::uint16_t crc_ = 0;
+};
+
+void Encode(AudioReader& reader, LameEncoder& encoder, AtomicOutputFile& file)
 {
     const StreamLayout& layout = reader.layout();
     PercentProgress progress(layout.frameCount, stdout);
     progress.update(0);
+    // The information frame's place; its counts are known at the end.
+    file.write(std::vector<std::byte>(InformationFrameSize(encoder.facts())));
+    AudioOut out(file);
     // Whole MPEG frames per call keep the encoder's own buffering small.
     std::vector<float> samples(1152 * 16 * layout.channels);
     for (;;) {
@@ -56,7 +79,10 @@ void Encode(AudioReader& reader, LameEncoder& encoder, AtomicOutputFile& out)
         progress.update(reader.framesRead());
     }
     out.write(encoder.flush());
-    out.writeAt(0, encoder.informationFrame());
+    velmora::l3enc::StreamFacts facts = encoder.facts();
+    facts.fileBytes = file.size();
+    facts.audioCrc = out.crc();
+    file.writeAt(0, BuildInformationFrame(facts));
     progress.update(layout.frameCount);
 }
 
