@@ -1,6 +1,7 @@
 // The switches of l3enc.exe and l3dec.exe, the stream that the encoder writes,
 // and what the decoder makes of tags and damage.
 #include "coder_test_support.h"
+#include "platform/dosfs.h"
 
 #include <mpg123.h>
 #include <regex>
@@ -220,6 +221,29 @@ TEST_F(CoderOptions, OutputFormatFollowsTheProgramNotTheName)
     EXPECT_EQ(ReadBytes(dir_ / "MYSONG~1.WAV").front(), std::byte{0xFF}); // a frame sync
     const Bytes wave = ReadBytes(dir_ / "MYSONG~1.MP3");
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(wave.data()), 4), "RIFF");
+}
+
+TEST_F(CoderOptions, DosPathsAreMappedThroughTheDriveTable)
+{
+    MakeInput();
+    fs::create_directory(dir_ / "Long Folder Name");
+    const std::vector<std::string> drive = {"VELMORA_DRIVES=Q=" + dir_.string()};
+    ::setenv("VELMORA_DRIVES", ("Q=" + dir_.string()).c_str(), 1);
+    const std::string shortFolder = velmora::platform::ShortPath("Q:\\Long Folder Name");
+    ::unsetenv("VELMORA_DRIVES");
+    ASSERT_NE(shortFolder, "");
+    const ProgramResult enc =
+        RunProgram("l3enc.exe", {"Q:\\IN.WAV", shortFolder + "\\SONG.MP3", "-br", "128000"}, drive);
+    ASSERT_EQ(enc.status, 0) << enc.err;
+    EXPECT_TRUE(fs::exists(dir_ / "Long Folder Name" / "SONG.MP3"));
+    const ProgramResult dec =
+        RunProgram("l3dec.exe", {"q:\\long folder name\\song.mp3", "Q:\\BACK.WAV", "-wav"}, drive);
+    ASSERT_EQ(dec.status, 0) << dec.err;
+    EXPECT_EQ(ReadWave(dir_ / "BACK.WAV").frames(), kRate / 4);
+
+    const ProgramResult unmapped = RunProgram("l3enc.exe", {"K:\\IN.WAV", "Q:\\X.MP3"}, drive);
+    EXPECT_EQ(unmapped.status, 1);
+    EXPECT_EQ(unmapped.err, "l3enc: cannot read K:\\IN.WAV: no such drive or path\n");
 }
 
 } // namespace

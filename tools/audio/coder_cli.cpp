@@ -1,9 +1,11 @@
 #include "coder_cli.h"
 
 #include "error.h"
+#include "platform/dosfs.h"
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 
 namespace velmora::audio {
 
@@ -46,7 +48,16 @@ CoderArguments ParseCoderArguments(std::span<const char* const> args,
 
 std::filesystem::path HostPathOfArgument(std::string_view argument)
 {
-    return std::filesystem::path(argument);
+    const bool dos = argument.size() >= 2 && argument[1] == ':' &&
+                     std::isalpha(static_cast<unsigned char>(argument[0]));
+    if (!dos) {
+        return std::filesystem::path(argument);
+    }
+    const std::optional<std::filesystem::path> host = platform::HostPath(argument);
+    if (!host) {
+        throw Error("no such drive or path");
+    }
+    return *host;
 }
 
 void PercentProgress::update(std::uint64_t done)
