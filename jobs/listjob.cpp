@@ -1,0 +1,106 @@
+// The list job handlers.
+#include "jobs/coderline.h"
+#include "jobs/folderchain.h"
+#include "jobs/jobhandlers.h"
+#include "jobs/launch.h"
+#include "jobs/linemodel.h"
+#include "jobs/listscript.h"
+#include "jobs/namechecks.h"
+#include "jobs/pathparts.h"
+#include "jobs/scripttext.h"
+#include "jobs/settings.h"
+#include "platform/dosfs.h"
+
+namespace velmora::jobs {
+namespace {
+
+// An entry is coded only when it names an existing file (taken literally) with
+// the kind's extension, its name can stand quoted in the script, and it does
+// not lie in the list work folder, which the script empties before it starts.
+bool IsListEntryAccepted(std::string_view entry, JobKind kind, std::string_view workFolder)
+{
+    return platform::FileExists(entry) &&
+           UpperCase(ExtensionPart(entry)) == TextsOf(kind).listExtension &&
+           IsSafeToQuote(FileNamePart(entry)) && !SameFolder(FolderPart(entry), workFolder);
+}
+
+void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const JobRequest& request)
+{
+    const JobKindTexts& texts = TextsOf(kind);
+    // {A}Temp\LE or {A}Temp\LD, long and without its trailing backslash.
+    const std::string longWorkFolder =
+        FolderPart(platform::ApplicationFolder() + std::string(texts.listWorkFolder));
+    bool refused = false;
+
+    const std::vector<std::string> entries = SplitLines(request.listEntries);
+    bool listAccepted = true;
+    for (const std::string& entry : entries) {
+        if (!IsListEntryAccepted(entry, kind, longWorkFolder)) {
+            listAccepted = false;
+        }
+    }
+    if (!listAccepted) {
+        windows.ShowError("There are errors in your input list, please resolve them and retry.");
+        refused = true;
+    }
+    const std::string& out = request.outputDirectory;
+    if (!refused && (DirectoryPart(out).empty() || !IsSafeToQuote(out))) {
+        windows.ShowError("Please enter an output directory.");
+        refused = true;
+    }
+    LoadSettings(scratch, windows.CoderPaths());
+    if (!CoderPathCheck(windows, kind)) {
+        refused = true;
+    }
+    const ScriptPaths paths = WorkOutScriptPaths(windows.CoderPaths(), kind);
+    if (!refused && platform::FileExists(paths.script)) {
+        windows.ShowError(texts.listBusyMessage);
+        refused = true;
+    }
+
+    const CoderSwitches switches =
+        kind == JobKind::Encoding
+            ? EncoderSwitches(request.bitRateEntry, request.highQuality, request.mono)
+            : DecoderSwitches(request.highQuality, request.mono);
+    const ListScriptValues values{kind, paths,    ListWorkFolder(paths, kind),
+                                  out,  switches, request.deleteSource};
+    scratch.Clear();
+    const auto append = [&scratch](std::vector<std::string> lines) {
+        for (std::string& line : lines) {
+            scratch.Append(std::move(line));
+        }
+    };
+    append(ListScriptHead(values));
+    for (const std::string& entry : entries) {
+        if (!refused) {
+            CreateFolderChain(DirectoryPart(out));
+        }
+        CreateFolderChain(longWorkFolder);
+        const std::string source = platform::ShortPath(entry);
+        const std::string temp = values.workFolder + FileNamePart(source);
+        if (!refused && platform::FileExists(temp)) {
+            platform::DeleteFile(temp);
+        }
+        append(ListScriptEntryLines(values, {source, temp, FileNamePart(entry)}));
+    }
+    append(ListScriptTail(values));
+    if (!WriteAndStartScript(windows, scratch, paths.script, refused, request.viewCoding)) {
+        return;
+    }
+    windows.SetStatus(kind, texts.listCaption, texts.listHint);
+    windows.EnableMonitor(kind);
+}
+
+} // namespace
+
+void ExplorerButton6Click(JobWindows& windows, LineBuffer& scratch, const JobRequest& request)
+{
+    RunListJob(JobKind::Encoding, windows, scratch, request);
+}
+
+void ExplorerButton7Click(JobWindows& windows, LineBuffer& scratch, const JobRequest& request)
+{
+    RunListJob(JobKind::Decoding, windows, scratch, request);
+}
+
+} // namespace velmora::jobs

@@ -1,0 +1,42 @@
+#include "jobs/namechecks.h"
+
+#include "jobs/pathparts.h"
+#include "jobs/scripttext.h"
+#include "platform/dosfs.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace velmora::jobs {
+
+bool IsOutputFileName(std::string_view output)
+{
+    const std::string name = FileNamePart(output);
+    return !name.empty() && !name.starts_with('.') && IsSafeToQuote(output);
+}
+
+namespace {
+
+bool SameHostEntry(std::string_view first, std::string_view second)
+{
+    const auto a = platform::HostPath(first);
+    const auto b = platform::HostPath(second);
+    std::error_code error;
+    return a && b && std::filesystem::equivalent(*a, *b, error);
+}
+
+} // namespace
+
+bool SameFile(std::string_view first, std::string_view second)
+{
+    return platform::FileExists(first) && platform::FileExists(second) &&
+           SameHostEntry(first, second);
+}
+
+bool SameFolder(std::string_view first, std::string_view second)
+{
+    return platform::DirectoryExists(first) && platform::DirectoryExists(second) &&
+           SameHostEntry(first, second);
+}
+
+} // namespace velmora::jobs

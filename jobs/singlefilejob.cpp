@@ -1,0 +1,109 @@
+// The single-file job handlers.
+#include "jobs/coderline.h"
+#include "jobs/folderchain.h"
+#include "jobs/jobhandlers.h"
+#include "jobs/launch.h"
+#include "jobs/namechecks.h"
+#include "jobs/pathparts.h"
+#include "jobs/settings.h"
+#include "jobs/singlefilescript.h"
+#include "platform/dosfs.h"
+
+#include <cstddef>
+
+namespace velmora::jobs {
+namespace {
+
+constexpr std::size_t kCaptionNameLength = 12;
+
+// The first COUNT characters of TEXT; the bytes of one UTF-8 sequence count
+// as one character, so that the caption never ends in a broken one.
+std::string_view LeadingCharacters(std::string_view text, std::size_t count)
+{
+    std::size_t end = 0;
+    for (std::size_t characters = 0; end < text.size(); ++end) {
+        const bool continuation = (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80;
+        if (!continuation && characters++ == count) {
+            break;
+        }
+    }
+    return text.substr(0, end);
+}
+
+void RunSingleFileJob(JobKind kind, JobWindows& windows, LineBuffer& scratch,
+                      const JobRequest& request)
+{
+    const JobKindTexts& texts = TextsOf(kind);
+    bool refused = false;
+
+    LoadSettings(scratch, windows.CoderPaths());
+    if (!CoderPathCheck(windows, kind)) {
+        refused = true;
+    }
+    const ScriptPaths paths = WorkOutScriptPaths(windows.CoderPaths(), kind);
+    if (platform::FileExists(paths.script)) {
+        windows.ShowError(texts.singleBusyMessage);
+        refused = true;
+    }
+    const bool inputExists = platform::FileExists(request.input);
+    if (!inputExists) {
+        windows.ShowError("Please enter an existing input file.");
+        refused = true;
+    }
+    const bool outputAccepted = IsOutputFileName(request.output);
+    if (!outputAccepted) {
+        windows.ShowError("Please enter an output file.");
+        refused = true;
+    }
+    const std::string source = platform::ShortPath(request.input);
+    const std::string temp = paths.appFolderShort + "Temp\\" + FileNamePart(source);
+    // The script would delete the input before coding it, or code it onto itself.
+    if (inputExists && outputAccepted &&
+        (SameFile(request.input, request.output) || SameFile(request.input, temp))) {
+        windows.ShowError("The output file must differ from the input file.");
+        refused = true;
+    }
+
+    if (!refused && kind == JobKind::Encoding) {
+        CreateFolderChain(DirectoryPart(request.output));
+    }
+    if (!refused) {
+        CreateFolderChain(paths.appFolder + "Temp");
+        if (platform::FileExists(temp)) {
+            platform::DeleteFile(temp);
+        }
+    }
+
+    const CoderSwitches switches =
+        kind == JobKind::Encoding
+            ? EncoderSwitches(request.bitRateEntry, request.highQuality, request.mono)
+            : DecoderSwitches(false, false);
+    scratch.Clear();
+    for (std::string& line :
+         SingleFileScript({kind, paths, source, temp, request.output, switches})) {
+        scratch.Append(std::move(line));
+    }
+    if (!WriteAndStartScript(windows, scratch, paths.script, refused, request.viewCoding)) {
+        return;
+    }
+
+    const std::string name = FileNamePart(request.input);
+    const std::string word(texts.statusWord);
+    windows.SetStatus(kind, word + std::string(LeadingCharacters(name, kCaptionNameLength)) + "...",
+                      word + name);
+    windows.EnableMonitor(kind);
+}
+
+} // namespace
+
+void ExplorerButton1Click(JobWindows& windows, LineBuffer& scratch, const JobRequest& request)
+{
+    RunSingleFileJob(JobKind::Encoding, windows, scratch, request);
+}
+
+void ExplorerButton2Click(JobWindows& windows, LineBuffer& scratch, const JobRequest& request)
+{
+    RunSingleFileJob(JobKind::Decoding, windows, scratch, request);
+}
+
+} // namespace velmora::jobs

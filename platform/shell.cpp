@@ -1,0 +1,156 @@
+#include "shell.h"
+
+#include "dosfs.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+namespace velmora::platform {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+char LowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool HasDrive(std::string_view path)
+{
+    return path.size() >= 2 && path[1] == ':' &&
+           ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+}
+
+// "http:", "mailto:" and the like: a letter, then letters, digits, "+", "-"
+// or ".", then a colon. A drive letter ("C:") is no scheme.
+bool HasScheme(std::string_view text)
+{
+    const std::size_t colon = text.find(':');
+    if (colon == std::string_view::npos || colon < 2 || HasDrive(text) ||
+        !std::isalpha(static_cast<unsigned char>(text[0]))) {
+        return false;
+    }
+    for (std::size_t i = 1; i < colon; ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (!std::isalnum(c) && c != '+' && c != '-' && c != '.') {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The host path of NAME: a DOS path, a host path, or a path relative to
+// FOLDER (itself any of these; empty for the current folder), matched the
+// way DOS matches names.
+std::optional<fs::path> LocalPath(std::string_view name, std::string_view folder)
+{
+    if (HasDrive(name)) {
+        return HostPath(name);
+    }
+    if (name.starts_with('/')) {
+        return fs::path(name);
+    }
+    std::error_code error;
+    const std::optional<fs::path> base =
+        folder.empty() ? std::optional<fs::path>(fs::current_path(error)) : LocalPath(folder, {});
+    if (!base || error) {
+        return std::nullopt;
+    }
+    if (const std::optional<std::string> dosBase = DosPath(base->lexically_normal())) {
+        std::string dos = *dosBase;
+        if (!dos.ends_with('\\')) {
+            dos += '\\';
+        }
+        return HostPath(dos + std::string(name));
+    }
+    std::string relative(name);
+    for (char& c : relative) {
+        c = c == '\\' ? '/' : c;
+    }
+    return *base / relative;
+}
+
+std::string Opener()
+{
+    const char* opener = std::getenv("VELMORA_OPENER");
+    return opener != nullptr && *opener != '\0' ? opener : "xdg-open";
+}
+
+std::string_view ShowName(ShowState show)
+{
+    switch (show) {
+    case ShowState::Hidden:
+        return "hidden";
+    case ShowState::Minimized:
+        return "minimized";
+    case ShowState::Maximized:
+        return "maximized";
+    case ShowState::Normal:
+        break;
+    }
+    return "normal";
+}
+
+} // namespace
+
+bool ShellExecute(std::string_view verb, std::string_view file, std::string_view parameters,
+                  std::string_view folder, ShowState show)
+{
+    if (!verb.empty() && !EqualsIgnoringCase(verb, "open")) {
+        return false;
+    }
+    std::string workFolder;
+    if (!folder.empty()) {
+        const std::optional<fs::path> host = LocalPath(folder, {});
+        std::error_code error;
+        if (!host || !fs::is_directory(*host, error)) {
+            return false;
+        }
+        workFolder = host->string();
+    }
+    std::error_code error;
+    if (EqualsIgnoringCase(file, "explorer.exe")) {
+        const char* home = std::getenv("HOME");
+        const std::optional<fs::path> target =
+            parameters.empty() ? std::optional<fs::path>(home != nullptr ? home : "/")
+                               : LocalPath(parameters, folder);
+        return target && fs::is_directory(*target, error) &&
+               StartDetached({Opener(), target->string()}, workFolder) == 0;
+    }
+    if (HasScheme(file)) {
+        return StartDetached({Opener(), std::string(file)}, workFolder) == 0;
+    }
+    const std::optional<fs::path> path = LocalPath(file, folder);
+    if (!path || !fs::is_regular_file(*path, error)) {
+        return false;
+    }
+    if (file.size() >= 4 && EqualsIgnoringCase(file.substr(file.size() - 4), ".bat")) {
+        const std::optional<fs::path> appFolder = HostPath(ApplicationFolder());
+        if (!appFolder) {
+            return false;
+        }
+        const std::string showArg = "--show=" + std::string(ShowName(show));
+        return StartDetached({(*appFolder / "dosbatch").string(), showArg, path->string()},
+                             workFolder) == 0;
+    }
+    return StartDetached({Opener(), path->string()}, workFolder) == 0;
+}
+
+} // namespace velmora::platform

@@ -1,0 +1,210 @@
+#include "jobs/jobhandlers.h"
+#include "jobs/pathparts.h"
+#include "jobsandbox.h"
+#include "platform/dosfs.h"
+
+#include <gtest/gtest.h>
+
+namespace velmora::jobs {
+namespace {
+
+using test::Events;
+
+constexpr const char* kListErrors =
+    "error: There are errors in your input list, please resolve them and retry.";
+constexpr const char* kNoOutputDirectory = "error: Please enter an output directory.";
+
+class ListJob : public test::JobSandbox
+{
+protected:
+    static JobRequest List(std::string entries, std::string outputDirectory = "D:\\Out\\")
+    {
+        JobRequest request;
+        request.listEntries = std::move(entries);
+        request.outputDirectory = std::move(outputDirectory);
+        request.bitRateEntry = 7;
+        return request;
+    }
+};
+
+// The second entry has a mixed-case extension and a dot in its base name.
+TEST_F(ListJob, EncodeListScriptByteForByte)
+{
+    MakeFile("D:\\Music\\Live.2024.Wav");
+    const std::string song = platform::ShortPath(kSongWav);
+    const std::string live = platform::ShortPath("D:\\Music\\Live.2024.Wav");
+    const std::string work = "C:\\APPS\\FRONT\\Temp\\LE\\";
+    JobRequest request = List("D:\\Music\\My Song.wav\r\nD:\\Music\\Live.2024.Wav\r\n");
+    request.highQuality = request.deleteSource = true;
+    ExplorerButton6Click(host_, scratch_, request);
+
+    const std::string expected = Script({
+        "@Echo Off",
+        "Echo Velmora for Windows 95",
+        "Echo ------------------------------------------",
+        "Echo\"",
+        "deltree /Y \"C:\\APPS\\FRONT\\TEMP\\LE\\*.*\"",
+        "C:",
+        "cd C:\\L3",
+        "C:\\L3\\L3ENC.EXE " + song + " " + work + FileNamePart(song) + " -br 112000 -hq  ",
+        "Echo\"",
+        "Echo Converting output to Long FileName...",
+        "ren \"" + work + FileNamePart(song) + "\" \"x.wav\"",
+        "ren \"" + work + "x.wav\" \"My Song.wav\"",
+        "ren " + work + "*.* *.mp3",
+        "move " + work + "*.MP3 \"D:\\Out\\\"",
+        "if exist \"D:\\Out\\My Song.mp3\" del " + song,
+        "C:\\L3\\L3ENC.EXE " + live + " " + work + FileNamePart(live) + " -br 112000 -hq  ",
+        "Echo\"",
+        "Echo Converting output to Long FileName...",
+        "ren \"" + work + FileNamePart(live) + "\" \"x.wav\"",
+        "ren \"" + work + "x.wav\" \"Live.2024.Wav\"",
+        "ren " + work + "*.* *.mp3",
+        "move " + work + "*.MP3 \"D:\\Out\\\"",
+        "if exist \"D:\\Out\\Live.2024.mp3\" del " + live,
+        "start C:\\APPS\\FRONT\\Message.exe L X \"D:\\Out\\\"",
+        "del \"C:\\APPS\\FRONT\\Encoding.bat\"",
+    });
+    EXPECT_EQ(Contents(kEncodingBat), expected);
+    EXPECT_EQ(host_.startedScript, expected);
+    EXPECT_EQ(host_.events,
+              (Events{"start: C:\\APPS\\FRONT\\Encoding.bat hidden",
+                      "status: encoding|Encoding multiple files...|Encoding multiple files",
+                      "monitor: encoding"}));
+    EXPECT_TRUE(platform::DirectoryExists("D:\\Out"));
+    EXPECT_TRUE(platform::DirectoryExists("C:\\APPS\\FRONT\\Temp\\LE"));
+    EXPECT_EQ(scratch_.Count(), 0u);
+}
+
+TEST_F(ListJob, DecodeListScriptDiffersWhereItShould)
+{
+    const std::string song = platform::ShortPath(kSongMp3);
+    const std::string work = "C:\\APPS\\FRONT\\Temp\\LD\\";
+    JobRequest request = List(kSongMp3);
+    request.highQuality = request.mono = request.viewCoding = true;
+    ExplorerButton7Click(host_, scratch_, request);
+
+    const std::pair<std::size_t, std::string> lines[] = {
+        {4, "deltree /Y \"C:\\APPS\\FRONT\\TEMP\\LD\\*.*\""},
+        {7, "C:\\L3\\L3DEC.EXE " + song + " " + work + FileNamePart(song) + " -wav -hq -dm "},
+        {10, "ren \"" + work + FileNamePart(song) + "\" \"x.mp3\""},
+        {11, "ren \"" + work + "x.mp3\" \"My Song.mp3\""},
+        {12, "ren " + work + "*.* *.wav"},
+        {13, "move " + work + "*.wav \"D:\\Out\\\""},
+        {14, "start C:\\APPS\\FRONT\\Message.exe L X \"D:\\Out\\\""},
+        {15, "del \"C:\\APPS\\FRONT\\Decoding.bat\""},
+        {16, ""},
+    };
+    for (const auto& [index, line] : lines) {
+        EXPECT_EQ(ScriptLine(kDecodingBat, index), line) << "line " << index;
+    }
+    EXPECT_EQ(host_.events,
+              (Events{"start: C:\\APPS\\FRONT\\Decoding.bat minimized",
+                      "status: decoding|Decoding multiple files...|Decoding multiple files",
+                      "monitor: decoding"}));
+}
+
+TEST_F(ListJob, AnyBadEntryRefusesTheWholeList)
+{
+    for (const char* name : {"D:\\Music\\a.wav", "D:\\Music\\say \"hi\".wav",
+                             "D:\\Music\\tab\there.wav", "C:\\APPS\\FRONT\\Temp\\LE\\IN.WAV"}) {
+        MakeFile(name, "source");
+    }
+    const struct
+    {
+        void (*handler)(JobWindows&, LineBuffer&, const JobRequest&);
+        const char* entries;
+    } cases[] = {
+        {ExplorerButton6Click, "D:\\Music\\a.wav\r\nD:\\Music\\My Song.wav\r\n" // one .mp3
+                               "D:\\Music\\My Song.mp3"},
+        {ExplorerButton6Click, "D:\\Music\\a.wav\r\n\r\nD:\\Music\\My Song.wav"},
+        {ExplorerButton6Click, "D:\\Music\\a.wav\r\n\r\n"},
+        {ExplorerButton6Click, "D:\\Music\\missing.wav"},
+        {ExplorerButton6Click, " D:\\Music\\a.wav"},
+        {ExplorerButton6Click, "D:\\Music"},
+        {ExplorerButton6Click, "D:\\Music\\say \"hi\".wav"},
+        {ExplorerButton6Click, "D:\\Music\\tab\there.wav"},
+        // Line 5 of the script would delete it before it is coded.
+        {ExplorerButton6Click, "C:\\APPS\\FRONT\\Temp\\LE\\IN.WAV"},
+        {ExplorerButton7Click, "D:\\Music\\My Song.mp3\nD:\\Music\\a.wav"},
+    };
+    for (const auto& c : cases) {
+        test::RecordingHost host;
+        JobRequest request = List(c.entries);
+        request.deleteSource = true;
+        c.handler(host, scratch_, request);
+        EXPECT_EQ(host.events, Events{kListErrors}) << ::testing::PrintToString(c.entries);
+    }
+    EXPECT_FALSE(Exists(kEncodingBat) || Exists(kDecodingBat) || Exists("D:\\Out"));
+    EXPECT_EQ(Contents("C:\\APPS\\FRONT\\Temp\\LE\\IN.WAV"), "source");
+    EXPECT_EQ(Listing("D:\\Music"), "My Song.mp3|My Song.wav|a.wav|say \"hi\".wav|tab\there.wav");
+}
+
+TEST_F(ListJob, OutputDirectoryNeedsAFolderAndAQuotableName)
+{
+    for (const char* out : {"", "Out", "D:\\Out\\\"quoted\"\\", "D:\\O\tut\\", "D:\\Out\r\n"}) {
+        test::RecordingHost host;
+        ExplorerButton6Click(host, scratch_, List(kSongWav, out));
+        EXPECT_EQ(host.events, Events{kNoOutputDirectory}) << ::testing::PrintToString(out);
+    }
+    EXPECT_FALSE(Exists(kEncodingBat));
+}
+
+TEST_F(ListJob, ChecksSpeakInOrderAndOnlyTheFirstFailureOfTheListChecks)
+{
+    SaveCoders("", "");
+    MakeFile(kEncodingBat, "running");
+    ExplorerButton6Click(host_, scratch_, List("D:\\Music\\missing.wav", ""));
+    EXPECT_EQ(host_.events, (Events{kListErrors, "settings dialog"}));
+
+    host_.events.clear();
+    ExplorerButton6Click(host_, scratch_, List(kSongWav));
+    EXPECT_EQ(host_.events, Events{"settings dialog"});
+    EXPECT_EQ(Contents(kEncodingBat), "running");
+}
+
+TEST_F(ListJob, BusyKindRefusesAndTouchesNoFileOfTheRunningJob)
+{
+    const std::string leftover =
+        "C:\\APPS\\FRONT\\Temp\\LD\\" + FileNamePart(platform::ShortPath(kSongMp3));
+    MakeFile(kDecodingBat, "running");
+    MakeFile(leftover, "being written");
+    ExplorerButton7Click(host_, scratch_, List(kSongMp3));
+    EXPECT_EQ(host_.events, Events{"error: An decoding process is still in progress, please try "
+                                   "again when the decoding has finished."});
+    EXPECT_EQ(Contents(kDecodingBat) + Contents(leftover), "runningbeing written");
+    EXPECT_FALSE(Exists("D:\\Out"));
+
+    // The other kind is free; a coder chosen in the dialog lets it go on.
+    SaveCoders("", kDecoder);
+    host_.userInSettingsDialog = [](test::RecordingHost& dialog) {
+        dialog.SetEncoderPath(kEncoder);
+    };
+    ExplorerButton6Click(host_, scratch_, List(kSongWav));
+    EXPECT_EQ(host_.events.back(), "monitor: encoding");
+}
+
+TEST_F(ListJob, ApplicationFolderWithABlankIsDeletedAsOneQuotedArgument)
+{
+    platform::SetApplicationFolder("C:\\MY APPS\\FRONT\\");
+    const char* script = "C:\\MY APPS\\FRONT\\Encoding.bat";
+    MakeFile("C:\\MY APPS\\FRONT\\Settings.ini", std::string(kEncoder) + "\r\n" + kDecoder);
+    const std::string a8 = platform::ShortPath("C:\\MY APPS\\FRONT\\");
+    ASSERT_EQ(a8.find(' '), std::string::npos) << a8;
+    ExplorerButton6Click(host_, scratch_, List(kSongWav));
+    EXPECT_EQ(ScriptLine(script, 4), "deltree /Y \"C:\\MY APPS\\FRONT\\TEMP\\LE\\*.*\"");
+    EXPECT_EQ(ScriptLine(script, 12), "ren " + a8 + "Temp\\LE\\*.* *.mp3");
+    EXPECT_EQ(ScriptLine(script, 15), "del \"C:\\MY APPS\\FRONT\\Encoding.bat\"");
+}
+
+TEST_F(ListJob, FailedStartRemovesTheScriptSoTheKindIsNotBusy)
+{
+    host_.startSucceeds = false;
+    ExplorerButton7Click(host_, scratch_, List(kSongMp3));
+    EXPECT_EQ(host_.events, (Events{"start: C:\\APPS\\FRONT\\Decoding.bat hidden",
+                                    "error: The job could not be started."}));
+    EXPECT_FALSE(Exists(kDecodingBat));
+}
+
+} // namespace
+} // namespace velmora::jobs

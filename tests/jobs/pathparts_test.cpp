@@ -1,0 +1,64 @@
+#include "jobs/pathparts.h"
+
+#include <gtest/gtest.h>
+
+namespace velmora::jobs {
+namespace {
+
+struct PartsCase
+{
+    const char* path;
+    const char* directory;
+    const char* folder;
+    const char* fileName;
+    const char* extension;
+    const char* drive;
+};
+
+TEST(PathParts, EachPartIsCutAtTheLastBackslashOrColon)
+{
+    const PartsCase cases[] = {
+        {"C:\\L3\\L3ENC.EXE", "C:\\L3\\", "C:\\L3", "L3ENC.EXE", ".EXE", "C:"},
+        {"C:\\L3ENC.EXE", "C:\\", "C:\\", "L3ENC.EXE", ".EXE", "C:"},
+        {"C:L3ENC.EXE", "C:", "C:", "L3ENC.EXE", ".EXE", "C:"},
+        {"D:\\Music\\My Song.wav", "D:\\Music\\", "D:\\Music", "My Song.wav", ".wav", "D:"},
+        {"D:\\Music\\", "D:\\Music\\", "D:\\Music", "", "", "D:"},
+        {"D:\\Music\\.mp3", "D:\\Music\\", "D:\\Music", ".mp3", ".mp3", "D:"},
+        {"D:\\a.b\\file", "D:\\a.b\\", "D:\\a.b", "file", "", "D:"},
+        {"D:\\x\\a.b.wav", "D:\\x\\", "D:\\x", "a.b.wav", ".wav", "D:"},
+        {"D:\\x\\\\name", "D:\\x\\\\", "D:\\x\\\\", "name", "", "D:"},
+        {"song.mp3", "", "", "song.mp3", ".mp3", ""},
+        {"", "", "", "", "", ""},
+        {"\\name.txt", "\\", "\\", "name.txt", ".txt", ""},
+        {"\\\\server\\share\\dir\\f.wav", "\\\\server\\share\\dir\\", "\\\\server\\share\\dir",
+         "f.wav", ".wav", "\\\\server\\share"},
+        {"\\\\server\\share", "\\\\server\\", "\\\\server", "share", "", "\\\\server\\share"},
+        {"\\\\server", "\\\\", "\\\\", "server", "", "\\\\server"},
+    };
+    for (const PartsCase& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(DirectoryPart(c.path), c.directory);
+        EXPECT_EQ(FolderPart(c.path), c.folder);
+        EXPECT_EQ(FileNamePart(c.path), c.fileName);
+        EXPECT_EQ(ExtensionPart(c.path), c.extension);
+        EXPECT_EQ(DrivePart(c.path), c.drive);
+    }
+}
+
+TEST(PathParts, FileNamePartKeepsAtMost255Characters)
+{
+    const std::string name(300, 'n');
+    EXPECT_EQ(FileNamePart("D:\\x\\" + name), std::string(255, 'n'));
+}
+
+TEST(PathParts, CaseChangesTouchOnlyAsciiLetters)
+{
+    const std::string mixed = "d:\\Müsic\\My Song_1.wav\xC4\xE4";
+    EXPECT_EQ(UpperCase(mixed), "D:\\MüSIC\\MY SONG_1.WAV\xC4\xE4");
+    EXPECT_EQ(LowerCase(mixed), "d:\\müsic\\my song_1.wav\xC4\xE4");
+    EXPECT_EQ(UpperCase("az@[`{AZ"), "AZ@[`{AZ");
+    EXPECT_EQ(LowerCase("az@[`{AZ"), "az@[`{az");
+}
+
+} // namespace
+} // namespace velmora::jobs

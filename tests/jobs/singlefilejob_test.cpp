@@ -1,0 +1,269 @@
+#include "jobs/jobhandlers.h"
+#include "jobs/pathparts.h"
+#include "jobsandbox.h"
+#include "platform/dosfs.h"
+
+#include <gtest/gtest.h>
+
+namespace velmora::jobs {
+namespace {
+
+using test::Events;
+using Handler = void (*)(JobWindows&, LineBuffer&, const JobRequest&);
+
+constexpr const char* kStarted = "start: C:\\APPS\\FRONT\\Encoding.bat hidden";
+
+class SingleFileJob : public test::JobSandbox
+{
+protected:
+    void SetUp() override
+    {
+        JobSandbox::SetUp();
+        // An alias such as MYSON~XX.WAV; its tail is the DOS layer's business.
+        songShort_ = platform::ShortPath(kSongWav);
+        ASSERT_TRUE(songShort_.starts_with("D:\\MUSIC\\MYSO")) << songShort_;
+        ASSERT_TRUE(songShort_.ends_with(".WAV") && songShort_.find('~') != std::string::npos);
+        songTemp_ = "C:\\APPS\\FRONT\\Temp\\" + FileNamePart(songShort_);
+    }
+
+    static JobRequest Job(std::string input, std::string output)
+    {
+        JobRequest request;
+        request.input = std::move(input);
+        request.output = std::move(output);
+        request.bitRateEntry = 7;
+        return request;
+    }
+
+    std::string songShort_;
+    std::string songTemp_;
+};
+
+TEST_F(SingleFileJob, EncodingScriptOfTheWorkedExample)
+{
+    JobRequest request = Job(kSongWav, kSongMp3);
+    request.highQuality = true;
+    ExplorerButton1Click(host_, scratch_, request);
+
+    const std::string expected = Script({
+        "@Echo Off",
+        "Echo Velmora for Windows 95",
+        "Echo\"",
+        "C:",
+        "cd C:\\L3",
+        "C:\\L3\\L3ENC.EXE " + songShort_ + " " + songTemp_ + " -br 112000 -hq  ",
+        "Echo\"",
+        "Echo Converting output to Long FileName...",
+        "if not exist " + songTemp_ + " goto move",
+        "del \"D:\\Music\\My Song.mp3\"",
+        ":move",
+        "move " + songTemp_ + " \"D:\\Music\\My Song.mp3\"",
+        "start C:\\APPS\\FRONT\\Message.exe E " + songShort_ + " \"D:\\Music\\My Song.mp3\"",
+        "del \"C:\\APPS\\FRONT\\Encoding.bat\"",
+    });
+    EXPECT_EQ(Contents(kEncodingBat), expected);
+    EXPECT_EQ(host_.startedScript, expected);
+    EXPECT_EQ(host_.events,
+              (Events{kStarted, "status: encoding|Encoding My Song.wav...|Encoding My Song.wav",
+                      "monitor: encoding"}));
+    EXPECT_EQ(scratch_.Count(), 0u);
+    EXPECT_TRUE(platform::DirectoryExists("C:\\APPS\\FRONT\\Temp"));
+}
+
+TEST_F(SingleFileJob, DecodingScriptDiffersOnlyInCoderModeAndScript)
+{
+    MakeFile("C:\\DECODERS\\L3DEC.EXE");
+    SaveCoders(kEncoder, "C:\\DECODERS\\L3DEC.EXE");
+    const std::string source = platform::ShortPath(kSongMp3);
+    const std::string temp = "C:\\APPS\\FRONT\\Temp\\" + FileNamePart(source);
+    JobRequest request = Job(kSongMp3, "D:\\Music\\Decoded.wav");
+    request.highQuality = request.mono = request.viewCoding = true;
+    ExplorerButton2Click(host_, scratch_, request);
+
+    const std::pair<std::size_t, std::string> lines[] = {
+        {3, "C:"},
+        {4, "cd C:\\L3"},
+        {5, "C:\\DECODERS\\L3DEC.EXE " + source + " " + temp + " -wav   "},
+        {8, "if not exist " + temp + " goto move"},
+        {12, "start C:\\APPS\\FRONT\\Message.exe D " + source + " \"D:\\Music\\Decoded.wav\""},
+        {13, "del \"C:\\APPS\\FRONT\\Decoding.bat\""},
+        {14, ""},
+    };
+    for (const auto& [index, line] : lines) {
+        EXPECT_EQ(ScriptLine(kDecodingBat, index), line) << "line " << index;
+    }
+    EXPECT_EQ(host_.events, (Events{"start: C:\\APPS\\FRONT\\Decoding.bat minimized",
+                                    "status: decoding|Decoding My Song.mp3...|Decoding My Song.mp3",
+                                    "monitor: decoding"}));
+}
+
+TEST_F(SingleFileJob, MissingCoderOpensTheSettingsDialogThenRefusesSilently)
+{
+    SaveCoders("C:\\L3\\GONE.EXE", kDecoder);
+    ExplorerButton1Click(host_, scratch_, Job(kSongWav, "D:\\New\\out.mp3"));
+    EXPECT_EQ(host_.events, Events{"settings dialog"});
+    EXPECT_EQ(Listing(kAppFolder), "Settings.ini");
+    EXPECT_FALSE(Exists("D:\\New"));
+    EXPECT_EQ(scratch_.Count(), 0u);
+}
+
+TEST_F(SingleFileJob, CoderTypedInTheDialogIsUsedWithoutSaving)
+{
+    SaveCoders("", "");
+    host_.userInSettingsDialog = [](test::RecordingHost& dialog) {
+        dialog.SetEncoderPath("c:\\l3\\l3enc.exe");
+    };
+    ExplorerButton1Click(host_, scratch_, Job(kSongWav, kSongMp3));
+    EXPECT_EQ(host_.events.front(), "settings dialog");
+    EXPECT_EQ(host_.events.back(), "monitor: encoding");
+    EXPECT_EQ(ScriptLine(kEncodingBat, 3) + ScriptLine(kEncodingBat, 4), "c:cd C:\\L3");
+    EXPECT_EQ(Contents(kSettings), "\r\n\r\n");
+}
+
+TEST_F(SingleFileJob, BusyKindRefusesAndLeavesTheRunningJobAlone)
+{
+    const struct
+    {
+        Handler handler;
+        const char* input;
+        const char* script;
+        const char* message;
+    } cases[] = {
+        {ExplorerButton1Click, kSongWav, kEncodingBat,
+         "error: An encoding process is still in progress, please try again when the encoding "
+         "has finished."},
+        {ExplorerButton2Click, kSongMp3, kDecodingBat,
+         "error: A decoding process is still in progress, please try again when the decoding "
+         "has finished."},
+    };
+    for (const auto& c : cases) {
+        test::RecordingHost host;
+        const std::string leftover =
+            "C:\\APPS\\FRONT\\Temp\\" + FileNamePart(platform::ShortPath(c.input));
+        MakeFile(c.script, "running");
+        MakeFile(leftover, "in use");
+        c.handler(host, scratch_, Job(c.input, "D:\\Out\\result"));
+        EXPECT_EQ(host.events, Events{c.message});
+        EXPECT_EQ(Contents(c.script) + Contents(leftover), "runningin use");
+        EXPECT_FALSE(Exists("D:\\Out"));
+    }
+}
+
+TEST_F(SingleFileJob, EveryCheckRunsAndSpeaksInOrder)
+{
+    SaveCoders("", "");
+    MakeFile(kEncodingBat, "running");
+    ExplorerButton1Click(host_, scratch_, Job("D:\\Music\\none.wav", ""));
+    EXPECT_EQ(host_.events, (Events{"settings dialog",
+                                    "error: An encoding process is still in progress, please try "
+                                    "again when the encoding has finished.",
+                                    "error: Please enter an existing input file.",
+                                    "error: Please enter an output file."}));
+}
+
+TEST_F(SingleFileJob, OutputWithoutAUsableOrQuotableNameIsRefused)
+{
+    for (const char* output : {"", "D:\\Music\\.mp3", "D:\\Music\\", "D:", "D:\\say \"hi\".mp3",
+                               "D:\\a.mp3\r\ndel C:\\*.*", "D:\\a\nb.mp3", "D:\\tab\t.mp3"}) {
+        for (Handler handler : {ExplorerButton1Click, ExplorerButton2Click}) {
+            test::RecordingHost host;
+            handler(host, scratch_, Job(kSongWav, output));
+            EXPECT_EQ(host.events, Events{"error: Please enter an output file."})
+                << ::testing::PrintToString(std::string(output));
+        }
+    }
+    EXPECT_EQ(Listing(kAppFolder), "Settings.ini");
+}
+
+TEST_F(SingleFileJob, InputThatIsNoFileOrIsTheOutputIsRefused)
+{
+    MakeFile("D:\\Out\\old.mp3", "previous result");
+    MakeFile("C:\\APPS\\FRONT\\Temp\\SONG.WAV", "only copy");
+    constexpr const char* kNoInput = "error: Please enter an existing input file.";
+    constexpr const char* kSame = "error: The output file must differ from the input file.";
+    const struct
+    {
+        std::string input;
+        std::string output;
+        const char* message;
+    } cases[] = {
+        {"D:\\Music\\missing.wav", "D:\\Out\\old.mp3", kNoInput},
+        {"D:\\Music", "D:\\Out\\old.mp3", kNoInput},
+        {"", "D:\\Out\\old.mp3", kNoInput},
+        {kSongWav, kSongWav, kSame},
+        {kSongWav, "D:\\MUSIC\\my song.WAV", kSame},
+        {kSongWav, songShort_, kSame},
+        // The temporary output {T} would be the input itself.
+        {"C:\\APPS\\FRONT\\Temp\\song.wav", "D:\\Out\\song.mp3", kSame},
+    };
+    for (const auto& c : cases) {
+        test::RecordingHost host;
+        ExplorerButton1Click(host, scratch_, Job(c.input, c.output));
+        EXPECT_EQ(host.events, Events{c.message}) << c.input << " -> " << c.output;
+    }
+    EXPECT_FALSE(Exists(kEncodingBat));
+    EXPECT_EQ(Contents("D:\\Out\\old.mp3"), "previous result");
+    EXPECT_EQ(Contents("C:\\APPS\\FRONT\\Temp\\SONG.WAV"), "only copy");
+}
+
+TEST_F(SingleFileJob, FailedStartRemovesTheScriptSoTheKindIsNotBusy)
+{
+    host_.startSucceeds = false;
+    ExplorerButton1Click(host_, scratch_, Job(kSongWav, kSongMp3));
+    EXPECT_EQ(host_.events, (Events{kStarted, "error: The job could not be started."}));
+    EXPECT_FALSE(Exists(kEncodingBat));
+
+    host_.startSucceeds = true;
+    ExplorerButton1Click(host_, scratch_, Job(kSongWav, kSongMp3));
+    EXPECT_EQ(host_.events.back(), "monitor: encoding");
+}
+
+TEST_F(SingleFileJob, StatusCaptionShowsTwelveCharactersOfTheInputName)
+{
+    const struct
+    {
+        const char* name;
+        const char* caption;
+    } cases[] = {
+        {"a.wav", "Encoding a.wav..."},
+        {"Recording from the radio.wav", "Encoding Recording fr..."},
+        {"abcdefgh.wav", "Encoding abcdefgh.wav..."},
+        {"Lied f\xC3\xBCr dich.wav", "Encoding Lied f\xC3\xBCr dic..."},
+    };
+    for (const auto& c : cases) {
+        const std::string input = std::string("D:\\Music\\") + c.name;
+        MakeFile(input);
+        test::RecordingHost host;
+        ExplorerButton1Click(host, scratch_, Job(input, "D:\\Out\\x.mp3"));
+        EXPECT_EQ(host.events.at(1),
+                  std::string("status: encoding|") + c.caption + "|Encoding " + c.name);
+        ASSERT_TRUE(std::filesystem::remove(Host(kEncodingBat)));
+    }
+}
+
+TEST_F(SingleFileJob, PreparesFoldersAndClearsALeftoverTemporaryOutput)
+{
+    const std::string mp3Temp =
+        "C:\\APPS\\FRONT\\Temp\\" + FileNamePart(platform::ShortPath(kSongMp3));
+    MakeFile(songTemp_, "leftover");
+    MakeFile(mp3Temp, "leftover");
+    ExplorerButton1Click(host_, scratch_, Job(kSongWav, "D:\\New\\Deeper\\song.mp3"));
+    // A decoding job leaves its output folder to the user.
+    ExplorerButton2Click(host_, scratch_, Job(kSongMp3, "D:\\Other\\song.wav"));
+    EXPECT_TRUE(platform::DirectoryExists("D:\\New\\Deeper"));
+    EXPECT_FALSE(Exists("D:\\Other"));
+    EXPECT_EQ(Listing("C:\\APPS\\FRONT\\Temp"), "");
+}
+
+TEST_F(SingleFileJob, ScriptThatCannotBeWrittenEndsTheHandlerWithItsError)
+{
+    MakeFile("C:\\APPS\\FRONT\\Encoding.bat\\in the way");
+    EXPECT_EQ(test::FileErrorText(
+                  [&] { ExplorerButton1Click(host_, scratch_, Job(kSongWav, kSongMp3)); }),
+              "Cannot create file C:\\APPS\\FRONT\\Encoding.bat");
+    EXPECT_TRUE(host_.events.empty());
+    EXPECT_EQ(scratch_.Count(), 0u);
+}
+
+} // namespace
+} // namespace velmora::jobs

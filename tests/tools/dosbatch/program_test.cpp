@@ -1,0 +1,93 @@
+// Running programs from script lines, "start", and the dosbatch program.
+#include "child.h"
+#include "recorder.h"
+#include "script_fixture.h"
+
+#include <fstream>
+
+namespace velmora::dosbatch::test {
+namespace {
+
+namespace fs = std::filesystem;
+using velmora::test::WaitForRecord;
+
+TEST(Programs, RunWithDosPathArgumentsAsHostPathsInTheCurrentFolder)
+{
+    ScriptFixture fixture;
+    fixture.Build({"C/bin/REC.EXE=@recorder", "D/Music/My Song.wav", "D/Work/"});
+    const RunResult result = fixture.Run(
+        "@Echo Off\nD:\ncd \\Work\nEcho before\n"
+        "c:\\BIN\\rec.exe \"D:\\Music\\My Song.wav\" {S:D:\\Music\\My Song.wav} d:\\music\\new.mp3"
+        " -hq  relative.txt 100% a&b|c \"quoted text\" C:\\Missing\\x.wav  \nEcho after\n");
+    EXPECT_EQ(result.errors, "");
+    EXPECT_EQ(result.output, "before\nrecorder: 9 arguments\nafter\n");
+    const auto record = WaitForRecord(fixture.recordFile());
+    ASSERT_TRUE(record);
+    const fs::path d = fixture.root() / "D";
+    EXPECT_EQ(record->args,
+              (std::vector<std::string>{
+                  (d / "Music/My Song.wav").string(), (d / "Music/My Song.wav").string(),
+                  (d / "Music/new.mp3").string(), "-hq", "relative.txt", "100%", "a&b|c",
+                  "quoted text", (fixture.root() / "C/Missing/x.wav").string()}));
+    EXPECT_EQ(record->cwd, (d / "Work").string());
+}
+
+// The recorder waits for a file that only the line after "start" creates: a
+// start that waited would leave a record saying "timeout".
+TEST(Programs, StartDoesNotWait)
+{
+    ScriptFixture fixture;
+    fixture.Build({"C/bin/REC.EXE=@recorder", "C/flag.tmp"});
+    setenv("VELMORA_RECORD_WAIT_FOR", (fixture.root() / "C/flag.go").c_str(), 1);
+    const RunResult result = fixture.Run(
+        "@Echo Off\nstart C:\\bin\\REC.EXE E \"D:\\x y.txt\"\nren C:\\flag.tmp flag.go\n"
+        "start C:\\bin\\missing.exe\n");
+    unsetenv("VELMORA_RECORD_WAIT_FOR");
+    EXPECT_EQ(result.errors, "Line 4: Bad command or file name\n");
+    EXPECT_EQ(result.output, "") << "a started program's output is not the script's";
+    const auto record = WaitForRecord(fixture.recordFile());
+    ASSERT_TRUE(record);
+    EXPECT_FALSE(record->timedOut);
+    EXPECT_EQ(record->args,
+              (std::vector<std::string>{"E", (fixture.root() / "D/x y.txt").string()}));
+}
+
+// The dosbatch program itself: a script read whole runs on after deleting
+// itself, and the exit status counts the failed commands.
+TEST(DosbatchProgram, SelfDeletingScriptRunsToItsEndAndCountsFailures)
+{
+    ScriptFixture fixture;
+    for (const std::string lineEnd : {"\r\n", "\n"}) {
+        const fs::path script = fixture.root() / "C/Job Dir/Job.BAT";
+        fs::create_directories(script.parent_path());
+        std::ofstream(script, std::ios::binary)
+            << "@Echo Off" << lineEnd << "Echo first" << lineEnd << "del \"C:\\job dir\\job.bat\""
+            << lineEnd << "Echo after deletion" << lineEnd << "no such command" << lineEnd
+            << "Echo last";
+        std::string output;
+        const ChildResult result =
+            RunChild({VELMORA_DOSBATCH, "--show=hidden", "C:\\Job Dir\\Job.BAT"}, fixture.root(),
+                     [&](std::string_view text) { output += text; });
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(output, "first\nafter deletion\nLine 5: Bad command or file name\nlast\n");
+        EXPECT_FALSE(fs::exists(script));
+    }
+}
+
+TEST(DosbatchProgram, RefusesABadCommandLineOrAMissingScript)
+{
+    ScriptFixture fixture;
+    for (const std::vector<std::string>& argv : std::vector<std::vector<std::string>>{
+             {VELMORA_DOSBATCH},
+             {VELMORA_DOSBATCH, "--show=sideways", "x.bat"},
+             {VELMORA_DOSBATCH, "--show=hidden", "C:\\missing.bat"}}) {
+        std::string output;
+        const ChildResult result =
+            RunChild(argv, fixture.root(), [&](std::string_view text) { output += text; });
+        EXPECT_EQ(result.exitCode, 1) << argv.back();
+        EXPECT_FALSE(output.empty()) << "a refusal says why";
+    }
+}
+
+} // namespace
+} // namespace velmora::dosbatch::test

@@ -1,0 +1,163 @@
+// The rules under the commands: splitting words, reading scripts, wildcard
+// matching, rename masks, and moves that never lose the file.
+#include "fileops.h"
+#include "script.h"
+#include "wildcards.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <sys/stat.h>
+
+namespace velmora::dosbatch {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> Texts(std::string_view line)
+{
+    std::vector<std::string> texts;
+    for (const Word& word : SplitWords(line)) {
+        texts.push_back(word.text);
+    }
+    return texts;
+}
+
+TEST(SplitWords, BlanksSeparateAndQuotesGroup)
+{
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"", {}},
+        {"   \t ", {}},
+        {"a b\tc", {"a", "b", "c"}},
+        {"C:\\L3\\L3ENC.EXE C:\\A.WAV  -hq  ", {"C:\\L3\\L3ENC.EXE", "C:\\A.WAV", "-hq"}},
+        {"move \"D:\\My Dir\\\" x", {"move", "D:\\My Dir\\", "x"}},
+        {"a\"b c\"d e", {"ab cd", "e"}},
+        {"\"\" x", {"", "x"}},
+        {"\"unclosed quote  ", {"unclosed quote  "}},
+        {"100% & | < > ^", {"100%", "&", "|", "<", ">", "^"}},
+    };
+    for (const auto& [line, expected] : cases) {
+        EXPECT_EQ(Texts(line), expected) << line;
+    }
+    const std::vector<Word> words = SplitWords("if exist \"a b\" del x");
+    ASSERT_EQ(words.size(), 5u);
+    EXPECT_TRUE(words[2].quoted);
+    EXPECT_EQ(std::string("if exist \"a b\" del x").substr(words[2].end), " del x");
+}
+
+TEST(ReadScript, CrLfAndLoneLfEndLines)
+{
+    const fs::path file = fs::temp_directory_path() / "dosbatch-read-test.bat";
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\nb", {"a", "b"}},
+        {"a\r\n\r\nb\n", {"a", "", "b"}},
+        {"Echo\"\r\n", {"Echo\""}},
+        {"", {}},
+    };
+    for (const auto& [bytes, lines] : cases) {
+        std::ofstream(file, std::ios::binary) << bytes;
+        EXPECT_EQ(ReadScript(file), lines);
+    }
+    fs::remove(file);
+    EXPECT_THROW(ReadScript(file), std::runtime_error);
+}
+
+TEST(Wildcards, MatchIgnoringCase)
+{
+    const std::tuple<std::string, std::string, bool> cases[] = {
+        {"song.mp3", "*.MP3", true},   {"SONG.MP3", "*.mp3", true},
+        {"song.mp3x", "*.mp3", false}, {"a.b.wav", "*.wav", true},
+        {"noext", "*.*", true},        {"noext", "noext.*", true},
+        {".hidden", "*.*", true},      {"x.wav", "?.wav", true},
+        {"xy.wav", "?.wav", false},    {"MYSONG~1.WAV", "mysong~1.wav", true},
+        {"abc", "a*c*", true},         {"abd", "a*c", false},
+    };
+    for (const auto& [name, pattern, matches] : cases) {
+        EXPECT_EQ(MatchesWildcards(name, pattern), matches) << name << " ~ " << pattern;
+    }
+}
+
+TEST(Wildcards, RenameMasks)
+{
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        {"a.b.wav", "*.mp3", "a.b.mp3"}, {"My Song.wav", "*.mp3", "My Song.mp3"},
+        {"noext", "*.mp3", "noext.mp3"}, {"x.wav", "*.*", "x.wav"},
+        {"x.wav", "y.mp3", "y.mp3"},     {"abc.wav", "?x?.*", "axc.wav"},
+        {"song.wav", "*", "song"},       {"track.WAV", "*.wav", "track.wav"},
+    };
+    for (const auto& [name, mask, renamed] : cases) {
+        EXPECT_EQ(ApplyRenameMask(name, mask), renamed) << name << " with " << mask;
+    }
+}
+
+class FileMoves : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "dosbatch-moves-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        dir = pattern;
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    static void Write(const fs::path& file, const std::string& text)
+    {
+        std::ofstream(file, std::ios::binary) << text;
+    }
+    static std::string Read(const fs::path& file)
+    {
+        std::ifstream in(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    fs::path dir;
+};
+
+TEST_F(FileMoves, RenameNeverReplaces)
+{
+    Write(dir / "a", "A");
+    Write(dir / "b", "B");
+    EXPECT_THROW(RenameWithoutReplacing(dir / "a", dir / "b"), std::system_error);
+    EXPECT_EQ(Read(dir / "a"), "A");
+    EXPECT_EQ(Read(dir / "b"), "B");
+    RenameWithoutReplacing(dir / "a", dir / "c");
+    EXPECT_EQ(Read(dir / "c"), "A");
+    EXPECT_FALSE(fs::exists(dir / "a"));
+}
+
+TEST_F(FileMoves, MoveReplacesAndOntoItselfKeepsTheFile)
+{
+    Write(dir / "a", "A");
+    Write(dir / "b", "B");
+    MoveReplacing(dir / "a", dir / "b");
+    EXPECT_EQ(Read(dir / "b"), "A");
+    EXPECT_FALSE(fs::exists(dir / "a"));
+    MoveReplacing(dir / "b", dir / "b");
+    EXPECT_EQ(Read(dir / "b"), "A");
+}
+
+// /dev/shm is another file system than the temporary folder on most hosts;
+// there the move copies, and leaves no temporary file behind.
+TEST_F(FileMoves, AcrossFileSystemsTheDataArrivesWhole)
+{
+    struct stat here
+    {
+    }, there{};
+    if (stat(dir.c_str(), &here) != 0 || stat("/dev/shm", &there) != 0 ||
+        here.st_dev == there.st_dev) {
+        GTEST_SKIP() << "no second file system at /dev/shm";
+    }
+    const fs::path source = fs::path("/dev/shm") / ("dosbatch-move-" + dir.filename().string());
+    const std::string data(300000, 'd');
+    Write(source, data);
+    Write(dir / "target.mp3", "old");
+    MoveReplacing(source, dir / "target.mp3");
+    EXPECT_EQ(Read(dir / "target.mp3"), data);
+    EXPECT_FALSE(fs::exists(source));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+} // namespace
+} // namespace velmora::dosbatch

@@ -1,0 +1,43 @@
+// A stand-in coder for tests, called as the job scripts call the real ones:
+//   CODER INPUT OUTPUT [SWITCH...]
+// It writes OUTPUT as a header line naming the switches it got, then the
+// input's bytes, so a test can follow the data to its final name. Each call
+// appends its arguments, separated by "|", as one line to the file that
+// VELMORA_CODER_LOG names. With VELMORA_CODER_WRITES_NOTHING set it writes
+// no output, as a failing coder does.
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+int main(int argc, char** argv)
+{
+    if (const char* log = std::getenv("VELMORA_CODER_LOG")) {
+        std::ofstream out(log, std::ios::app);
+        for (int i = 1; i < argc; ++i) {
+            out << (i > 1 ? "|" : "") << argv[i];
+        }
+        out << "\n";
+    }
+    if (argc < 3) {
+        std::fputs("test coder: an input and an output are needed\n", stderr);
+        return 2;
+    }
+    std::ifstream in(argv[1], std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "test coder: cannot read %s\n", argv[1]);
+        return 1;
+    }
+    std::printf("test coder: %s -> %s\n", argv[1], argv[2]);
+    if (std::getenv("VELMORA_CODER_WRITES_NOTHING") != nullptr) {
+        return 1;
+    }
+    std::string header = "coded";
+    for (int i = 3; i < argc; ++i) {
+        header += std::string(" ") + argv[i];
+    }
+    std::ofstream out(argv[2], std::ios::binary);
+    out << header << "\n" << std::string(std::istreambuf_iterator<char>(in), {});
+    return out ? 0 : 1;
+}

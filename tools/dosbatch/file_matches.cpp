@@ -1,0 +1,85 @@
+#include "file_matches.h"
+
+#include "interpreter.h"
+#include "platform/dosfs.h"
+#include "wildcards.h"
+
+#include <algorithm>
+#include <system_error>
+
+namespace velmora::dosbatch {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool IsFolder(const fs::path& entry)
+{
+    std::error_code error;
+    return fs::is_directory(entry, error);
+}
+
+Matches Match(const Drives& drives, std::string_view path, bool includeFolders)
+{
+    const std::string absolute = drives.Absolute(path);
+    Matches matches;
+    matches.dosFolder = DosFolderOf(absolute);
+    const std::string name = absolute.substr(absolute.rfind('\\') + 1);
+    if (HasWildcards(matches.dosFolder)) {
+        throw CommandError("Invalid path - " + std::string(path));
+    }
+    matches.hostFolder = platform::HostPath(matches.dosFolder).value_or(fs::path());
+    matches.wildcard = HasWildcards(name);
+    // Only a real folder is searched: a missing one has no entries.
+    if (matches.hostFolder.empty() || !platform::DirectoryExists(matches.dosFolder) ||
+        name.empty()) {
+        return matches;
+    }
+    if (!matches.wildcard) {
+        const bool found =
+            includeFolders ? platform::FileExists(absolute) || platform::DirectoryExists(absolute)
+                           : platform::FileExists(absolute);
+        if (found) {
+            matches.entries.push_back(platform::HostPath(absolute).value());
+        }
+        return matches;
+    }
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(matches.hostFolder, error)) {
+        if (MatchesWildcards(entry.path().filename().string(), name) &&
+            (includeFolders || !IsFolder(entry.path()))) {
+            matches.entries.push_back(entry.path());
+        }
+    }
+    std::sort(matches.entries.begin(), matches.entries.end());
+    return matches;
+}
+
+} // namespace
+
+Matches MatchingFiles(const Drives& drives, std::string_view path)
+{
+    return Match(drives, path, false);
+}
+
+Matches MatchingEntries(const Drives& drives, std::string_view path)
+{
+    return Match(drives, path, true);
+}
+
+std::string DosFolderOf(std::string_view absolute)
+{
+    const std::size_t slash = absolute.rfind('\\');
+    return std::string(absolute.substr(0, slash == 2 ? 3 : slash));
+}
+
+std::string JoinDos(std::string_view folder, std::string_view name)
+{
+    std::string joined(folder);
+    if (!joined.ends_with('\\')) {
+        joined += '\\';
+    }
+    return joined + std::string(name);
+}
+
+} // namespace velmora::dosbatch

@@ -1,0 +1,135 @@
+#include "fileops.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <stdio.h>
+#include <string>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace velmora::dosbatch {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+[[noreturn]] void ThrowErrno(int error, const fs::path& path)
+{
+    throw std::system_error(error, std::generic_category(), path.string());
+}
+
+// A file descriptor that closes itself.
+class Fd
+{
+public:
+    explicit Fd(int fd) : fd_(fd) {}
+    ~Fd()
+    {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+void SyncFolder(const fs::path& folder)
+{
+    const Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0) {
+        ::fsync(dir.get());
+    }
+}
+
+// Copies FROM into a new temporary file beside TO, flushes it and renames it
+// over TO.
+void CopyIntoPlace(const fs::path& from, const fs::path& to)
+{
+    const Fd in(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
+    if (in.get() < 0) {
+        ThrowErrno(errno, from);
+    }
+    struct stat info
+    {};
+    if (::fstat(in.get(), &info) != 0) {
+        ThrowErrno(errno, from);
+    }
+    std::string temp = to.string() + ".moving-XXXXXX";
+    const Fd out(::mkostemp(temp.data(), O_CLOEXEC));
+    if (out.get() < 0) {
+        ThrowErrno(errno, to);
+    }
+    try {
+        char buffer[1 << 16];
+        for (;;) {
+            const ssize_t got = ::read(in.get(), buffer, sizeof buffer);
+            if (got < 0 && errno == EINTR) {
+                continue;
+            }
+            if (got < 0) {
+                ThrowErrno(errno, from);
+            }
+            if (got == 0) {
+                break;
+            }
+            for (ssize_t done = 0; done < got;) {
+                const ssize_t put = ::write(out.get(), buffer + done, got - done);
+                if (put < 0 && errno != EINTR) {
+                    ThrowErrno(errno, to);
+                }
+                done += put < 0 ? 0 : put;
+            }
+        }
+        ::fchmod(out.get(), info.st_mode & 07777);
+        if (::fsync(out.get()) != 0 || ::rename(temp.c_str(), to.c_str()) != 0) {
+            ThrowErrno(errno, to);
+        }
+    } catch (...) {
+        ::unlink(temp.c_str());
+        throw;
+    }
+    SyncFolder(to.parent_path());
+}
+
+} // namespace
+
+void RenameWithoutReplacing(const fs::path& from, const fs::path& to)
+{
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+        return;
+    }
+    if (errno != EINVAL && errno != ENOSYS) {
+        ThrowErrno(errno, errno == EEXIST ? to : from);
+    }
+    // File systems without RENAME_NOREPLACE: a hard link fails on an existing
+    // target just as well.
+    if (::link(from.c_str(), to.c_str()) != 0) {
+        ThrowErrno(errno, errno == EEXIST ? to : from);
+    }
+    ::unlink(from.c_str());
+}
+
+void MoveReplacing(const fs::path& from, const fs::path& to)
+{
+    std::error_code error;
+    if (fs::equivalent(from, to, error)) {
+        return;
+    }
+    if (::rename(from.c_str(), to.c_str()) == 0) {
+        return;
+    }
+    if (errno != EXDEV) {
+        ThrowErrno(errno, from);
+    }
+    CopyIntoPlace(from, to);
+    if (::unlink(from.c_str()) != 0) {
+        ThrowErrno(errno, from);
+    }
+}
+
+} // namespace velmora::dosbatch

@@ -1,0 +1,127 @@
+#include "interpreter.h"
+
+#include "builtins.h"
+#include "script.h"
+
+#include <cstring>
+
+namespace velmora::dosbatch {
+
+namespace {
+
+std::string_view TrimLeading(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+        text.remove_prefix(1);
+    }
+    return text;
+}
+
+bool IsLetter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// The name of a label line (":move" gives "move"), or of a goto argument.
+std::string_view LabelName(std::string_view text)
+{
+    text = TrimLeading(text);
+    if (!text.empty() && text.front() == ':') {
+        text.remove_prefix(1);
+    }
+    return text.substr(0, text.find_first_of(" \t"));
+}
+
+} // namespace
+
+Interpreter::Interpreter(Sink sink) : sink_(std::move(sink)) {}
+
+int Interpreter::Run(const std::vector<std::string>& lines)
+{
+    lines_ = &lines;
+    int failures = 0;
+    for (next_ = 0; next_ < lines.size();) {
+        const std::size_t index = next_++;
+        try {
+            RunLine(lines[index]);
+        } catch (const CommandError& error) {
+            ++failures;
+            sink_(Channel::Error, "Line " + std::to_string(index + 1) + ": " + error.what() + "\n");
+        }
+    }
+    lines_ = nullptr;
+    return failures;
+}
+
+void Interpreter::RunLine(std::string_view line)
+{
+    std::string_view text = TrimLeading(line);
+    const bool quiet = !text.empty() && text.front() == '@';
+    if (quiet) {
+        text = TrimLeading(text.substr(1));
+    }
+    if (TrimBlanks(text).empty() || text.front() == ':') {
+        return;
+    }
+    if (echo_ && !quiet) {
+        Print(drives_.CurrentFolder() + ">" + std::string(text));
+    }
+    Execute(text);
+}
+
+void Interpreter::Execute(std::string_view command)
+{
+    command = TrimLeading(command);
+    const std::string_view trimmed = TrimBlanks(command);
+    if (trimmed.size() == 2 && trimmed[1] == ':' && IsLetter(trimmed[0])) {
+        ChangeDrive(*this, trimmed[0]);
+        return;
+    }
+    // A built-in's name may be followed directly by a quote, a dot or a
+    // backslash, as in Echo" and cd.. ; any other character makes it part of
+    // a longer word.
+    std::size_t nameEnd = 0;
+    while (nameEnd < command.size() && IsLetter(command[nameEnd])) {
+        ++nameEnd;
+    }
+    const bool endsName =
+        nameEnd == command.size() || std::strchr(" \t\".\\/", command[nameEnd]) != nullptr;
+    if (const Builtin* builtin = endsName ? FindBuiltin(command.substr(0, nameEnd)) : nullptr) {
+        builtin->run(*this, command.substr(nameEnd));
+        return;
+    }
+    RunProgram(*this, command);
+}
+
+void Interpreter::Print(std::string_view line)
+{
+    std::string text(line);
+    text += '\n';
+    sink_(Channel::Output, text);
+}
+
+void Interpreter::Write(std::string_view text)
+{
+    sink_(Channel::Output, text);
+}
+
+void Interpreter::Goto(std::string_view label)
+{
+    const std::string_view wanted = LabelName(label);
+    if (wanted.empty() || lines_ == nullptr) {
+        throw CommandError("Label not found");
+    }
+    // Search onwards from the goto, then from the top, as DOS does.
+    const std::size_t count = lines_->size();
+    for (std::size_t step = 0; step < count; ++step) {
+        const std::size_t index = (next_ + step) % count;
+        const std::string_view line = TrimLeading((*lines_)[index]);
+        if (!line.empty() && line.front() == ':' && EqualsIgnoringCase(LabelName(line), wanted)) {
+            next_ = index + 1;
+            return;
+        }
+    }
+    throw CommandError("Label not found - " + std::string(wanted));
+}
+
+} // namespace velmora::dosbatch

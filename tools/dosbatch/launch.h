@@ -1,0 +1,25 @@
+// The command line of dosbatch: the show state and the script.
+#pragma once
+
+#include "platform/showstate.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace velmora::dosbatch {
+
+struct Launch
+{
+    platform::ShowState show = platform::ShowState::Normal;
+    std::filesystem::path script; // host path
+    std::string caption;          // the script's file name as given
+};
+
+// Reads "[--show=hidden|minimized|normal|maximized] SCRIPT"; nullopt for
+// anything else. SCRIPT is a DOS path (drive, colon, backslash) or a host
+// path; a DOS path that does not resolve is kept as given, so reading it
+// fails with its name.
+std::optional<Launch> ParseLaunch(int argc, const char* const* argv);
+
+} // namespace velmora::dosbatch
