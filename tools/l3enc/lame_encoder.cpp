@@ -49,7 +49,7 @@ lame_t Configure(const audio::StreamLayout& layout, const LameEncoder::Settings&
 } // namespace
 
 LameEncoder::LameEncoder(const audio::StreamLayout& layout, const Settings& settings)
-    : channels_(layout.channels), kbps_(settings.kbps)
+    : channels_(layout.channels), inputRate_(layout.sampleRate), kbps_(settings.kbps)
 {
     // libmp3lame picks the output sample rate for the bit rate; when its pick
     // cannot carry the rate (MPEG 1 has no 8 or 144 kbit/s, MPEG 2 nothing
@@ -71,7 +71,12 @@ LameEncoder::~LameEncoder()
 
 std::span<const std::byte> LameEncoder::encode(const float* samples, std::size_t frames)
 {
-    buffer_.resize(frames * 5 / 4 + 7200); // the bound that libmp3lame documents
+    // libmp3lame's documented bound, 1.25 bytes per sample plus 7200, counts
+    // output samples: an input at a lower rate than the stream's is
+    // resampled up and makes more of them.
+    const std::size_t outputFrames =
+        frames * static_cast<std::size_t>(lame_get_out_samplerate(lame_)) / inputRate_ + 1;
+    buffer_.resize(outputFrames * 5 / 4 + 7200);
     const int n = static_cast<int>(frames);
     const int size = static_cast<int>(buffer_.size());
     const int written =

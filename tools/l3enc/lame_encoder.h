@@ -41,6 +41,7 @@ public:
 private:
     lame_global_struct* lame_ = nullptr;
     unsigned channels_;
+    unsigned inputRate_;
     int kbps_;
     std::vector<unsigned char> buffer_;
 };

@@ -60,7 +60,16 @@ private:
     std::uint16_t crc_ = 0;
 };
 
-void Encode(AudioReader& reader, LameEncoder& encoder, AtomicOutputFile& file)
+// A failure of the input or of the encoder during the run, told apart from one
+// of the output file; its text is the whole message.
+class InputError : public Error
+{
+public:
+    using Error::Error;
+};
+
+void Encode(const std::string& input, AudioReader& reader, LameEncoder& encoder,
+            AtomicOutputFile& file)
 {
     const StreamLayout& layout = reader.layout();
     PercentProgress progress(layout.frameCount, stdout);
@@ -71,14 +80,20 @@ void Encode(AudioReader& reader, LameEncoder& encoder, AtomicOutputFile& file)
     // Whole MPEG frames per call keep the encoder's own buffering small.
     std::vector<float> samples(1152 * 16 * layout.channels);
     for (;;) {
-        const std::size_t frames = reader.read(samples);
+        std::size_t frames = 0;
+        std::span<const std::byte> mp3;
+        try {
+            frames = reader.read(samples);
+            mp3 = frames == 0 ? encoder.flush() : encoder.encode(samples.data(), frames);
+        } catch (const Error& e) {
+            throw InputError("cannot encode " + input + ": " + e.what());
+        }
+        out.write(mp3);
         if (frames == 0) {
             break;
         }
-        out.write(encoder.encode(samples.data(), frames));
         progress.update(reader.framesRead());
     }
-    out.write(encoder.flush());
     velmora::l3enc::StreamFacts facts = encoder.facts();
     facts.fileBytes = file.size();
     facts.audioCrc = out.crc();
@@ -126,8 +141,11 @@ int main(int argc, char** argv)
     }
     try {
         AtomicOutputFile out(HostPathOfArgument(args.output));
-        Encode(*reader, *encoder, out);
+        Encode(args.input, *reader, *encoder, out);
         out.commit();
+    } catch (const InputError& e) {
+        PrintLine(kProgram, e.what());
+        return 1;
     } catch (const Error& e) {
         PrintLine(kProgram, "cannot write " + args.output + ": " + e.what());
         return 1;

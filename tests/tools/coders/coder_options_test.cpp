@@ -78,6 +78,20 @@ TEST_F(CoderOptions, EveryBitRateOfTheTableGivesAConstantRateStream)
     }
 }
 
+TEST_F(CoderOptions, LowInputRatesAreResampledUpToTheStreamsRate)
+{
+    // 4000 Hz is below every Layer 3 rate: the encoder makes more samples than
+    // it is given, and its output buffer must hold them.
+    WriteBytes(dir_ / "low.wav",
+               MakeAudioFile({"s16", false, Coding::S16, false}, 1, 4000, Tone(4000, 1, 4000)));
+    const ProgramResult enc = RunProgram("l3enc.exe", {dir_ / "low.wav", dir_ / "low.mp3"});
+    ASSERT_EQ(enc.status, 0) << enc.err;
+    ASSERT_EQ(RunProgram("l3dec.exe", {dir_ / "low.mp3", dir_ / "low-back.wav", "-wav"}).status, 0);
+    const Pcm pcm = ReadWave(dir_ / "low-back.wav");
+    EXPECT_GE(pcm.rate, 8000u);
+    EXPECT_NEAR(double(pcm.frames()) / pcm.rate, 1.0, 0.001);
+}
+
 TEST_F(CoderOptions, DownmixMakesMonoFromBothChannels)
 {
     const fs::path input = MakeInput();
