@@ -38,21 +38,24 @@ std::uint8_t LinearToALaw(int pcm)
     return static_cast<std::uint8_t>((sign | exponent << 4 | mantissa) ^ 0x55);
 }
 
-unsigned BytesOf(Coding c)
+// How each coding is stored, and its code in a Wave and in a .snd header.
+struct CodingInfo
 {
-    switch (c) {
-    case Coding::S16:
-        return 2;
-    case Coding::S24:
-        return 3;
-    case Coding::S32:
-    case Coding::F32:
-        return 4;
-    case Coding::F64:
-        return 8;
-    default:
-        return 1;
-    }
+    Coding coding;
+    unsigned bytes;
+    unsigned waveTag;
+    unsigned sndEncoding;
+};
+
+const CodingInfo& InfoOf(Coding c)
+{
+    static constexpr CodingInfo kCodings[] = {
+        {Coding::U8, 1, 1, 0},  {Coding::S8, 1, 1, 2},    {Coding::S16, 2, 1, 3},
+        {Coding::S24, 3, 1, 4}, {Coding::S32, 4, 1, 5},   {Coding::F32, 4, 3, 6},
+        {Coding::F64, 8, 3, 7}, {Coding::MuLaw, 1, 7, 1}, {Coding::ALaw, 1, 6, 27},
+    };
+    return *std::find_if(std::begin(kCodings), std::end(kCodings),
+                         [c](const CodingInfo& info) { return info.coding == c; });
 }
 
 std::int64_t Quantize(float v, unsigned bits)
@@ -74,8 +77,8 @@ void AppendSample(Bytes& out, const FileFormat& f, float v)
     case Coding::S16:
     case Coding::S24:
     case Coding::S32:
-        return put(static_cast<std::uint64_t>(Quantize(v, 8 * BytesOf(f.coding))),
-                   BytesOf(f.coding));
+        return put(static_cast<std::uint64_t>(Quantize(v, 8 * InfoOf(f.coding).bytes)),
+                   InfoOf(f.coding).bytes);
     case Coding::F32:
         return put(std::bit_cast<std::uint32_t>(v), 4);
     case Coding::F64:
@@ -84,45 +87,6 @@ void AppendSample(Bytes& out, const FileFormat& f, float v)
         return put(LinearToMuLaw(static_cast<int>(Quantize(v, 16))), 1);
     case Coding::ALaw:
         return put(LinearToALaw(static_cast<int>(Quantize(v, 16))), 1);
-    }
-}
-
-unsigned WaveTag(Coding c)
-{
-    switch (c) {
-    case Coding::F32:
-    case Coding::F64:
-        return 3;
-    case Coding::ALaw:
-        return 6;
-    case Coding::MuLaw:
-        return 7;
-    default:
-        return 1;
-    }
-}
-
-unsigned SndEncoding(Coding c)
-{
-    switch (c) {
-    case Coding::MuLaw:
-        return 1;
-    case Coding::S8:
-        return 2;
-    case Coding::S16:
-        return 3;
-    case Coding::S24:
-        return 4;
-    case Coding::S32:
-        return 5;
-    case Coding::F32:
-        return 6;
-    case Coding::F64:
-        return 7;
-    case Coding::ALaw:
-        return 27;
-    default:
-        return 0;
     }
 }
 
@@ -205,24 +169,25 @@ Bytes MakeAudioFile(const FileFormat& format, unsigned channels, unsigned rate,
     for (float v : samples) {
         AppendSample(data, format, v);
     }
-    const unsigned bits = 8 * BytesOf(format.coding);
+    const unsigned bits = 8 * InfoOf(format.coding).bytes;
     if (format.snd) {
         Bytes out;
         Append(out, ".snd");
         for (std::uint64_t word : {std::uint64_t{24}, std::uint64_t{data.size()},
-                                   std::uint64_t{SndEncoding(format.coding)}, std::uint64_t{rate},
-                                   std::uint64_t{channels}}) {
+                                   std::uint64_t{InfoOf(format.coding).sndEncoding},
+                                   std::uint64_t{rate}, std::uint64_t{channels}}) {
             AppendBe(out, word, 4);
         }
         out.insert(out.end(), data.begin(), data.end());
         return out;
     }
-    Bytes fmt = FmtBody(format.extensible ? 0xFFFE : WaveTag(format.coding), channels, rate, bits);
+    Bytes fmt =
+        FmtBody(format.extensible ? 0xFFFE : InfoOf(format.coding).waveTag, channels, rate, bits);
     if (format.extensible) {
         AppendLe(fmt, 22, 2);                    // extension size
         AppendLe(fmt, bits, 2);                  // valid bits
         AppendLe(fmt, channels == 1 ? 4 : 3, 4); // channel mask
-        AppendLe(fmt, WaveTag(format.coding), 2);
+        AppendLe(fmt, InfoOf(format.coding).waveTag, 2);
         Append(fmt, std::string("\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 14));
     }
     Bytes chunks = Chunk("fmt ", fmt);
