@@ -2,8 +2,11 @@
 
 #include "error.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -30,6 +33,35 @@ void WriteAll(int fd, std::uint64_t offset, std::span<const std::byte> bytes)
     }
 }
 
+// The temporary file of the run, removed when a signal ends the program (the
+// console window of a job closed, the job stopped): the coders have one output
+// file at a time, so one slot serves.
+char pendingTemporary[4096];
+
+extern "C" void RemovePendingAndDie(int signalNumber)
+{
+    if (pendingTemporary[0] != '\0') {
+        ::unlink(pendingTemporary);
+    }
+    ::signal(signalNumber, SIG_DFL);
+    ::raise(signalNumber);
+}
+
+void SetPending(const std::string& path)
+{
+    const std::size_t n = std::min(path.size(), sizeof pendingTemporary - 1);
+    std::memcpy(pendingTemporary, path.data(), n);
+    pendingTemporary[n] = '\0';
+    for (int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
+        ::signal(signalNumber, RemovePendingAndDie);
+    }
+}
+
+void ClearPending()
+{
+    pendingTemporary[0] = '\0';
+}
+
 } // namespace
 
 AtomicOutputFile::AtomicOutputFile(std::filesystem::path target) : target_(std::move(target))
@@ -40,6 +72,7 @@ AtomicOutputFile::AtomicOutputFile(std::filesystem::path target) : target_(std::
         ThrowSystemError(errno);
     }
     temporary_ = pattern;
+    SetPending(pattern);
     // mkstemp makes the file private; give it the permissions a new file gets.
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -53,6 +86,7 @@ AtomicOutputFile::~AtomicOutputFile()
         ::close(fd_);
         ::unlink(temporary_.c_str());
     }
+    ClearPending();
 }
 
 void AtomicOutputFile::write(std::span<const std::byte> bytes)
@@ -91,8 +125,10 @@ void AtomicOutputFile::commit()
         ThrowSystemError(error);
     }
     fd_ = -1;
-    if (::rename(temporary_.c_str(), target_.c_str()) != 0) {
-        const int error = errno;
+    const bool renamed = ::rename(temporary_.c_str(), target_.c_str()) == 0;
+    const int error = errno;
+    ClearPending();
+    if (!renamed) {
         ::unlink(temporary_.c_str());
         ThrowSystemError(error);
     }

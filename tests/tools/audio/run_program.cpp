@@ -26,8 +26,9 @@ std::string Slurp(const std::filesystem::path& path)
 
 } // namespace
 
-ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
-                         const std::vector<std::string>& environment)
+pid_t StartProgram(const std::string& program, const std::vector<std::string>& args,
+                   const std::vector<std::string>& environment, const std::string& outPath,
+                   const std::string& errPath)
 {
     const std::string path = std::string(VELMORA_APP_DIR) + "/" + program;
     std::vector<std::string> argv = {path};
@@ -47,10 +48,6 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
     }
     envPointers.push_back(nullptr);
 
-    const auto dir = std::filesystem::temp_directory_path();
-    const std::string stem = "velmora-run-" + std::to_string(::getpid());
-    const auto outPath = dir / (stem + ".out");
-    const auto errPath = dir / (stem + ".err");
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
@@ -58,15 +55,33 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
                                      0600);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0600);
-    pid_t pid = 0;
-    ProgramResult result;
+    pid_t pid = -1;
     if (posix_spawn(&pid, path.c_str(), &actions, nullptr, argvPointers.data(),
-                    envPointers.data()) == 0) {
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+                    envPointers.data()) != 0) {
+        pid = -1;
     }
     posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+int WaitForProgram(pid_t pid)
+{
+    int status = 0;
+    if (pid < 0 || ::waitpid(pid, &status, 0) != pid) {
+        return -1;
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::vector<std::string>& environment)
+{
+    const auto dir = std::filesystem::temp_directory_path();
+    const std::string stem = "velmora-run-" + std::to_string(::getpid());
+    const auto outPath = dir / (stem + ".out");
+    const auto errPath = dir / (stem + ".err");
+    ProgramResult result;
+    result.status = WaitForProgram(StartProgram(program, args, environment, outPath, errPath));
     result.out = Slurp(outPath);
     result.err = Slurp(errPath);
     std::filesystem::remove(outPath);

@@ -2,7 +2,9 @@
 // a non-zero status and no output file, and never crashes.
 #include "coder_test_support.h"
 
+#include <csignal>
 #include <random>
+#include <unistd.h>
 
 using namespace velmora::test;
 namespace fs = std::filesystem;
@@ -121,6 +123,28 @@ TEST_F(CoderTest, UnwritableOutputLeavesNothingBehind)
     const ProgramResult run = RunProgram("l3enc.exe", {wave, output});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "l3enc: cannot write " + output.string() + ": No such file or directory\n");
+    EXPECT_EQ(Entries(), std::vector<std::string>{"in.wav"});
+}
+
+TEST_F(CoderTest, StoppedEncoderLeavesNothingBehind)
+{
+    const fs::path wave = dir_ / "in.wav";
+    WriteBytes(wave,
+               MakeAudioFile({"s16", false, Coding::S16, false}, 2, 44100, Noise(44100 * 10, 2)));
+    const pid_t pid =
+        StartProgram("l3enc.exe", {wave, dir_ / "out.mp3", "-hq"}, {}, "/dev/null", "/dev/null");
+    ASSERT_GT(pid, 0);
+    // Stop it once its temporary output exists.
+    const auto writing = [&] { return Entries().size() > 1; };
+    for (int i = 0; i < 5000 && !writing(); ++i) {
+        ::usleep(1000);
+    }
+    ::kill(pid, SIGTERM);
+    const int status = WaitForProgram(pid);
+    if (status == 0) {
+        GTEST_SKIP() << "the encoder finished before it could be stopped";
+    }
+    EXPECT_EQ(status, 128 + SIGTERM);
     EXPECT_EQ(Entries(), std::vector<std::string>{"in.wav"});
 }
 
