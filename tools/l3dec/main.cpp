@@ -37,7 +37,7 @@ std::string Decode(Mpg123Decoder& decoder, const FileByteSource& input, WaveWrit
     progress.update(input.size());
     const std::optional<std::uint64_t> expected = decoder.exactLength();
     if (status == Mpg123Decoder::Status::FormatChange) {
-        return "the stream changes its sample rate or channels";
+        return "the stream is damaged or changes its sample rate or channels";
     }
     if (status == Mpg123Decoder::Status::Damage || (expected && framesOut < *expected)) {
         return "the stream is damaged or cut short";

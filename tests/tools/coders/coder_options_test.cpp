@@ -214,17 +214,24 @@ TEST_F(CoderOptions, TagsAreSkippedAndDamageStopsWithAWarning)
     EXPECT_EQ(tagged.err, "");
     EXPECT_EQ(ReadWave(dir_ / "tagged.wav").samples, ReadWave(dir_ / "clean.wav").samples);
 
-    const ProgramResult damaged =
-        RunProgram("l3dec.exe", {dir_ / "cut.mp3", dir_ / "cut.wav", "-wav"});
-    EXPECT_EQ(damaged.status, 0);
-    EXPECT_EQ(Lines(damaged.err).size(), 1u);
-    EXPECT_NE(
-        damaged.err.find("warning: " + (dir_ / "cut.mp3").string() + ": the stream is damaged"),
-        std::string::npos)
-        << damaged.err;
-    const std::size_t decoded = ReadWave(dir_ / "cut.wav").frames();
-    EXPECT_GT(decoded, kRate / 4);
-    EXPECT_LT(decoded, kRate * 3 / 4);
+    Bytes zeroed = clean;
+    std::fill(zeroed.begin() + zeroed.size() / 2, zeroed.begin() + zeroed.size() / 2 + 1000,
+              std::byte{0});
+    WriteBytes(dir_ / "zeroed.mp3", zeroed);
+    for (const char* name : {"cut", "zeroed"}) {
+        SCOPED_TRACE(name);
+        const fs::path mp3 = dir_ / (std::string(name) + ".mp3");
+        const fs::path wav = dir_ / (std::string(name) + ".wav");
+        const ProgramResult damaged = RunProgram("l3dec.exe", {mp3, wav, "-wav"});
+        EXPECT_EQ(damaged.status, 0);
+        EXPECT_EQ(Lines(damaged.err).size(), 1u);
+        EXPECT_NE(damaged.err.find("warning: " + mp3.string() + ": the stream is damaged"),
+                  std::string::npos)
+            << damaged.err;
+        const std::size_t decoded = ReadWave(wav).frames();
+        EXPECT_GT(decoded, kRate / 4);
+        EXPECT_LT(decoded, kRate * 3 / 4);
+    }
 }
 
 TEST_F(CoderOptions, OutputFormatFollowsTheProgramNotTheName)
