@@ -1,0 +1,65 @@
+#include "coder_test_support.h"
+
+#include "audio_reader.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmora::test {
+
+namespace fs = std::filesystem;
+
+Pcm ReadWave(const fs::path& path)
+{
+    audio::AudioReader reader(std::make_unique<audio::FileByteSource>(path));
+    Pcm pcm;
+    pcm.rate = reader.layout().sampleRate;
+    pcm.channels = reader.layout().channels;
+    pcm.samples.resize(reader.layout().frameCount * pcm.channels);
+    const std::size_t frames = reader.read(pcm.samples);
+    pcm.samples.resize(frames * pcm.channels);
+    return pcm;
+}
+
+double Correlation(const std::vector<float>& a, const std::vector<float>& b, unsigned channels,
+                   unsigned channel)
+{
+    double ab = 0;
+    double aa = 0;
+    double bb = 0;
+    for (std::size_t i = channel; i < std::min(a.size(), b.size()); i += channels) {
+        ab += double(a[i]) * b[i];
+        aa += double(a[i]) * a[i];
+        bb += double(b[i]) * b[i];
+    }
+    return aa > 0 && bb > 0 ? ab / std::sqrt(aa * bb) : 0.0;
+}
+
+void CoderTest::SetUp()
+{
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string(info->test_suite_name()) + "-" + info->name();
+    std::replace(name.begin(), name.end(), '/', '_');
+    dir_ = fs::temp_directory_path() / ("velmora-coders-" + name);
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+}
+
+void CoderTest::TearDown()
+{
+    if (!HasFailure()) {
+        fs::remove_all(dir_);
+    }
+}
+
+std::vector<std::string> CoderTest::Entries() const
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir_)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace velmora::test

@@ -1,0 +1,45 @@
+// An output file that appears under its name only when it is complete: the
+// bytes go to a hidden temporary file in the same folder, which commit()
+// renames over the target. Destroying it uncommitted removes the temporary
+// file, so a failed run leaves nothing behind.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <vector>
+
+namespace velmora::audio {
+
+class AtomicOutputFile
+{
+public:
+    // Creates the temporary file; throws Error (the system's reason) on failure.
+    explicit AtomicOutputFile(std::filesystem::path target);
+    ~AtomicOutputFile();
+    AtomicOutputFile(const AtomicOutputFile&) = delete;
+    AtomicOutputFile& operator=(const AtomicOutputFile&) = delete;
+
+    // Appends bytes (buffered).
+    void write(std::span<const std::byte> bytes);
+    // Overwrites bytes already written, such as a header patched at the end.
+    void writeAt(std::uint64_t offset, std::span<const std::byte> bytes);
+    // Bytes written so far.
+    std::uint64_t size() const { return written_ + buffer_.size(); }
+    // Writes what is buffered and moves the file to its name.
+    void commit();
+
+    const std::filesystem::path& temporaryPath() const { return temporary_; }
+
+private:
+    void flush();
+
+    std::filesystem::path target_;
+    std::filesystem::path temporary_;
+    int fd_ = -1;
+    std::uint64_t written_ = 0;
+    std::vector<std::byte> buffer_;
+};
+
+} // namespace velmora::audio

@@ -1,0 +1,38 @@
+// Reads the samples of a Wave or .snd file as interleaved floats in [-1, 1].
+#pragma once
+
+#include "byte_source.h"
+#include "stream_layout.h"
+
+#include <cstddef>
+#include <memory>
+#include <span>
+#include <vector>
+
+namespace velmora::audio {
+
+class AudioReader
+{
+public:
+    // Reads the header at once; throws Error when it cannot be read.
+    explicit AudioReader(std::unique_ptr<ByteSource> source);
+
+    const StreamLayout& layout() const { return layout_; }
+    std::uint64_t framesRead() const { return framesRead_; }
+
+    // Fills out (a whole number of frames) and returns the frames read; 0 at
+    // the end. A file that shrinks while it is read ends early.
+    std::size_t read(std::span<float> out);
+
+private:
+    std::unique_ptr<ByteSource> source_;
+    StreamLayout layout_;
+    std::uint64_t framesRead_ = 0;
+    std::vector<std::byte> raw_;
+};
+
+// Converts count samples coded as layout describes into floats in [-1, 1].
+// Exposed for the tests of each coding.
+void DecodeSamples(const StreamLayout& layout, const std::byte* in, std::size_t count, float* out);
+
+} // namespace velmora::audio

@@ -1,0 +1,72 @@
+#include "byte_source.h"
+
+#include "error.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace velmora::audio {
+
+void ThrowSystemError(int errorNumber)
+{
+    throw Error(std::strerror(errorNumber));
+}
+
+FileByteSource::FileByteSource(const std::filesystem::path& path)
+{
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0) {
+        ThrowSystemError(errno);
+    }
+    struct stat info
+    {};
+    if (::fstat(fd_, &info) != 0 || S_ISDIR(info.st_mode)) {
+        const int error = S_ISDIR(info.st_mode) ? EISDIR : errno;
+        ::close(fd_);
+        ThrowSystemError(error);
+    }
+    size_ = static_cast<std::uint64_t>(info.st_size);
+    // The coders read each file once from start to end.
+    ::posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
+}
+
+FileByteSource::~FileByteSource()
+{
+    ::close(fd_);
+}
+
+std::size_t FileByteSource::readAt(std::uint64_t offset, std::span<std::byte> buffer)
+{
+    std::size_t done = 0;
+    while (done < buffer.size()) {
+        const ssize_t n = ::pread(fd_, buffer.data() + done, buffer.size() - done,
+                                  static_cast<off_t>(offset + done));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            ThrowSystemError(errno);
+        }
+        if (n == 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return done;
+}
+
+std::size_t MemoryByteSource::readAt(std::uint64_t offset, std::span<std::byte> buffer)
+{
+    if (offset >= bytes_.size()) {
+        return 0;
+    }
+    const std::size_t n = std::min<std::uint64_t>(buffer.size(), bytes_.size() - offset);
+    std::memcpy(buffer.data(), bytes_.data() + offset, n);
+    return n;
+}
+
+} // namespace velmora::audio

@@ -1,0 +1,55 @@
+// Random access to the bytes of an input file. The readers take their input
+// through this interface so that tests and the fuzzer can hand them memory.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+
+namespace velmora::audio {
+
+class ByteSource
+{
+public:
+    virtual ~ByteSource() = default;
+    virtual std::uint64_t size() const = 0;
+    // Reads up to buffer.size() bytes at offset; returns how many were read,
+    // fewer only at the end of the source.
+    virtual std::size_t readAt(std::uint64_t offset, std::span<std::byte> buffer) = 0;
+};
+
+// A regular file opened for reading. Throws Error (the system's reason) when the
+// file cannot be opened or names a folder.
+class FileByteSource : public ByteSource
+{
+public:
+    explicit FileByteSource(const std::filesystem::path& path);
+    ~FileByteSource() override;
+    FileByteSource(const FileByteSource&) = delete;
+    FileByteSource& operator=(const FileByteSource&) = delete;
+
+    std::uint64_t size() const override { return size_; }
+    std::size_t readAt(std::uint64_t offset, std::span<std::byte> buffer) override;
+    // The open file, for libraries that read it themselves.
+    int descriptor() const { return fd_; }
+
+private:
+    int fd_ = -1;
+    std::uint64_t size_ = 0;
+};
+
+// Bytes held by the caller, who keeps them alive.
+class MemoryByteSource : public ByteSource
+{
+public:
+    explicit MemoryByteSource(std::span<const std::byte> bytes) : bytes_(bytes) {}
+
+    std::uint64_t size() const override { return bytes_.size(); }
+    std::size_t readAt(std::uint64_t offset, std::span<std::byte> buffer) override;
+
+private:
+    std::span<const std::byte> bytes_;
+};
+
+} // namespace velmora::audio

@@ -1,0 +1,80 @@
+#include "coder_cli.h"
+
+#include "error.h"
+#include "platform/dosfs.h"
+
+#include <algorithm>
+#include <cctype>
+#include <optional>
+
+namespace velmora::audio {
+
+CoderArguments ParseCoderArguments(std::span<const char* const> args,
+                                   std::span<const SwitchSpec> known)
+{
+    CoderArguments result;
+    std::vector<std::string> operands;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string arg = args[i];
+        if (arg.empty()) {
+            continue;
+        }
+        if (arg[0] != '-') {
+            (operands.size() < 2 ? operands : result.ignored).push_back(arg);
+            continue;
+        }
+        std::string name = arg;
+        std::transform(name.begin(), name.end(), name.begin(),
+                       [](unsigned char c) { return std::tolower(c); });
+        const auto spec = std::find_if(known.begin(), known.end(),
+                                       [&](const SwitchSpec& s) { return s.name == name; });
+        if (spec == known.end()) {
+            result.ignored.push_back(arg);
+        } else if (!spec->takesValue) {
+            result.switches[name] = "";
+        } else if (i + 1 < args.size()) {
+            result.switches[name] = args[++i];
+        } else {
+            throw Error("the switch " + arg + " needs a value");
+        }
+    }
+    if (operands.size() < 2) {
+        throw Error(operands.empty() ? "no input file given" : "no output file given");
+    }
+    result.input = operands[0];
+    result.output = operands[1];
+    return result;
+}
+
+std::filesystem::path HostPathOfArgument(std::string_view argument)
+{
+    const bool dos = argument.size() >= 2 && argument[1] == ':' &&
+                     std::isalpha(static_cast<unsigned char>(argument[0]));
+    if (!dos) {
+        return std::filesystem::path(argument);
+    }
+    const std::optional<std::filesystem::path> host = platform::HostPath(argument);
+    if (!host) {
+        throw Error("no such drive or path");
+    }
+    return *host;
+}
+
+void PercentProgress::update(std::uint64_t done)
+{
+    const int percent =
+        total_ == 0 ? 100 : static_cast<int>(std::min<std::uint64_t>(done, total_) * 100 / total_);
+    if (percent != shown_) {
+        shown_ = percent;
+        std::fprintf(out_, "%d%%\n", percent);
+        std::fflush(out_);
+    }
+}
+
+void PrintLine(std::string_view program, std::string_view message)
+{
+    std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(program.size()), program.data(),
+                 static_cast<int>(message.size()), message.data());
+}
+
+} // namespace velmora::audio

@@ -1,0 +1,56 @@
+// The command line and console output shared by l3enc.exe and l3dec.exe.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmora::audio {
+
+struct SwitchSpec
+{
+    std::string_view name; // lower case, with its dash
+    bool takesValue;
+};
+
+struct CoderArguments
+{
+    std::string input;
+    std::string output;
+    std::map<std::string, std::string, std::less<>> switches; // known switches by name
+    std::vector<std::string> ignored; // unknown switches and surplus operands
+};
+
+// Reads "INPUT OUTPUT [switches]"; switches may stand anywhere and match
+// without regard to case. Throws Error when an operand is missing or a switch
+// lacks its value. Empty arguments (blank switch slots) are skipped.
+CoderArguments ParseCoderArguments(std::span<const char* const> args,
+                                   std::span<const SwitchSpec> known);
+
+// The host path of a command-line path: a DOS path (drive letter and colon)
+// through the DOS file layer, anything else as it is. Throws Error when a DOS
+// path names no mapped drive.
+std::filesystem::path HostPathOfArgument(std::string_view argument);
+
+// Prints progress as whole percents, one line each, whenever the value changes.
+class PercentProgress
+{
+public:
+    PercentProgress(std::uint64_t total, std::FILE* out) : total_(total), out_(out) {}
+    void update(std::uint64_t done);
+
+private:
+    std::uint64_t total_;
+    std::FILE* out_;
+    int shown_ = -1;
+};
+
+// Prints "PROGRAM: MESSAGE" as one line on stderr.
+void PrintLine(std::string_view program, std::string_view message);
+
+} // namespace velmora::audio

@@ -1,0 +1,154 @@
+// l3enc.exe INPUT OUTPUT [-br BITS] [-hq] [-dm]
+// Encodes a Wave or .snd file into MPEG audio Layer 3 at a constant bit rate of
+// BITS/1000 kbit/s, with the information frame that gives players the exact
+// length. The output appears only when the whole file has been written.
+#include "atomic_output_file.h"
+#include "audio_reader.h"
+#include "coder_cli.h"
+#include "error.h"
+#include "information_frame.h"
+#include "lame_encoder.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace velmora::audio;
+using velmora::l3enc::BuildInformationFrame;
+using velmora::l3enc::InformationFrameSize;
+using velmora::l3enc::LameEncoder;
+
+namespace {
+
+constexpr std::string_view kProgram = "l3enc";
+constexpr int kDefaultKbps = 128;
+
+// Layer 3 bit rates in kbit/s over MPEG 1, 2 and 2.5; the sample rate that
+// the encoder picks decides which of them one file can use.
+constexpr std::array kLayer3Kbps = {8,  16,  24,  32,  40,  48,  56,  64,  80,
+                                    96, 112, 128, 144, 160, 192, 224, 256, 320};
+
+int ParseBitRate(const std::string& text)
+{
+    int bits = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), bits);
+    if (error != std::errc() || end != text.data() + text.size() || bits % 1000 != 0 ||
+        std::find(kLayer3Kbps.begin(), kLayer3Kbps.end(), bits / 1000) == kLayer3Kbps.end()) {
+        throw Error("bad bit rate \"" + text + "\" (bits per second, 8000 to 320000)");
+    }
+    return bits / 1000;
+}
+
+// Writes audio frames and keeps the CRC that the information frame carries.
+class AudioOut
+{
+public:
+    explicit AudioOut(AtomicOutputFile& file) : file_(file) {}
+    void write(std::span<const std::byte> bytes)
+    {
+        crc_ = velmora::l3enc::Crc16(bytes, crc_);
+        file_.write(bytes);
+    }
+    std::uint16_t crc() const { return crc_; }
+
+private:
+    AtomicOutputFile& file_;
+    std::uint16_t crc_ = 0;
+};
+
+// A failure of the input or of the encoder during the run, told apart from one
+// of the output file; its text is the whole message.
+class InputError : public Error
+{
+public:
+    using Error::Error;
+};
+
+void Encode(const std::string& input, AudioReader& reader, LameEncoder& encoder,
+            AtomicOutputFile& file)
+{
+    const StreamLayout& layout = reader.layout();
+    PercentProgress progress(layout.frameCount, stdout);
+    progress.update(0);
+    // The information frame's place; its counts are known at the end.
+    file.write(std::vector<std::byte>(InformationFrameSize(encoder.facts())));
+    AudioOut out(file);
+    // Whole MPEG frames per call keep the encoder's own buffering small.
+    std::vector<float> samples(1152 * 16 * layout.channels);
+    for (;;) {
+        std::size_t frames = 0;
+        std::span<const std::byte> mp3;
+        try {
+            frames = reader.read(samples);
+            mp3 = frames == 0 ? encoder.flush() : encoder.encode(samples.data(), frames);
+        } catch (const Error& e) {
+            throw InputError("cannot encode " + input + ": " + e.what());
+        }
+        out.write(mp3);
+        if (frames == 0) {
+            break;
+        }
+        progress.update(reader.framesRead());
+    }
+    velmora::l3enc::StreamFacts facts = encoder.facts();
+    facts.fileBytes = file.size();
+    facts.audioCrc = out.crc();
+    file.writeAt(0, BuildInformationFrame(facts));
+    progress.update(layout.frameCount);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    static constexpr std::array<SwitchSpec, 3> kSwitches = {
+        {{"-br", true}, {"-hq", false}, {"-dm", false}}};
+    CoderArguments args;
+    LameEncoder::Settings settings;
+    try {
+        args = ParseCoderArguments(std::span(argv + 1, argc - 1), kSwitches);
+        const auto br = args.switches.find("-br");
+        settings.kbps = br == args.switches.end() ? kDefaultKbps : ParseBitRate(br->second);
+        settings.highQuality = args.switches.contains("-hq");
+        settings.mono = args.switches.contains("-dm");
+    } catch (const Error& e) {
+        PrintLine(kProgram,
+                  std::string(e.what()) + "; usage: l3enc.exe INPUT OUTPUT [-br BITS] [-hq] [-dm]");
+        return 2;
+    }
+    for (const std::string& ignored : args.ignored) {
+        PrintLine(kProgram, "warning: ignoring unknown argument " + ignored);
+    }
+
+    std::unique_ptr<AudioReader> reader;
+    try {
+        reader = std::make_unique<AudioReader>(
+            std::make_unique<FileByteSource>(HostPathOfArgument(args.input)));
+    } catch (const Error& e) {
+        PrintLine(kProgram, "cannot read " + args.input + ": " + e.what());
+        return 1;
+    }
+    std::unique_ptr<LameEncoder> encoder;
+    try {
+        encoder = std::make_unique<LameEncoder>(reader->layout(), settings);
+    } catch (const Error& e) {
+        PrintLine(kProgram, "cannot encode " + args.input + ": " + e.what());
+        return 1;
+    }
+    try {
+        AtomicOutputFile out(HostPathOfArgument(args.output));
+        Encode(args.input, *reader, *encoder, out);
+        out.commit();
+    } catch (const InputError& e) {
+        PrintLine(kProgram, e.what());
+        return 1;
+    } catch (const Error& e) {
+        PrintLine(kProgram, "cannot write " + args.output + ": " + e.what());
+        return 1;
+    }
+    return 0;
+}
