@@ -47,12 +47,36 @@ extern "C" void RemovePendingAndDie(int signalNumber)
     ::raise(signalNumber);
 }
 
+constexpr int kStoppingSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+// Holds back the stopping signals for its lifetime, so that the temporary file
+// is never there without its name in the slot.
+class StoppingSignalsHeld
+{
+public:
+    StoppingSignalsHeld()
+    {
+        sigset_t stopping;
+        sigemptyset(&stopping);
+        for (int signalNumber : kStoppingSignals) {
+            sigaddset(&stopping, signalNumber);
+        }
+        ::sigprocmask(SIG_BLOCK, &stopping, &previous_);
+    }
+    ~StoppingSignalsHeld() { ::sigprocmask(SIG_SETMASK, &previous_, nullptr); }
+    StoppingSignalsHeld(const StoppingSignalsHeld&) = delete;
+    StoppingSignalsHeld& operator=(const StoppingSignalsHeld&) = delete;
+
+private:
+    sigset_t previous_;
+};
+
 void SetPending(const std::string& path)
 {
     const std::size_t n = std::min(path.size(), sizeof pendingTemporary - 1);
     std::memcpy(pendingTemporary, path.data(), n);
     pendingTemporary[n] = '\0';
-    for (int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
+    for (int signalNumber : kStoppingSignals) {
         ::signal(signalNumber, RemovePendingAndDie);
     }
 }
@@ -67,12 +91,15 @@ void ClearPending()
 AtomicOutputFile::AtomicOutputFile(std::filesystem::path target) : target_(std::move(target))
 {
     std::string pattern = (target_.parent_path() / ("." + target_.filename().string() + ".XXXXXX"));
-    fd_ = ::mkstemp(pattern.data());
-    if (fd_ < 0) {
-        ThrowSystemError(errno);
+    {
+        const StoppingSignalsHeld held;
+        fd_ = ::mkstemp(pattern.data());
+        if (fd_ < 0) {
+            ThrowSystemError(errno);
+        }
+        SetPending(pattern);
     }
     temporary_ = pattern;
-    SetPending(pattern);
     // mkstemp makes the file private; give it the permissions a new file gets.
     const mode_t mask = ::umask(0);
     ::umask(mask);

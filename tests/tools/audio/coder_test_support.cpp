@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace velmora::test {
 
@@ -40,9 +41,10 @@ void CoderTest::SetUp()
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string(info->test_suite_name()) + "-" + info->name();
     std::replace(name.begin(), name.end(), '/', '_');
-    dir_ = fs::temp_directory_path() / ("velmora-coders-" + name);
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
+    // A fresh folder per run, so that runs of the same test never share one.
+    std::string pattern = (fs::temp_directory_path() / ("velmora-coders-" + name + "-XXXXXX"));
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr) << pattern;
+    dir_ = pattern;
 }
 
 void CoderTest::TearDown()
