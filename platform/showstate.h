@@ -3,6 +3,12 @@
 
 namespace velmora::platform {
 
-enum class ShowState { Hidden, Minimized, Normal, Maximized };
+enum class ShowState
+{
+    Hidden,
+    Minimized,
+    Normal,
+    Maximized
+};
 
 } // namespace velmora::platform

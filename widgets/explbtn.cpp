@@ -4,8 +4,8 @@
 #include "downpattern.h"
 #include "ellipsis.h"
 
-#include <QCoreApplication>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QMouseEvent>
 #include <QShortcut>

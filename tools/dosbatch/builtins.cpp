@@ -34,7 +34,7 @@ const Builtin* FindBuiltin(std::string_view name)
 void ChangeDrive(Interpreter& interp, char letter)
 {
     if (!interp.drives().SetCurrentDrive(letter)) {
-        throw CommandError("Invalid drive specification");
+        throw CommandError("Invalid drive");
     }
 }
 

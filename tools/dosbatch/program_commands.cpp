@@ -56,7 +56,7 @@ fs::path WorkingFolder(const Drives& drives)
 {
     const std::optional<fs::path> folder = drives.Host(drives.CurrentFolder());
     if (!folder) {
-        throw CommandError("Invalid drive specification");
+        throw CommandError("Invalid drive");
     }
     return *folder;
 }

@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                "@Echo Off\nQ:\ncd C:\\nowhere\ncd C:\\file.txt\nEcho still here\n",
                {"C/file.txt"},
                "still here\n",
-               "Line 2: Invalid drive specification\nLine 3: Invalid directory - C:\\nowhere\n"
+               "Line 2: Invalid drive\nLine 3: Invalid directory - C:\\nowhere\n"
                "Line 4: Invalid directory - C:\\file.txt\n"}),
     CaseName);
 
