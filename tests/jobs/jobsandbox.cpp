@@ -13,11 +13,6 @@
 namespace velmora::jobs::test {
 namespace {
 
-std::string KindName(JobKind kind)
-{
-    return kind == JobKind::Encoding ? "encoding" : "decoding";
-}
-
 // The file's bytes; "<missing>" when it cannot be read.
 std::string ReadBytes(const std::filesystem::path& file)
 {
@@ -29,41 +24,6 @@ std::string ReadBytes(const std::filesystem::path& file)
 }
 
 } // namespace
-
-void RecordingHost::ShowSettingsDialog()
-{
-    events.push_back("settings dialog");
-    if (userInSettingsDialog) {
-        userInSettingsDialog(*this);
-    }
-}
-
-void RecordingHost::ShowError(std::string_view message)
-{
-    events.push_back("error: " + std::string(message));
-}
-
-bool RecordingHost::StartScript(std::string_view script, platform::ShowState show)
-{
-    const char* state = show == platform::ShowState::Hidden      ? "hidden"
-                        : show == platform::ShowState::Minimized ? "minimized"
-                                                                 : "other";
-    events.push_back("start: " + std::string(script) + " " + state);
-    const auto host = platform::HostPath(script);
-    startedScript = host ? ReadBytes(*host) : "<missing>";
-    return startSucceeds;
-}
-
-void RecordingHost::SetStatus(JobKind kind, std::string_view caption, std::string_view hint)
-{
-    events.push_back("status: " + KindName(kind) + "|" + std::string(caption) + "|" +
-                     std::string(hint));
-}
-
-void RecordingHost::EnableMonitor(JobKind kind)
-{
-    events.push_back("monitor: " + KindName(kind));
-}
 
 std::string FileErrorText(const std::function<void()>& action)
 {

@@ -4,8 +4,8 @@
 // the windows played by a recording host and an empty scratch line buffer.
 #pragma once
 
-#include "jobs/jobwindows.h"
 #include "jobs/linebuffer.h"
+#include "recording_host.h"
 
 #include <filesystem>
 #include <functional>
@@ -18,39 +18,6 @@
 namespace velmora::jobs::test {
 
 using Events = std::vector<std::string>;
-
-// The windows' side of the job handlers, played for real: the settings
-// dialog's fields live here, the dialog step acts as the user would, a started
-// script is read from disk as it starts, and every call is recorded in order.
-class RecordingHost : public JobWindows, public CoderPathFields
-{
-public:
-    // CoderPathFields: the settings dialog's two fields.
-    std::string EncoderPath() const override { return encoder; }
-    void SetEncoderPath(std::string path) override { encoder = std::move(path); }
-    std::string DecoderPath() const override { return decoder; }
-    void SetDecoderPath(std::string path) override { decoder = std::move(path); }
-
-    CoderPathFields& CoderPaths() override { return *this; }
-    void ShowSettingsDialog() override;
-    void ShowError(std::string_view message) override;
-    bool StartScript(std::string_view script, platform::ShowState show) override;
-    void SetStatus(JobKind kind, std::string_view caption, std::string_view hint) override;
-    void EnableMonitor(JobKind kind) override;
-
-    std::string encoder;
-    std::string decoder;
-    // What the user does while the settings dialog is open.
-    std::function<void(RecordingHost&)> userInSettingsDialog;
-    // Whether the shell manages to start a script.
-    bool startSucceeds = true;
-
-    // One entry per call: "settings dialog", "error: TEXT", "start: PATH hidden",
-    // "status: encoding|TEXT|HINT", "monitor: decoding".
-    std::vector<std::string> events;
-    // The bytes of the last started script, read when it was started.
-    std::string startedScript;
-};
 
 // The text of the FileError that ACTION throws, or "<no error>".
 std::string FileErrorText(const std::function<void()>& action);

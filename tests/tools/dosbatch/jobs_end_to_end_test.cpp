@@ -1,18 +1,12 @@
 // Job scripts written by the job handlers, started through the shell layer
 // and run by dosbatch for real: a test coder in place of the coders, the
 // recorder in place of Message.exe, an application folder with a blank.
+#include "job_run_fixture.h"
 #include "jobs/jobhandlers.h"
 #include "platform/dosfs.h"
-#include "platform/shell.h"
 #include "recorder.h"
-#include "scoped_env.h"
 
-#include <chrono>
-#include <cstdlib>
 #include <fstream>
-#include <gtest/gtest.h>
-#include <iterator>
-#include <thread>
 
 namespace velmora::dosbatch::test {
 namespace {
@@ -22,115 +16,31 @@ using jobs::JobKind;
 using velmora::test::Record;
 using velmora::test::WaitForRecord;
 
-// The windows' side of the handlers: the coder path fields, and a start that
-// goes through the real shell layer. Errors and dialogs are collected.
-class ShellHost : public jobs::JobWindows, public jobs::CoderPathFields
-{
-public:
-    std::string EncoderPath() const override { return encoder; }
-    void SetEncoderPath(std::string path) override { encoder = std::move(path); }
-    std::string DecoderPath() const override { return decoder; }
-    void SetDecoderPath(std::string path) override { decoder = std::move(path); }
-    CoderPathFields& CoderPaths() override { return *this; }
-    void ShowSettingsDialog() override { messages.push_back("settings dialog"); }
-    void ShowError(std::string_view message) override { messages.emplace_back(message); }
-    bool StartScript(std::string_view script, platform::ShowState show) override
-    {
-        return platform::ShellExecute("open", script, "", "", show);
-    }
-    void SetStatus(JobKind, std::string_view, std::string_view) override {}
-    void EnableMonitor(JobKind) override {}
-
-    std::string encoder, decoder;
-    std::vector<std::string> messages;
-};
-
-constexpr const char* kApp = "C:\\Velmora App\\";
-
-class JobRuns : public ::testing::Test
+class JobRuns : public JobRunFixture
 {
 protected:
     void SetUp() override
     {
-        std::string pattern = (fs::temp_directory_path() / "dosbatch-jobs-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root = pattern;
-        Env("VELMORA_DRIVES", "C=" + (root / "C").string() + ";D=" + (root / "D").string());
-        Env("HOME", (root / "C/Users/me").string());
+        JobRunFixture::SetUp();
         Env("VELMORA_RECORD", (root / "message.txt").string());
         Env("VELMORA_CODER_LOG", (root / "coder.log").string());
-        Env("QT_QPA_PLATFORM", "offscreen"); // for the jobs that show their console window
-        fs::create_directories(root / "C/Users/me");
-        const fs::path app = root / "C/Velmora App";
-        fs::create_directories(app);
-        fs::copy_file(VELMORA_DOSBATCH, app / "dosbatch");
-        fs::copy_file(VELMORA_TEST_RECORDER, app / "Message.exe");
-        fs::create_directories(root / "C/L3");
-        fs::copy_file(VELMORA_TEST_CODER, root / "C/L3/L3ENC.EXE");
-        fs::copy_file(VELMORA_TEST_CODER, root / "C/L3/L3DEC.EXE");
-        Write("C/Velmora App/Settings.ini", "C:\\L3\\L3ENC.EXE\r\nC:\\L3\\L3DEC.EXE\r\n");
-        platform::SetApplicationFolder(kApp);
-    }
-
-    void TearDown() override
-    {
-        platform::SetApplicationFolder("");
-        env.clear();
-        fs::remove_all(root);
-    }
-
-    void Env(const std::string& name, const std::string& value)
-    {
-        env.push_back(std::make_unique<velmora::test::ScopedEnv>(name, value));
-    }
-
-    void Write(const fs::path& relative, const std::string& bytes) const
-    {
-        fs::create_directories((root / relative).parent_path());
-        std::ofstream(root / relative, std::ios::binary) << bytes;
-    }
-
-    std::string Read(const fs::path& relative) const
-    {
-        std::ifstream in(root / relative, std::ios::binary);
-        return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<missing>";
-    }
-
-    std::vector<std::string> Listing(const fs::path& relative) const
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(root / relative)) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
+        Install(VELMORA_TEST_RECORDER, fs::path(kAppFolder) / "Message.exe");
+        Install(VELMORA_TEST_CODER, "C/L3/L3ENC.EXE");
+        Install(VELMORA_TEST_CODER, "C/L3/L3DEC.EXE");
+        Write(fs::path(kAppFolder) / "Settings.ini", "C:\\L3\\L3ENC.EXE\r\nC:\\L3\\L3DEC.EXE\r\n");
     }
 
     // Presses the button, then waits until the started script has deleted
     // itself and Message.exe has recorded its arguments.
-    Record RunJob(void (*handler)(jobs::JobWindows&, jobs::LineBuffer&, const jobs::JobRequest&),
-                  const jobs::JobRequest& request, const char* scriptName)
+    Record RunJob(JobHandler handler, const jobs::JobRequest& request, const char* scriptName)
     {
-        jobs::LineBuffer scratch;
-        handler(host, scratch, request);
-        EXPECT_EQ(host.messages, std::vector<std::string>{});
-        const fs::path script = root / "C/Velmora App" / scriptName;
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-        while (fs::exists(script) && std::chrono::steady_clock::now() < deadline) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        EXPECT_FALSE(fs::exists(script)) << "the script never deleted itself";
+        Press(handler, request);
+        WaitUntilScriptIsGone(scriptName);
         const std::optional<Record> record = WaitForRecord(root / "message.txt");
         EXPECT_TRUE(record) << "Message.exe was never started";
         fs::remove(root / "message.txt");
         return record.value_or(Record{});
     }
-
-    std::string Host(const fs::path& relative) const { return (root / relative).string(); }
-
-    fs::path root;
-    ShellHost host;
-    std::vector<std::unique_ptr<velmora::test::ScopedEnv>> env;
 };
 
 jobs::JobRequest SingleFile(std::string input, std::string output)
@@ -165,13 +75,8 @@ TEST_F(JobRuns, SingleFileJobsEndUnderTheLongName)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.input);
         Write(c.input, "source of " + c.input);
-        const auto dos = [](const std::string& relative) {
-            std::string path = relative.substr(0, 1) + ":\\" + relative.substr(2);
-            std::replace(path.begin(), path.end(), '/', '\\');
-            return path;
-        };
         const bool encoding = c.kind == JobKind::Encoding;
-        jobs::JobRequest request = SingleFile(dos(c.input), dos(c.output));
+        jobs::JobRequest request = SingleFile(Dos(c.input), Dos(c.output));
         request.viewCoding = c.viewCoding;
         const Record message =
             RunJob(encoding ? jobs::ExplorerButton1Click : jobs::ExplorerButton2Click, request,
@@ -179,7 +84,7 @@ TEST_F(JobRuns, SingleFileJobsEndUnderTheLongName)
         EXPECT_EQ(Read(c.output), c.header + "\nsource of " + c.input);
         // The coder got the source by its short name, turned into a host path,
         // and wrote into Temp under that short name.
-        const std::string shortPath = platform::ShortPath(dos(c.input));
+        const std::string shortPath = platform::ShortPath(Dos(c.input));
         const std::string shortName = shortPath.substr(shortPath.rfind('\\') + 1);
         std::ifstream log(root / "coder.log");
         std::string call;

@@ -1,0 +1,52 @@
+// The windows' side of the job handlers, played for real: the settings
+// dialog's fields live here, the dialog step acts as the user would, a started
+// script is read from disk as it starts, and every call is recorded in order.
+// The job tests only record the start; the end-to-end tests also hand the
+// script to the shell layer, which runs it.
+#pragma once
+
+#include "jobs/jobwindows.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmora::jobs::test {
+
+class RecordingHost : public JobWindows, public CoderPathFields
+{
+public:
+    // CoderPathFields: the settings dialog's two fields.
+    std::string EncoderPath() const override { return encoder; }
+    void SetEncoderPath(std::string path) override { encoder = std::move(path); }
+    std::string DecoderPath() const override { return decoder; }
+    void SetDecoderPath(std::string path) override { decoder = std::move(path); }
+
+    CoderPathFields& CoderPaths() override { return *this; }
+    void ShowSettingsDialog() override;
+    void ShowError(std::string_view message) override;
+    bool StartScript(std::string_view script, platform::ShowState show) override;
+    void SetStatus(JobKind kind, std::string_view caption, std::string_view hint) override;
+    void EnableMonitor(JobKind kind) override;
+
+    // The recorded settings dialogs and errors: what a user would have to see.
+    std::vector<std::string> Interruptions() const;
+
+    std::string encoder;
+    std::string decoder;
+    // What the user does while the settings dialog is open.
+    std::function<void(RecordingHost&)> userInSettingsDialog;
+    // Whether the shell manages to start a script, when it is not run.
+    bool startSucceeds = true;
+    // Starts the script through the shell layer, which reports the success.
+    bool runThroughShell = false;
+
+    // One entry per call: "settings dialog", "error: TEXT", "start: PATH hidden",
+    // "status: encoding|TEXT|HINT", "monitor: decoding".
+    std::vector<std::string> events;
+    // The bytes of the last started script, read when it was started.
+    std::string startedScript;
+};
+
+} // namespace velmora::jobs::test

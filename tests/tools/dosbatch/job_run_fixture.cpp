@@ -1,0 +1,100 @@
+#include "job_run_fixture.h"
+
+#include "platform/dosfs.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+namespace velmora::dosbatch::test {
+
+namespace fs = std::filesystem;
+
+void JobRunFixture::SetUp()
+{
+    std::string pattern = (fs::temp_directory_path() / "dosbatch-jobs-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    root = pattern;
+    Env("VELMORA_DRIVES", "C=" + (root / "C").string() + ";D=" + (root / "D").string());
+    Env("HOME", (root / "C/Users/me").string());
+    Env("QT_QPA_PLATFORM", "offscreen"); // for the jobs that show their console window
+    fs::create_directories(root / "C/Users/me");
+    Install(VELMORA_DOSBATCH, fs::path(kAppFolder) / "dosbatch");
+    platform::SetApplicationFolder(kApp);
+    host.runThroughShell = true;
+}
+
+void JobRunFixture::TearDown()
+{
+    platform::SetApplicationFolder("");
+    env_.clear();
+    fs::remove_all(root);
+}
+
+void JobRunFixture::Env(const std::string& name, const std::string& value)
+{
+    env_.push_back(std::make_unique<velmora::test::ScopedEnv>(name, value));
+}
+
+void JobRunFixture::Install(const fs::path& program, const fs::path& relative) const
+{
+    fs::create_directories((root / relative).parent_path());
+    fs::copy_file(program, root / relative);
+}
+
+void JobRunFixture::Write(const fs::path& relative, const std::string& bytes) const
+{
+    fs::create_directories((root / relative).parent_path());
+    std::ofstream(root / relative, std::ios::binary) << bytes;
+}
+
+std::string JobRunFixture::Read(const fs::path& relative) const
+{
+    std::ifstream in(root / relative, std::ios::binary);
+    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<missing>";
+}
+
+std::vector<std::string> JobRunFixture::Listing(const fs::path& relative) const
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(root / relative)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string JobRunFixture::Host(const fs::path& relative) const
+{
+    return (root / relative).string();
+}
+
+std::string JobRunFixture::Dos(const std::string& relative)
+{
+    std::string path = relative.substr(0, 1) + ":\\" + relative.substr(2);
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
+void JobRunFixture::Press(JobHandler handler, const jobs::JobRequest& request)
+{
+    host.events.clear();
+    jobs::LineBuffer scratch;
+    handler(host, scratch, request);
+    EXPECT_EQ(host.Interruptions(), std::vector<std::string>{});
+}
+
+void JobRunFixture::WaitUntilScriptIsGone(const std::string& scriptName) const
+{
+    const fs::path script = root / kAppFolder / scriptName;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (fs::exists(script) && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    EXPECT_FALSE(fs::exists(script)) << "the script never deleted itself";
+}
+
+} // namespace velmora::dosbatch::test

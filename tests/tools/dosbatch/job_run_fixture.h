@@ -1,0 +1,57 @@
+// Job scripts written by the real job handlers and run for real: drives C:
+// and D: on a fresh temporary folder, the user's home inside it, and the
+// application folder C:\Velmora App\ (a blank in its name) holding dosbatch.
+// The windows are played by the recording host, whose scripts the shell
+// layer starts.
+#pragma once
+
+#include "jobs/jobrequest.h"
+#include "jobs/linebuffer.h"
+#include "recording_host.h"
+#include "scoped_env.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace velmora::dosbatch::test {
+
+using JobHandler = void (*)(jobs::JobWindows&, jobs::LineBuffer&, const jobs::JobRequest&);
+
+class JobRunFixture : public ::testing::Test
+{
+protected:
+    static constexpr const char* kApp = "C:\\Velmora App\\";
+    static constexpr const char* kAppFolder = "C/Velmora App"; // relative to the root
+
+    void SetUp() override;
+    void TearDown() override;
+
+    void Env(const std::string& name, const std::string& value);
+    // Copies a built program to RELATIVE, as an executable.
+    void Install(const std::filesystem::path& program, const std::filesystem::path& relative) const;
+    void Write(const std::filesystem::path& relative, const std::string& bytes) const;
+    // The file's bytes; "<missing>" when there is no such file.
+    std::string Read(const std::filesystem::path& relative) const;
+    // The entry names of a folder, sorted.
+    std::vector<std::string> Listing(const std::filesystem::path& relative) const;
+    std::string Host(const std::filesystem::path& relative) const;
+    // "D/Music/x.wav" as the windows name it: "D:\Music\x.wav".
+    static std::string Dos(const std::string& relative);
+
+    // Presses the button: the handler must start its script without showing
+    // anything to the user.
+    void Press(JobHandler handler, const jobs::JobRequest& request);
+    // Waits until the started script SCRIPT_NAME has deleted itself.
+    void WaitUntilScriptIsGone(const std::string& scriptName) const;
+
+    std::filesystem::path root;
+    jobs::test::RecordingHost host;
+
+private:
+    std::vector<std::unique_ptr<velmora::test::ScopedEnv>> env_;
+};
+
+} // namespace velmora::dosbatch::test

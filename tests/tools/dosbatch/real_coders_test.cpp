@@ -1,0 +1,233 @@
+// What a user gets, with nothing standing in but the windows: the job
+// handlers write their scripts, the shell layer starts dosbatch, which runs
+// the real l3enc.exe and l3dec.exe from an application folder with a blank in
+// its name and ends with the real Message.exe. A generated Wave file becomes
+// a playable MP3 file under its long name, and the MP3 file a Wave file again.
+#include "adopted_programs.h"
+#include "audio_files.h"
+#include "coder_test_support.h"
+#include "job_run_fixture.h"
+#include "jobs/jobhandlers.h"
+#include "message_window.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace velmora::dosbatch::test {
+namespace {
+
+namespace fs = std::filesystem;
+using velmora::test::Bytes;
+
+constexpr unsigned kRate = 44100;
+
+// What the frame headers of an MPEG audio Layer III file tell.
+struct Mp3Stream
+{
+    bool wholeFile = false; // from the first byte to the last, one frame after the other
+    bool infoFrame = false; // the first frame is the information frame ("Info" or "Xing")
+    unsigned frames = 0;
+    unsigned samplesPerFrame = 0;
+    unsigned bitRate = 0;    // kbit/s, the same in every frame
+    unsigned sampleRate = 0; // the same in every frame
+    bool mono = false;
+};
+
+Mp3Stream ReadMp3Frames(const Bytes& file)
+{
+    static constexpr unsigned kMpeg1Rates[] = {0,   32,  40,  48,  56,  64,  80, 96,
+                                               112, 128, 160, 192, 224, 256, 320};
+    static constexpr unsigned kMpeg2Rates[] = {0,  8,  16, 24,  32,  40,  48, 56,
+                                               64, 80, 96, 112, 128, 144, 160};
+    static constexpr unsigned kSampleRates[] = {44100, 48000, 32000};
+    const auto byte = [&](std::size_t i) { return std::to_integer<unsigned>(file[i]); };
+    Mp3Stream stream;
+    std::size_t at = 0;
+    while (at + 4 <= file.size()) {
+        const unsigned version = (byte(at + 1) >> 3) & 3; // 3 MPEG 1, 2 MPEG 2, 0 MPEG 2.5
+        const unsigned rateIndex = byte(at + 2) >> 4;
+        const unsigned sampleIndex = (byte(at + 2) >> 2) & 3;
+        if (byte(at) != 0xFF || (byte(at + 1) & 0xE0) != 0xE0 || version == 1 ||
+            ((byte(at + 1) >> 1) & 3) != 1 || rateIndex == 0 || rateIndex == 15 ||
+            sampleIndex == 3) {
+            break;
+        }
+        const bool mpeg1 = version == 3;
+        const unsigned bitRate = (mpeg1 ? kMpeg1Rates : kMpeg2Rates)[rateIndex];
+        const unsigned sampleRate = kSampleRates[sampleIndex] >> (mpeg1 ? 0 : version == 2 ? 1 : 2);
+        const bool mono = (byte(at + 3) >> 6) == 3;
+        const std::size_t length =
+            (mpeg1 ? 144 : 72) * bitRate * 1000 / sampleRate + ((byte(at + 2) >> 1) & 1);
+        if (stream.frames == 0) {
+            const std::string first(reinterpret_cast<const char*>(file.data()) + at,
+                                    std::min(length, file.size() - at));
+            stream.infoFrame =
+                first.find("Info") != std::string::npos || first.find("Xing") != std::string::npos;
+            stream.bitRate = bitRate;
+            stream.sampleRate = sampleRate;
+            stream.mono = mono;
+            stream.samplesPerFrame = mpeg1 ? 1152 : 576;
+        } else if (bitRate != stream.bitRate || sampleRate != stream.sampleRate ||
+                   mono != stream.mono) {
+            break;
+        }
+        ++stream.frames;
+        at += length;
+    }
+    stream.wholeFile = stream.frames > 0 && at == file.size();
+    return stream;
+}
+
+class RealCoders : public JobRunFixture
+{
+protected:
+    void SetUp() override
+    {
+        JobRunFixture::SetUp();
+        const fs::path app = kAppFolder;
+        Install(VELMORA_L3ENC, app / "l3enc.exe");
+        Install(VELMORA_L3DEC, app / "l3dec.exe");
+        Install(VELMORA_MESSAGE, app / "Message.exe");
+        Write(app / "Settings.ini", "C:\\Velmora App\\l3enc.exe\r\nC:\\Velmora App\\l3dec.exe\r\n");
+        // Long enough to be seen running, short enough to keep the test fast.
+        Env("VELMORA_MESSAGE_TIMEOUT_MS", "1000");
+    }
+
+    struct JobEnd
+    {
+        int failedCommands = -1;          // dosbatch's exit status
+        std::vector<std::string> message; // Message.exe's arguments
+    };
+
+    // Presses the button and waits until dosbatch and Message.exe have ended:
+    // the script must have deleted itself, and the notice closed itself.
+    JobEnd RunJob(JobHandler handler, const jobs::JobRequest& request,
+                  const std::string& scriptName)
+    {
+        Press(handler, request);
+        JobEnd end;
+        for (const EndedProgram& program : adopted_.WaitFor({"dosbatch", "Message.exe"})) {
+            if (program.name == "dosbatch") {
+                end.failedCommands = program.status;
+            } else if (program.name == "Message.exe") {
+                EXPECT_EQ(program.status, 0) << "Message.exe failed";
+                end.message = program.args;
+            }
+        }
+        EXPECT_FALSE(fs::exists(root / kAppFolder / scriptName)) << "the script is still there";
+        return end;
+    }
+
+    // A 16-bit stereo Wave file of the test tone; returns the samples.
+    std::vector<float> WriteTone(const std::string& relative, std::size_t frames) const
+    {
+        const std::vector<float> tone = velmora::test::Tone(frames, 2, kRate);
+        fs::create_directories((root / relative).parent_path());
+        velmora::test::WriteBytes(
+            root / relative,
+            velmora::test::MakeAudioFile({"s16", false, velmora::test::Coding::S16, false}, 2,
+                                         kRate, tone));
+        return tone;
+    }
+
+    // The headline and the detail of the notice that these arguments show.
+    static std::vector<std::string> Notice(const std::vector<std::string>& args)
+    {
+        std::vector<const char*> argv{"Message.exe"};
+        for (const std::string& arg : args) {
+            argv.push_back(arg.c_str());
+        }
+        const auto report = message::ParseJobReport(static_cast<int>(argv.size()), argv.data());
+        if (!report) {
+            return {"<bad arguments>"};
+        }
+        const message::MessageWindow window(*report, 60000);
+        return {window.headline().toStdString(), window.detail().toStdString()};
+    }
+
+    AdoptedPrograms adopted_;
+};
+
+TEST_F(RealCoders, AWaveFileBecomesAPlayableMp3FileAndBack)
+{
+    const std::string wave = "D/Música Nueva/Sóng of the day.take 2.wav";
+    const std::string mp3 = "D/Out Folder/Sóng of the day.take 2.mp3";
+    const std::string back = "D/Out Folder/Sóng of the day.take 2.wav";
+    const std::vector<float> tone = WriteTone(wave, kRate * 3 / 2);
+
+    jobs::JobRequest encode;
+    encode.input = Dos(wave);
+    encode.output = Dos(mp3);
+    encode.bitRateEntry = 8; // 128000
+    encode.highQuality = true;
+    Write(mp3, "an older take"); // replaced, so every line of the script works
+    const JobEnd encoded = RunJob(jobs::ExplorerButton1Click, encode, "Encoding.bat");
+    EXPECT_EQ(encoded.failedCommands, 0);
+    EXPECT_EQ(encoded.message, (std::vector<std::string>{"E", Host(wave), Host(mp3)}));
+    EXPECT_EQ(Notice(encoded.message), (std::vector<std::string>{"Encoding finished", Host(mp3)}));
+    EXPECT_EQ(Listing(fs::path(kAppFolder) / "Temp"), std::vector<std::string>{});
+
+    const Mp3Stream stream = ReadMp3Frames(velmora::test::ReadBytes(root / mp3));
+    EXPECT_TRUE(stream.wholeFile);
+    EXPECT_TRUE(stream.infoFrame);
+    EXPECT_EQ(stream.bitRate, 128u);
+    EXPECT_EQ(stream.sampleRate, kRate);
+    EXPECT_FALSE(stream.mono);
+    // The frames after the information frame hold every sample.
+    EXPECT_GE(stream.frames * stream.samplesPerFrame, stream.samplesPerFrame + tone.size() / 2);
+
+    jobs::JobRequest decode;
+    decode.input = Dos(mp3);
+    decode.output = Dos(back);
+    decode.viewCoding = true; // in the minimised console window
+    const JobEnd decoded = RunJob(jobs::ExplorerButton2Click, decode, "Decoding.bat");
+    // The one failed command: deleting an old output, of which there is none.
+    EXPECT_EQ(decoded.failedCommands, 1);
+    EXPECT_EQ(decoded.message, (std::vector<std::string>{"D", Host(mp3), Host(back)}));
+    EXPECT_EQ(Notice(decoded.message), (std::vector<std::string>{"Decoding finished", Host(back)}));
+
+    const velmora::test::Pcm pcm = velmora::test::ReadWave(root / back);
+    EXPECT_EQ(pcm.rate, kRate);
+    ASSERT_EQ(pcm.channels, 2u);
+    ASSERT_EQ(pcm.frames(), tone.size() / 2);
+    for (unsigned channel = 0; channel < 2; ++channel) {
+        EXPECT_GT(velmora::test::Correlation(tone, pcm.samples, 2, channel), 0.99)
+            << "channel " << channel;
+    }
+    EXPECT_EQ(Listing("D/Out Folder"), (std::vector<std::string>{"Sóng of the day.take 2.mp3",
+                                                                 "Sóng of the day.take 2.wav"}));
+}
+
+TEST_F(RealCoders, AListOfWaveFilesBecomesMonoMp3Files)
+{
+    const std::vector<std::string> names = {"Chant été.v2.final", "Second Take"};
+    jobs::JobRequest list;
+    list.bitRateEntry = 5; // 64000
+    list.mono = true;
+    list.deleteSource = true;
+    list.outputDirectory = "D:\\List Out\\";
+    for (const std::string& name : names) {
+        WriteTone("D/In Box/" + name + ".wav", kRate);
+        list.listEntries += Dos("D/In Box/" + name + ".wav") + "\r\n";
+    }
+    const JobEnd end = RunJob(jobs::ExplorerButton6Click, list, "Encoding.bat");
+    EXPECT_EQ(end.failedCommands, 0);
+    EXPECT_EQ(end.message, (std::vector<std::string>{"L", "X", Host("D/List Out/")}));
+    EXPECT_EQ(Notice(end.message).front(), "List finished");
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        const Mp3Stream stream =
+            ReadMp3Frames(velmora::test::ReadBytes(root / ("D/List Out/" + name + ".mp3")));
+        EXPECT_TRUE(stream.wholeFile);
+        EXPECT_TRUE(stream.infoFrame);
+        EXPECT_EQ(stream.bitRate, 64u);
+        EXPECT_TRUE(stream.mono);
+        EXPECT_GE(stream.frames * stream.samplesPerFrame, stream.samplesPerFrame + kRate);
+    }
+    // Asked for, the deletion of the sources, whose results all arrived.
+    EXPECT_EQ(Listing("D/In Box"), std::vector<std::string>{});
+    EXPECT_EQ(Listing(fs::path(kAppFolder) / "Temp/LE"), std::vector<std::string>{});
+}
+
+} // namespace
+} // namespace velmora::dosbatch::test
