@@ -4,9 +4,8 @@
 #include <cctype>
 #include <chrono>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -19,10 +18,23 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Empty when the process has gone meanwhile: reading the file of a process
+// that is ending fails (ESRCH), which the stream library would throw for.
 std::string ProcFile(pid_t pid, const char* name)
 {
-    std::ifstream in("/proc/" + std::to_string(pid) + "/" + name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    const std::string path = "/proc/" + std::to_string(pid) + "/" + name;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return {};
+    }
+    std::string text;
+    char buffer[4096];
+    ssize_t n = 0;
+    while ((n = ::read(fd, buffer, sizeof buffer)) > 0) {
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return n < 0 ? std::string() : text;
 }
 
 // "PID (NAME) STATE PPID ...": NAME may hold blanks and parentheses.
