@@ -5,6 +5,7 @@
 #include "error.h"
 #include "wave_writer.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -18,11 +19,9 @@ class OutputFileTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path() /
-               ("velmora-out-" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
+        std::string pattern = fs::temp_directory_path() / "velmora-out-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
     }
     void TearDown() override { fs::remove_all(dir_); }
 

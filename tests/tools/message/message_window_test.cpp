@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -22,10 +23,9 @@ class MessageTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path() /
-               ("velmora-message-" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
+        std::string pattern = fs::temp_directory_path() / "velmora-message-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
         fs::create_directories(dir_ / "My Music");
         std::ofstream(dir_ / "My Music" / "My Song.mp3") << "x";
         ::setenv("VELMORA_DRIVES", ("Q=" + dir_.string()).c_str(), 1);

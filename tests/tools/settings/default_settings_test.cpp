@@ -1,4 +1,5 @@
 // The default Settings.ini that the build leaves in the application folder.
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -27,9 +28,9 @@ int WriteDefaults(const fs::path& settings)
 
 TEST(DefaultSettings, NamesBothCodersByDosPathAndNeverOverwrites)
 {
-    const fs::path dir = fs::temp_directory_path() / "velmora-default-settings";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    std::string pattern = fs::temp_directory_path() / "velmora-default-settings-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    const fs::path dir = pattern;
     const fs::path settings = dir / "Settings.ini";
 
     ASSERT_EQ(WriteDefaults(settings), 0);
