@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing Velmora needs.
+# The widget tests measure text in DejaVu Sans, so that font is listed too.
 # Idempotent: when every package is present it only asks dpkg and returns.
 set -euo pipefail
 
 packages=(
     cmake make ninja-build g++ pkg-config clang-format
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev fonts-dejavu-core
     libmp3lame-dev libmpg123-dev
     libgtest-dev
 )
