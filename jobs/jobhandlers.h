@@ -1,4 +1,4 @@
-// The four job handlers of the main window's buttons. Each runs all of its
+// The job handlers behind the main window's four job buttons. Each runs all of its
 // checks in turn under one refused flag, so one press can show several
 // messages; only a job that passed them all creates folders, writes its
 // script, starts it, sets its status label and enables its monitor.
@@ -6,19 +6,18 @@
 // ends there and the program's general error handler shows the text.
 #pragma once
 
+#include "jobs/jobkind.h"
 #include "jobs/jobrequest.h"
 #include "jobs/jobwindows.h"
 #include "jobs/linebuffer.h"
 
 namespace velmora::jobs {
 
-// "&Encode": codes the input file into the output file.
-void ExplorerButton1Click(JobWindows& windows, LineBuffer& scratch, const JobRequest& request);
-// "&Decode": the same with the decoder.
-void ExplorerButton2Click(JobWindows& windows, LineBuffer& scratch, const JobRequest& request);
-// "En&code list": codes every entry of the list into the output directory.
-void ExplorerButton6Click(JobWindows& windows, LineBuffer& scratch, const JobRequest& request);
-// "Dec&ode list": the same with the decoder.
-void ExplorerButton7Click(JobWindows& windows, LineBuffer& scratch, const JobRequest& request);
+// "&Encode" / "&Decode": codes the input file into the output file.
+void RunSingleFileJob(JobKind kind, JobWindows& windows, LineBuffer& scratch,
+                      const JobRequest& request);
+// "En&code list" / "Dec&ode list": codes every entry of the list into the
+// output directory.
+void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const JobRequest& request);
 
 } // namespace velmora::jobs

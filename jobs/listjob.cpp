@@ -24,6 +24,8 @@ bool IsListEntryAccepted(std::string_view entry, JobKind kind, std::string_view 
            IsSafeToQuote(FileNamePart(entry)) && !SameFolder(FolderPart(entry), workFolder);
 }
 
+} // namespace
+
 void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const JobRequest& request)
 {
     const JobKindTexts& texts = TextsOf(kind);
@@ -84,18 +86,6 @@ void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const Jo
     }
     windows.SetStatus(kind, texts.listCaption, texts.listHint);
     windows.EnableMonitor(kind);
-}
-
-} // namespace
-
-void ExplorerButton6Click(JobWindows& windows, LineBuffer& scratch, const JobRequest& request)
-{
-    RunListJob(JobKind::Encoding, windows, scratch, request);
-}
-
-void ExplorerButton7Click(JobWindows& windows, LineBuffer& scratch, const JobRequest& request)
-{
-    RunListJob(JobKind::Decoding, windows, scratch, request);
 }
 
 } // namespace velmora::jobs

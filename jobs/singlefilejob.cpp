@@ -30,6 +30,8 @@ std::string_view LeadingCharacters(std::string_view text, std::size_t count)
     return text.substr(0, end);
 }
 
+} // namespace
+
 void RunSingleFileJob(JobKind kind, JobWindows& windows, LineBuffer& scratch,
                       const JobRequest& request)
 {
@@ -90,18 +92,6 @@ void RunSingleFileJob(JobKind kind, JobWindows& windows, LineBuffer& scratch,
     windows.SetStatus(kind, word + std::string(LeadingCharacters(name, kCaptionNameLength)) + "...",
                       word + name);
     windows.EnableMonitor(kind);
-}
-
-} // namespace
-
-void ExplorerButton1Click(JobWindows& windows, LineBuffer& scratch, const JobRequest& request)
-{
-    RunSingleFileJob(JobKind::Encoding, windows, scratch, request);
-}
-
-void ExplorerButton2Click(JobWindows& windows, LineBuffer& scratch, const JobRequest& request)
-{
-    RunSingleFileJob(JobKind::Decoding, windows, scratch, request);
 }
 
 } // namespace velmora::jobs

@@ -36,7 +36,7 @@ TEST_F(ListJob, EncodeListScriptByteForByte)
     const std::string work = "C:\\APPS\\FRONT\\Temp\\LE\\";
     JobRequest request = List("D:\\Music\\My Song.wav\r\nD:\\Music\\Live.2024.Wav\r\n");
     request.highQuality = request.deleteSource = true;
-    ExplorerButton6Click(host_, scratch_, request);
+    RunListJob(JobKind::Encoding, host_, scratch_, request);
 
     const std::string expected = Script({
         "@Echo Off",
@@ -82,7 +82,7 @@ TEST_F(ListJob, DecodeListScriptDiffersWhereItShould)
     const std::string work = "C:\\APPS\\FRONT\\Temp\\LD\\";
     JobRequest request = List(kSongMp3);
     request.highQuality = request.mono = request.viewCoding = request.deleteSource = true;
-    ExplorerButton7Click(host_, scratch_, request);
+    RunListJob(JobKind::Decoding, host_, scratch_, request);
 
     const std::pair<std::size_t, std::string> lines[] = {
         {4, "deltree /Y \"C:\\APPS\\FRONT\\TEMP\\LD\\*.*\""},
@@ -113,27 +113,27 @@ TEST_F(ListJob, AnyBadEntryRefusesTheWholeList)
     }
     const struct
     {
-        void (*handler)(JobWindows&, LineBuffer&, const JobRequest&);
+        JobKind kind;
         const char* entries;
     } cases[] = {
-        {ExplorerButton6Click, "D:\\Music\\a.wav\r\nD:\\Music\\My Song.wav\r\n" // one .mp3
-                               "D:\\Music\\My Song.mp3"},
-        {ExplorerButton6Click, "D:\\Music\\a.wav\r\n\r\nD:\\Music\\My Song.wav"},
-        {ExplorerButton6Click, "D:\\Music\\a.wav\r\n\r\n"},
-        {ExplorerButton6Click, "D:\\Music\\missing.wav"},
-        {ExplorerButton6Click, " D:\\Music\\a.wav"},
-        {ExplorerButton6Click, "D:\\Music"},
-        {ExplorerButton6Click, "D:\\Music\\say \"hi\".wav"},
-        {ExplorerButton6Click, "D:\\Music\\tab\there.wav"},
+        {JobKind::Encoding, "D:\\Music\\a.wav\r\nD:\\Music\\My Song.wav\r\n" // one .mp3
+                            "D:\\Music\\My Song.mp3"},
+        {JobKind::Encoding, "D:\\Music\\a.wav\r\n\r\nD:\\Music\\My Song.wav"},
+        {JobKind::Encoding, "D:\\Music\\a.wav\r\n\r\n"},
+        {JobKind::Encoding, "D:\\Music\\missing.wav"},
+        {JobKind::Encoding, " D:\\Music\\a.wav"},
+        {JobKind::Encoding, "D:\\Music"},
+        {JobKind::Encoding, "D:\\Music\\say \"hi\".wav"},
+        {JobKind::Encoding, "D:\\Music\\tab\there.wav"},
         // Line 5 of the script would delete it before it is coded.
-        {ExplorerButton6Click, "C:\\APPS\\FRONT\\Temp\\LE\\IN.WAV"},
-        {ExplorerButton7Click, "D:\\Music\\My Song.mp3\nD:\\Music\\a.wav"},
+        {JobKind::Encoding, "C:\\APPS\\FRONT\\Temp\\LE\\IN.WAV"},
+        {JobKind::Decoding, "D:\\Music\\My Song.mp3\nD:\\Music\\a.wav"},
     };
     for (const auto& c : cases) {
         test::RecordingHost host;
         JobRequest request = List(c.entries);
         request.deleteSource = true;
-        c.handler(host, scratch_, request);
+        RunListJob(c.kind, host, scratch_, request);
         EXPECT_EQ(host.events, Events{kListErrors}) << ::testing::PrintToString(c.entries);
     }
     EXPECT_FALSE(Exists(kEncodingBat) || Exists(kDecodingBat) || Exists("D:\\Out"));
@@ -145,7 +145,7 @@ TEST_F(ListJob, OutputDirectoryNeedsAFolderAndAQuotableName)
 {
     for (const char* out : {"", "Out", "D:\\Out\\\"quoted\"\\", "D:\\O\tut\\", "D:\\Out\r\n"}) {
         test::RecordingHost host;
-        ExplorerButton6Click(host, scratch_, List(kSongWav, out));
+        RunListJob(JobKind::Encoding, host, scratch_, List(kSongWav, out));
         EXPECT_EQ(host.events, Events{kNoOutputDirectory}) << ::testing::PrintToString(out);
     }
     EXPECT_FALSE(Exists(kEncodingBat));
@@ -155,11 +155,11 @@ TEST_F(ListJob, ChecksSpeakInOrderAndOnlyTheFirstFailureOfTheListChecks)
 {
     SaveCoders("", "");
     MakeFile(kEncodingBat, "running");
-    ExplorerButton6Click(host_, scratch_, List("D:\\Music\\missing.wav", ""));
+    RunListJob(JobKind::Encoding, host_, scratch_, List("D:\\Music\\missing.wav", ""));
     EXPECT_EQ(host_.events, (Events{kListErrors, "settings dialog"}));
 
     host_.events.clear();
-    ExplorerButton6Click(host_, scratch_, List(kSongWav));
+    RunListJob(JobKind::Encoding, host_, scratch_, List(kSongWav));
     EXPECT_EQ(host_.events, Events{"settings dialog"});
     EXPECT_EQ(Contents(kEncodingBat), "running");
 }
@@ -170,7 +170,7 @@ TEST_F(ListJob, BusyKindRefusesAndTouchesNoFileOfTheRunningJob)
         "C:\\APPS\\FRONT\\Temp\\LD\\" + FileNamePart(platform::ShortPath(kSongMp3));
     MakeFile(kDecodingBat, "running");
     MakeFile(leftover, "being written");
-    ExplorerButton7Click(host_, scratch_, List(kSongMp3));
+    RunListJob(JobKind::Decoding, host_, scratch_, List(kSongMp3));
     EXPECT_EQ(host_.events, Events{"error: An decoding process is still in progress, please try "
                                    "again when the decoding has finished."});
     EXPECT_EQ(Contents(kDecodingBat) + Contents(leftover), "runningbeing written");
@@ -181,7 +181,7 @@ TEST_F(ListJob, BusyKindRefusesAndTouchesNoFileOfTheRunningJob)
     host_.userInSettingsDialog = [](test::RecordingHost& dialog) {
         dialog.SetEncoderPath(kEncoder);
     };
-    ExplorerButton6Click(host_, scratch_, List(kSongWav));
+    RunListJob(JobKind::Encoding, host_, scratch_, List(kSongWav));
     EXPECT_EQ(host_.events.back(), "monitor: encoding");
 }
 
@@ -192,7 +192,7 @@ TEST_F(ListJob, ApplicationFolderWithABlankIsDeletedAsOneQuotedArgument)
     MakeFile("C:\\MY APPS\\FRONT\\Settings.ini", std::string(kEncoder) + "\r\n" + kDecoder);
     const std::string a8 = platform::ShortPath("C:\\MY APPS\\FRONT\\");
     ASSERT_EQ(a8.find(' '), std::string::npos) << a8;
-    ExplorerButton6Click(host_, scratch_, List(kSongWav));
+    RunListJob(JobKind::Encoding, host_, scratch_, List(kSongWav));
     EXPECT_EQ(ScriptLine(script, 4), "deltree /Y \"C:\\MY APPS\\FRONT\\TEMP\\LE\\*.*\"");
     EXPECT_EQ(ScriptLine(script, 12), "ren " + a8 + "Temp\\LE\\*.* *.mp3");
     EXPECT_EQ(ScriptLine(script, 15), "del \"C:\\MY APPS\\FRONT\\Encoding.bat\"");
@@ -201,7 +201,7 @@ TEST_F(ListJob, ApplicationFolderWithABlankIsDeletedAsOneQuotedArgument)
 TEST_F(ListJob, FailedStartRemovesTheScriptSoTheKindIsNotBusy)
 {
     host_.startSucceeds = false;
-    ExplorerButton7Click(host_, scratch_, List(kSongMp3));
+    RunListJob(JobKind::Decoding, host_, scratch_, List(kSongMp3));
     EXPECT_EQ(host_.events, (Events{"start: C:\\APPS\\FRONT\\Decoding.bat hidden",
                                     "error: The job could not be started."}));
     EXPECT_FALSE(Exists(kDecodingBat));

@@ -9,7 +9,6 @@ namespace velmora::jobs {
 namespace {
 
 using test::Events;
-using Handler = void (*)(JobWindows&, LineBuffer&, const JobRequest&);
 
 constexpr const char* kStarted = "start: C:\\APPS\\FRONT\\Encoding.bat hidden";
 
@@ -43,7 +42,7 @@ TEST_F(SingleFileJob, EncodingScriptOfTheWorkedExample)
 {
     JobRequest request = Job(kSongWav, kSongMp3);
     request.highQuality = true;
-    ExplorerButton1Click(host_, scratch_, request);
+    RunSingleFileJob(JobKind::Encoding, host_, scratch_, request);
 
     const std::string expected = Script({
         "@Echo Off",
@@ -78,7 +77,7 @@ TEST_F(SingleFileJob, DecodingScriptDiffersOnlyInCoderModeAndScript)
     const std::string temp = "C:\\APPS\\FRONT\\Temp\\" + FileNamePart(source);
     JobRequest request = Job(kSongMp3, "D:\\Music\\Decoded.wav");
     request.highQuality = request.mono = request.viewCoding = true;
-    ExplorerButton2Click(host_, scratch_, request);
+    RunSingleFileJob(JobKind::Decoding, host_, scratch_, request);
 
     const std::pair<std::size_t, std::string> lines[] = {
         {3, "C:"},
@@ -100,7 +99,7 @@ TEST_F(SingleFileJob, DecodingScriptDiffersOnlyInCoderModeAndScript)
 TEST_F(SingleFileJob, MissingCoderOpensTheSettingsDialogThenRefusesSilently)
 {
     SaveCoders("C:\\L3\\GONE.EXE", kDecoder);
-    ExplorerButton1Click(host_, scratch_, Job(kSongWav, "D:\\New\\out.mp3"));
+    RunSingleFileJob(JobKind::Encoding, host_, scratch_, Job(kSongWav, "D:\\New\\out.mp3"));
     EXPECT_EQ(host_.events, Events{"settings dialog"});
     EXPECT_EQ(Listing(kAppFolder), "Settings.ini");
     EXPECT_FALSE(Exists("D:\\New"));
@@ -113,7 +112,7 @@ TEST_F(SingleFileJob, CoderTypedInTheDialogIsUsedWithoutSaving)
     host_.userInSettingsDialog = [](test::RecordingHost& dialog) {
         dialog.SetEncoderPath("c:\\l3\\l3enc.exe");
     };
-    ExplorerButton1Click(host_, scratch_, Job(kSongWav, kSongMp3));
+    RunSingleFileJob(JobKind::Encoding, host_, scratch_, Job(kSongWav, kSongMp3));
     EXPECT_EQ(host_.events.front(), "settings dialog");
     EXPECT_EQ(host_.events.back(), "monitor: encoding");
     EXPECT_EQ(ScriptLine(kEncodingBat, 3) + ScriptLine(kEncodingBat, 4), "c:cd C:\\L3");
@@ -124,15 +123,15 @@ TEST_F(SingleFileJob, BusyKindRefusesAndLeavesTheRunningJobAlone)
 {
     const struct
     {
-        Handler handler;
+        JobKind kind;
         const char* input;
         const char* script;
         const char* message;
     } cases[] = {
-        {ExplorerButton1Click, kSongWav, kEncodingBat,
+        {JobKind::Encoding, kSongWav, kEncodingBat,
          "error: An encoding process is still in progress, please try again when the encoding "
          "has finished."},
-        {ExplorerButton2Click, kSongMp3, kDecodingBat,
+        {JobKind::Decoding, kSongMp3, kDecodingBat,
          "error: A decoding process is still in progress, please try again when the decoding "
          "has finished."},
     };
@@ -142,7 +141,7 @@ TEST_F(SingleFileJob, BusyKindRefusesAndLeavesTheRunningJobAlone)
             "C:\\APPS\\FRONT\\Temp\\" + FileNamePart(platform::ShortPath(c.input));
         MakeFile(c.script, "running");
         MakeFile(leftover, "in use");
-        c.handler(host, scratch_, Job(c.input, "D:\\Out\\result"));
+        RunSingleFileJob(c.kind, host, scratch_, Job(c.input, "D:\\Out\\result"));
         EXPECT_EQ(host.events, Events{c.message});
         EXPECT_EQ(Contents(c.script) + Contents(leftover), "runningin use");
         EXPECT_FALSE(Exists("D:\\Out"));
@@ -153,7 +152,7 @@ TEST_F(SingleFileJob, EveryCheckRunsAndSpeaksInOrder)
 {
     SaveCoders("", "");
     MakeFile(kEncodingBat, "running");
-    ExplorerButton1Click(host_, scratch_, Job("D:\\Music\\none.wav", ""));
+    RunSingleFileJob(JobKind::Encoding, host_, scratch_, Job("D:\\Music\\none.wav", ""));
     EXPECT_EQ(host_.events, (Events{"settings dialog",
                                     "error: An encoding process is still in progress, please try "
                                     "again when the encoding has finished.",
@@ -165,9 +164,9 @@ TEST_F(SingleFileJob, OutputWithoutAUsableOrQuotableNameIsRefused)
 {
     for (const char* output : {"", "D:\\Music\\.mp3", "D:\\Music\\", "D:", "D:\\say \"hi\".mp3",
                                "D:\\a.mp3\r\ndel C:\\*.*", "D:\\a\nb.mp3", "D:\\tab\t.mp3"}) {
-        for (Handler handler : {ExplorerButton1Click, ExplorerButton2Click}) {
+        for (JobKind kind : {JobKind::Encoding, JobKind::Decoding}) {
             test::RecordingHost host;
-            handler(host, scratch_, Job(kSongWav, output));
+            RunSingleFileJob(kind, host, scratch_, Job(kSongWav, output));
             EXPECT_EQ(host.events, Events{"error: Please enter an output file."})
                 << ::testing::PrintToString(std::string(output));
         }
@@ -198,7 +197,7 @@ TEST_F(SingleFileJob, InputThatIsNoFileOrIsTheOutputIsRefused)
     };
     for (const auto& c : cases) {
         test::RecordingHost host;
-        ExplorerButton1Click(host, scratch_, Job(c.input, c.output));
+        RunSingleFileJob(JobKind::Encoding, host, scratch_, Job(c.input, c.output));
         EXPECT_EQ(host.events, Events{c.message}) << c.input << " -> " << c.output;
     }
     EXPECT_FALSE(Exists(kEncodingBat));
@@ -209,12 +208,12 @@ TEST_F(SingleFileJob, InputThatIsNoFileOrIsTheOutputIsRefused)
 TEST_F(SingleFileJob, FailedStartRemovesTheScriptSoTheKindIsNotBusy)
 {
     host_.startSucceeds = false;
-    ExplorerButton1Click(host_, scratch_, Job(kSongWav, kSongMp3));
+    RunSingleFileJob(JobKind::Encoding, host_, scratch_, Job(kSongWav, kSongMp3));
     EXPECT_EQ(host_.events, (Events{kStarted, "error: The job could not be started."}));
     EXPECT_FALSE(Exists(kEncodingBat));
 
     host_.startSucceeds = true;
-    ExplorerButton1Click(host_, scratch_, Job(kSongWav, kSongMp3));
+    RunSingleFileJob(JobKind::Encoding, host_, scratch_, Job(kSongWav, kSongMp3));
     EXPECT_EQ(host_.events.back(), "monitor: encoding");
 }
 
@@ -234,7 +233,7 @@ TEST_F(SingleFileJob, StatusCaptionShowsTwelveCharactersOfTheInputName)
         const std::string input = std::string("D:\\Music\\") + c.name;
         MakeFile(input);
         test::RecordingHost host;
-        ExplorerButton1Click(host, scratch_, Job(input, "D:\\Out\\x.mp3"));
+        RunSingleFileJob(JobKind::Encoding, host, scratch_, Job(input, "D:\\Out\\x.mp3"));
         EXPECT_EQ(host.events.at(1),
                   std::string("status: encoding|") + c.caption + "|Encoding " + c.name);
         ASSERT_TRUE(std::filesystem::remove(Host(kEncodingBat)));
@@ -247,9 +246,10 @@ TEST_F(SingleFileJob, PreparesFoldersAndClearsALeftoverTemporaryOutput)
         "C:\\APPS\\FRONT\\Temp\\" + FileNamePart(platform::ShortPath(kSongMp3));
     MakeFile(songTemp_, "leftover");
     MakeFile(mp3Temp, "leftover");
-    ExplorerButton1Click(host_, scratch_, Job(kSongWav, "D:\\New\\Deeper\\song.mp3"));
+    RunSingleFileJob(JobKind::Encoding, host_, scratch_,
+                     Job(kSongWav, "D:\\New\\Deeper\\song.mp3"));
     // A decoding job leaves its output folder to the user.
-    ExplorerButton2Click(host_, scratch_, Job(kSongMp3, "D:\\Other\\song.wav"));
+    RunSingleFileJob(JobKind::Decoding, host_, scratch_, Job(kSongMp3, "D:\\Other\\song.wav"));
     EXPECT_TRUE(platform::DirectoryExists("D:\\New\\Deeper"));
     EXPECT_FALSE(Exists("D:\\Other"));
     EXPECT_EQ(Listing("C:\\APPS\\FRONT\\Temp"), "");
@@ -258,8 +258,9 @@ TEST_F(SingleFileJob, PreparesFoldersAndClearsALeftoverTemporaryOutput)
 TEST_F(SingleFileJob, ScriptThatCannotBeWrittenEndsTheHandlerWithItsError)
 {
     MakeFile("C:\\APPS\\FRONT\\Encoding.bat\\in the way");
-    EXPECT_EQ(test::FileErrorText(
-                  [&] { ExplorerButton1Click(host_, scratch_, Job(kSongWav, kSongMp3)); }),
+    EXPECT_EQ(test::FileErrorText([&] {
+                  RunSingleFileJob(JobKind::Encoding, host_, scratch_, Job(kSongWav, kSongMp3));
+              }),
               "Cannot create file C:\\APPS\\FRONT\\Encoding.bat");
     EXPECT_TRUE(host_.events.empty());
     EXPECT_EQ(scratch_.Count(), 0u);

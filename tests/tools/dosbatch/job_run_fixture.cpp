@@ -1,5 +1,6 @@
 #include "job_run_fixture.h"
 
+#include "jobs/jobhandlers.h"
 #include "platform/dosfs.h"
 
 #include <algorithm>
@@ -77,6 +78,30 @@ std::string JobRunFixture::Dos(const std::string& relative)
     std::string path = relative.substr(0, 1) + ":\\" + relative.substr(2);
     std::replace(path.begin(), path.end(), '/', '\\');
     return path;
+}
+
+void EncodeFile(jobs::JobWindows& windows, jobs::LineBuffer& scratch,
+                const jobs::JobRequest& request)
+{
+    jobs::RunSingleFileJob(jobs::JobKind::Encoding, windows, scratch, request);
+}
+
+void DecodeFile(jobs::JobWindows& windows, jobs::LineBuffer& scratch,
+                const jobs::JobRequest& request)
+{
+    jobs::RunSingleFileJob(jobs::JobKind::Decoding, windows, scratch, request);
+}
+
+void EncodeList(jobs::JobWindows& windows, jobs::LineBuffer& scratch,
+                const jobs::JobRequest& request)
+{
+    jobs::RunListJob(jobs::JobKind::Encoding, windows, scratch, request);
+}
+
+void DecodeList(jobs::JobWindows& windows, jobs::LineBuffer& scratch,
+                const jobs::JobRequest& request)
+{
+    jobs::RunListJob(jobs::JobKind::Decoding, windows, scratch, request);
 }
 
 void JobRunFixture::Press(JobHandler handler, const jobs::JobRequest& request)

@@ -20,6 +20,16 @@ namespace velmora::dosbatch::test {
 
 using JobHandler = void (*)(jobs::JobWindows&, jobs::LineBuffer&, const jobs::JobRequest&);
 
+// The four job buttons of the main window.
+void EncodeFile(jobs::JobWindows& windows, jobs::LineBuffer& scratch,
+                const jobs::JobRequest& request);
+void DecodeFile(jobs::JobWindows& windows, jobs::LineBuffer& scratch,
+                const jobs::JobRequest& request);
+void EncodeList(jobs::JobWindows& windows, jobs::LineBuffer& scratch,
+                const jobs::JobRequest& request);
+void DecodeList(jobs::JobWindows& windows, jobs::LineBuffer& scratch,
+                const jobs::JobRequest& request);
+
 class JobRunFixture : public ::testing::Test
 {
 protected:

@@ -78,9 +78,8 @@ TEST_F(JobRuns, SingleFileJobsEndUnderTheLongName)
         const bool encoding = c.kind == JobKind::Encoding;
         jobs::JobRequest request = SingleFile(Dos(c.input), Dos(c.output));
         request.viewCoding = c.viewCoding;
-        const Record message =
-            RunJob(encoding ? jobs::ExplorerButton1Click : jobs::ExplorerButton2Click, request,
-                   encoding ? "Encoding.bat" : "Decoding.bat");
+        const Record message = RunJob(encoding ? EncodeFile : DecodeFile, request,
+                                      encoding ? "Encoding.bat" : "Decoding.bat");
         EXPECT_EQ(Read(c.output), c.header + "\nsource of " + c.input);
         // The coder got the source by its short name, turned into a host path,
         // and wrote into Temp under that short name.
@@ -118,9 +117,8 @@ TEST_F(JobRuns, ListJobsMoveEveryResultAndDeleteSourcesOnRequest)
                 Write("D/In/" + name + ext, "data of " + name);
                 request.listEntries += "D:\\In\\" + name + ext + "\r\n";
             }
-            const Record message =
-                RunJob(encoding ? jobs::ExplorerButton6Click : jobs::ExplorerButton7Click, request,
-                       encoding ? "Encoding.bat" : "Decoding.bat");
+            const Record message = RunJob(encoding ? EncodeList : DecodeList, request,
+                                          encoding ? "Encoding.bat" : "Decoding.bat");
             for (const std::string& name : names) {
                 EXPECT_EQ(Read("D/List Out/" + name + result),
                           (encoding ? "coded -br 24000 -dm\n" : "coded -wav -dm\n") +
@@ -146,7 +144,7 @@ TEST_F(JobRuns, ACoderThatWritesNothingLosesNothing)
     Env("VELMORA_CODER_WRITES_NOTHING", "1");
     Write("D/Music/My Song.wav", "source");
     Write("D/Out/My Song.mp3", "old output");
-    RunJob(jobs::ExplorerButton1Click, SingleFile("D:\\Music\\My Song.wav", "D:\\Out\\My Song.mp3"),
+    RunJob(EncodeFile, SingleFile("D:\\Music\\My Song.wav", "D:\\Out\\My Song.mp3"),
            "Encoding.bat");
     EXPECT_EQ(Read("D/Out/My Song.mp3"), "old output");
     EXPECT_EQ(Read("D/Music/My Song.wav"), "source");
@@ -156,7 +154,7 @@ TEST_F(JobRuns, ACoderThatWritesNothingLosesNothing)
     list.deleteSource = true;
     list.outputDirectory = "D:\\List Out\\";
     list.listEntries = "D:\\Music\\My Song.wav\r\n";
-    RunJob(jobs::ExplorerButton6Click, list, "Encoding.bat");
+    RunJob(EncodeList, list, "Encoding.bat");
     EXPECT_EQ(Read("D/Music/My Song.wav"), "source");
     EXPECT_EQ(Listing("D/List Out"), std::vector<std::string>{});
 }
@@ -174,7 +172,7 @@ TEST_F(JobRuns, EmptyingTheWorkFolderTouchesNothingOutside)
     list.bitRateEntry = 7;
     list.outputDirectory = "D:\\List Out\\";
     list.listEntries = "D:\\Music\\My Song.wav";
-    RunJob(jobs::ExplorerButton6Click, list, "Encoding.bat");
+    RunJob(EncodeList, list, "Encoding.bat");
     EXPECT_EQ(Read("C/Velmora/precious.txt"), "keep me");
     EXPECT_EQ(Listing("C/Velmora App/Temp/LE"), std::vector<std::string>{});
     EXPECT_EQ(Read("D/List Out/My Song.mp3"), "coded -br 112000\nsource");

@@ -161,7 +161,7 @@ TEST_F(RealCoders, AWaveFileBecomesAPlayableMp3FileAndBack)
     encode.bitRateEntry = 8; // 128000
     encode.highQuality = true;
     Write(mp3, "an older take"); // replaced, so every line of the script works
-    const JobEnd encoded = RunJob(jobs::ExplorerButton1Click, encode, "Encoding.bat");
+    const JobEnd encoded = RunJob(EncodeFile, encode, "Encoding.bat");
     EXPECT_EQ(encoded.failedCommands, 0);
     EXPECT_EQ(encoded.message, (std::vector<std::string>{"E", Host(wave), Host(mp3)}));
     EXPECT_EQ(Notice(encoded.message), (std::vector<std::string>{"Encoding finished", Host(mp3)}));
@@ -180,7 +180,7 @@ TEST_F(RealCoders, AWaveFileBecomesAPlayableMp3FileAndBack)
     decode.input = Dos(mp3);
     decode.output = Dos(back);
     decode.viewCoding = true; // in the minimised console window
-    const JobEnd decoded = RunJob(jobs::ExplorerButton2Click, decode, "Decoding.bat");
+    const JobEnd decoded = RunJob(DecodeFile, decode, "Decoding.bat");
     // The one failed command: deleting an old output, of which there is none.
     EXPECT_EQ(decoded.failedCommands, 1);
     EXPECT_EQ(decoded.message, (std::vector<std::string>{"D", Host(mp3), Host(back)}));
@@ -210,7 +210,7 @@ TEST_F(RealCoders, AListOfWaveFilesBecomesMonoMp3Files)
         WriteTone("D/In Box/" + name + ".wav", kRate);
         list.listEntries += Dos("D/In Box/" + name + ".wav") + "\r\n";
     }
-    const JobEnd end = RunJob(jobs::ExplorerButton6Click, list, "Encoding.bat");
+    const JobEnd end = RunJob(EncodeList, list, "Encoding.bat");
     EXPECT_EQ(end.failedCommands, 0);
     EXPECT_EQ(end.message, (std::vector<std::string>{"L", "X", Host("D/List Out/")}));
     EXPECT_EQ(Notice(end.message).front(), "List finished");
