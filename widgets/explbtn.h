@@ -25,6 +25,8 @@ namespace velmora::widgets {
 
 class TExplorerButton : public QWidget
 {
+    Q_OBJECT
+
 public:
     using TNotifyEvent = std::function<void(TExplorerButton* sender)>;
     using TMouseMoveEvent =

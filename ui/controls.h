@@ -1,0 +1,27 @@
+// Controls that several windows share in one shape.
+#pragma once
+
+#include "widgets/explbtn.h"
+
+#include <QRect>
+#include <QString>
+
+class QLineEdit;
+class QToolButton;
+class QWidget;
+
+namespace velmora::ui {
+
+// A command button: mono display, popup mark and bevel, its caption in the
+// system highlight colour. It never takes the focus.
+widgets::TExplorerButton* MakeCommandButton(QWidget* parent, const QString& caption,
+                                            const QRect& bounds);
+
+// The small "..." push button, 17 x 17 at (X, Y); it never takes the focus,
+// so clicking it does not end the editing of the focused field.
+QToolButton* MakeSpeedButton(QWidget* parent, int x, int y);
+
+// A single-line edit field with navy text.
+QLineEdit* MakeEdit(QWidget* parent, const QRect& bounds);
+
+} // namespace velmora::ui

@@ -1,0 +1,36 @@
+#include "ui/opendialog.h"
+
+#include "platform/dosfs.h"
+
+#include <QFileDialog>
+
+namespace velmora::ui {
+
+QString RunOpenDialog(QWidget* parent, const OpenDialogOptions& options, const QString& preset)
+{
+    QFileDialog dialog(parent, options.title);
+    dialog.setObjectName("OpenDialog1");
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters(options.filters);
+    dialog.selectNameFilter(options.filters.value(options.filterIndex));
+    dialog.setDefaultSuffix(options.defaultSuffix);
+    if (const auto host = platform::HostPath(preset.toStdString())) {
+        const QString hostPath = QString::fromStdString(host->string());
+        if (std::filesystem::is_directory(*host)) {
+            dialog.setDirectory(hostPath);
+        } else {
+            dialog.setDirectory(QString::fromStdString(host->parent_path().string()));
+            dialog.selectFile(hostPath);
+        }
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return preset;
+    }
+    const std::filesystem::path chosen = dialog.selectedFiles().constFirst().toStdString();
+    const auto dos = platform::DosPath(chosen);
+    return dos ? QString::fromStdString(*dos) : preset;
+}
+
+} // namespace velmora::ui

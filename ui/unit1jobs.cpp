@@ -1,0 +1,171 @@
+// The main window's job buttons, the two job monitors and the system menu.
+#include "jobs/jobhandlers.h"
+#include "jobs/jobmonitor.h"
+#include "jobs/settings.h"
+#include "platform/dosfs.h"
+#include "platform/shell.h"
+#include "ui/forms.h"
+#include "ui/maker.h"
+#include "ui/messages.h"
+#include "ui/unit1.h"
+#include "ui/unit2.h"
+#include "ui/unit3.h"
+#include "ui/unit4.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QTimer>
+
+namespace velmora::ui {
+
+namespace {
+
+QString FromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+jobs::CoderPathFields& TForm1::CoderPaths()
+{
+    return *forms_.Form2;
+}
+
+void TForm1::ShowSettingsDialog()
+{
+    forms_.Form2->exec();
+}
+
+void TForm1::ShowError(std::string_view message)
+{
+    ShowErrorMessage(FromView(message));
+}
+
+bool TForm1::StartScript(std::string_view script, platform::ShowState show)
+{
+    return platform::ShellExecute("open", script, "", "", show);
+}
+
+void TForm1::SetStatus(jobs::JobKind kind, std::string_view caption, std::string_view hint)
+{
+    QLabel* label = StatusLabel(kind);
+    label->setText(FromView(caption));
+    label->setToolTip(FromView(hint));
+    label->adjustSize();
+}
+
+void TForm1::EnableMonitor(jobs::JobKind kind)
+{
+    Timer(kind)->start();
+}
+
+jobs::JobRequest TForm1::SingleFileRequest() const
+{
+    jobs::JobRequest request;
+    request.input = Edit1->text().toStdString();
+    request.output = Edit2->text().toStdString();
+    if (ComboBox1->currentIndex() >= 0) {
+        request.bitRateEntry = ComboBox1->currentIndex();
+    }
+    request.highQuality = CheckBox1->isChecked();
+    request.mono = CheckBox2->isChecked();
+    request.viewCoding = CheckBox4->isChecked();
+    return request;
+}
+
+void TForm1::ExplorerButton1Click()
+{
+    jobs::RunSingleFileJob(jobs::JobKind::Encoding, *this, forms_.Form3->Memo1,
+                           SingleFileRequest());
+}
+
+void TForm1::ExplorerButton2Click()
+{
+    jobs::RunSingleFileJob(jobs::JobKind::Decoding, *this, forms_.Form3->Memo1,
+                           SingleFileRequest());
+}
+
+void TForm1::ExplorerButton3Click()
+{
+    // A running job script is left alone: it runs to its end in its own process.
+    close();
+}
+
+void TForm1::ExplorerButton5Click()
+{
+    emit CreateListRequested();
+}
+
+QLabel* TForm1::StatusLabel(jobs::JobKind kind) const
+{
+    return kind == jobs::JobKind::Encoding ? Label7 : Label8;
+}
+
+QProgressBar* TForm1::ProgressBar(jobs::JobKind kind) const
+{
+    return kind == jobs::JobKind::Encoding ? ProgressBar1 : ProgressBar2;
+}
+
+QTimer* TForm1::Timer(jobs::JobKind kind) const
+{
+    return kind == jobs::JobKind::Encoding ? Timer1 : Timer2;
+}
+
+void TForm1::MonitorTick(jobs::JobKind kind)
+{
+    QProgressBar* bar = ProgressBar(kind);
+    QLabel* label = StatusLabel(kind);
+    bar->show();
+    label->show();
+    const jobs::MonitorTick tick =
+        jobs::NextMonitorTick(bar->value(), platform::FileExists(jobs::WatchedScript(kind)));
+    bar->setValue(tick.position);
+    if (!tick.running) {
+        Timer(kind)->stop();
+        bar->hide();
+        label->hide();
+    }
+}
+
+void TForm1::Timer1Timer()
+{
+    MonitorTick(jobs::JobKind::Encoding);
+}
+
+void TForm1::Timer2Timer()
+{
+    MonitorTick(jobs::JobKind::Decoding);
+}
+
+void TForm1::Settings1Click()
+{
+    jobs::LoadSettings(forms_.Form3->Memo1, *forms_.Form2);
+    forms_.Form2->exec();
+}
+
+void TForm1::Brennicksite1Click()
+{
+    platform::ShellExecute("open", kMakerSite, "", "", platform::ShowState::Maximized);
+}
+
+void TForm1::EMailBrennick1Click()
+{
+    platform::ShellExecute("open", kMakerMail, "", "", platform::ShowState::Normal);
+}
+
+void TForm1::Contents1Click()
+{
+    const std::string page = platform::ApplicationFolder() + "help\\index.htm";
+    platform::ShellExecute("open", page, "", "", platform::ShowState::Maximized);
+}
+
+void TForm1::About1Click()
+{
+    forms_.Form4->exec();
+}
+
+} // namespace velmora::ui

@@ -1,0 +1,52 @@
+// Form2, "Settings": the paths of the encoder and the decoder. Its two fields
+// are the program's one copy of the coder paths in memory: every reader
+// reloads Settings.ini into them first (LoadSettings) and then reads them.
+// Only ever shown modally; it has no default or cancel button.
+#pragma once
+
+#include "jobs/jobwindows.h"
+#include "widgets/explbtn.h"
+
+#include <QDialog>
+
+class QLineEdit;
+class QToolButton;
+
+namespace velmora::ui {
+
+struct Forms;
+
+class TForm2 : public QDialog, public jobs::CoderPathFields
+{
+    Q_OBJECT
+
+public:
+    explicit TForm2(Forms& forms);
+
+    std::string EncoderPath() const override;
+    void SetEncoderPath(std::string path) override;
+    std::string DecoderPath() const override;
+    void SetDecoderPath(std::string path) override;
+
+    QLineEdit* Edit1;
+    QLineEdit* Edit2;
+    QToolButton* SpeedButton1;
+    QToolButton* SpeedButton2;
+    widgets::TExplorerButton* ExplorerButton1;
+
+public slots:
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void ExplorerButton1Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void ChooseCoder(QLineEdit* field, int filterIndex);
+
+    Forms& forms_;
+};
+
+} // namespace velmora::ui
