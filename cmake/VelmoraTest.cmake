@@ -1,13 +1,16 @@
-# velmora_add_test(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2 [QT])
+# velmora_add_test(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2 [QT] [MAIN lib])
 # Adds a GoogleTest executable and registers its tests with CTest.
 # QT: the test links the support main that creates a QApplication on the
-# offscreen platform; otherwise GoogleTest's own main is used.
+# offscreen platform; MAIN names another library that holds main();
+# otherwise GoogleTest's own main is used.
 # Test programs are built outside the application folder so that they never
 # mix with the programs that the job scripts run.
 function(velmora_add_test name)
-    cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "QT" "MAIN" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
-    if(ARG_QT)
+    if(ARG_MAIN)
+        target_link_libraries(${name} PRIVATE ${ARG_LIBS} ${ARG_MAIN})
+    elseif(ARG_QT)
         target_link_libraries(${name} PRIVATE ${ARG_LIBS} velmora_qt_test_main)
     else()
         target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)

@@ -1,6 +1,7 @@
 #include "ui/messages.h"
 
 #include "ui/formstyle.h"
+#include "ui/showmodal.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -59,7 +60,7 @@ TMsgDlgBtn RunMessageBox(const QString& caption, QMessageBox::Icon icon, const Q
     QPushButton* ok = buttons & mbOK ? box.addButton("OK", QMessageBox::AcceptRole) : nullptr;
     box.setDefaultButton(ok != nullptr ? ok : yes);
     box.setEscapeButton(no != nullptr ? no : ok);
-    box.exec();
+    ShowModal(box);
     const QAbstractButton* clicked = box.clickedButton();
     if (clicked != nullptr && clicked == yes) {
         return mbYes;

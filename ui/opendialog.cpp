@@ -1,6 +1,7 @@
 #include "ui/opendialog.h"
 
 #include "platform/dosfs.h"
+#include "ui/showmodal.h"
 
 #include <QFileDialog>
 
@@ -25,7 +26,7 @@ QString RunOpenDialog(QWidget* parent, const OpenDialogOptions& options, const Q
             dialog.selectFile(hostPath);
         }
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    if (ShowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return preset;
     }
     const std::filesystem::path chosen = dialog.selectedFiles().constFirst().toStdString();

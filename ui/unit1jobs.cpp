@@ -7,6 +7,7 @@
 #include "ui/forms.h"
 #include "ui/maker.h"
 #include "ui/messages.h"
+#include "ui/showmodal.h"
 #include "ui/unit1.h"
 #include "ui/unit2.h"
 #include "ui/unit3.h"
@@ -37,7 +38,7 @@ jobs::CoderPathFields& TForm1::CoderPaths()
 
 void TForm1::ShowSettingsDialog()
 {
-    forms_.Form2->exec();
+    ShowModal(*forms_.Form2);
 }
 
 void TForm1::ShowError(std::string_view message)
@@ -144,7 +145,7 @@ void TForm1::Timer2Timer()
 void TForm1::Settings1Click()
 {
     jobs::LoadSettings(forms_.Form3->Memo1, *forms_.Form2);
-    forms_.Form2->exec();
+    ShowModal(*forms_.Form2);
 }
 
 void TForm1::Brennicksite1Click()
@@ -165,7 +166,7 @@ void TForm1::Contents1Click()
 
 void TForm1::About1Click()
 {
-    forms_.Form4->exec();
+    ShowModal(*forms_.Form4);
 }
 
 } // namespace velmora::ui

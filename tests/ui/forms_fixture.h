@@ -1,0 +1,54 @@
+// The program's windows on drives C: and D: mapped onto a fresh temporary
+// folder: the application folder C:\Velmora\ holding the real dosbatch, the
+// stand-in coders C:\L3\l3enc.exe and C:\L3\l3dec.exe named in its
+// Settings.ini, and the shell's other targets handed to the recorder.
+#pragma once
+
+#include "dialog_answers.h"
+#include "scoped_env.h"
+#include "temp_drives.h"
+#include "ui/forms.h"
+#include "ui/unit1.h"
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace velmora::ui::test {
+
+class FormsFixture : public platform::test::TempDrives
+{
+protected:
+    static constexpr const char* kApp = "C:\\Velmora\\";
+    static constexpr const char* kEncoder = "C:\\L3\\l3enc.exe";
+    static constexpr const char* kDecoder = "C:\\L3\\l3dec.exe";
+
+    void SetUp() override;
+    void TearDown() override;
+
+    // Creates the windows as the program does, with ARGUMENT as its first
+    // command-line argument, and shows the main window.
+    void Start(const std::string& argument = "");
+
+    // The host path of a DOS path on C: or D:.
+    std::filesystem::path Host(const std::string& dosPath) const;
+    void Write(const std::string& dosPath, const std::string& bytes = "x") const;
+    // The file's bytes; "<missing>" when there is no such file.
+    std::string Read(const std::string& dosPath) const;
+    // Waits until the kind's monitor has ended, up to 30 seconds.
+    bool WaitForMonitor(QTimer* timer) const;
+
+    TForm1& Form1() const { return *forms_->Form1; }
+    Forms& AllForms() const { return *forms_; }
+
+    DialogAnswers dialogs;
+    std::filesystem::path shellRecord;
+
+private:
+    std::unique_ptr<Forms> forms_;
+    std::optional<velmora::test::ScopedEnv> opener_;
+    std::optional<velmora::test::ScopedEnv> record_;
+};
+
+} // namespace velmora::ui::test

@@ -1,0 +1,233 @@
+// The main window driven through its controls: start-up, the field rules,
+// dropped files, the open-file dialog and the job monitors.
+#include "forms_fixture.h"
+#include "jobs/jobkind.h"
+#include "platform/argument.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+#include <unistd.h>
+
+namespace velmora::ui::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class MainWindow : public FormsFixture
+{
+protected:
+    // Drops URLS on the main window as a file manager does.
+    void Drop(const QList<QUrl>& urls)
+    {
+        QMimeData data;
+        data.setUrls(urls);
+        const QPoint at(200, 150);
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(&Form1(), &enter);
+        ASSERT_TRUE(enter.isAccepted());
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(&Form1(), &drop);
+        QTest::qWait(50);
+    }
+
+    QString FocusName() const
+    {
+        QWidget* focus = QApplication::focusWidget();
+        if (focus == Form1().Edit1) {
+            return "Edit1";
+        }
+        return focus == Form1().Edit2 ? "Edit2" : "other";
+    }
+
+    // "E" and "D" for the enabled single-file buttons.
+    std::string Buttons() const
+    {
+        return std::string(Form1().ExplorerButton1->Enabled() ? "E" : "") +
+               (Form1().ExplorerButton2->Enabled() ? "D" : "");
+    }
+};
+
+TEST_F(MainWindow, StartsFromTheFirstArgumentInItsDosForm)
+{
+    // A relative host path is taken from the working folder.
+    fs::create_directories(Host("D:\\Music"));
+    ASSERT_EQ(chdir(Host("D:\\Music").c_str()), 0);
+    struct Case
+    {
+        std::string argument, input, buttons, focus, output;
+    };
+    const Case cases[] = {
+        {"", "", "", "Edit1", ""},
+        {"C:\\Music\\Song.WAV", "C:\\Music\\Song.WAV", "E", "Edit2", "C:\\Music\\"},
+        {"D:\\My Music\\a b.mp3", "D:\\My Music\\a b.mp3", "D", "Edit2", "D:\\My Music\\"},
+        {Host("D:\\Rock\\x y.wav").string(), "D:\\Rock\\x y.wav", "E", "Edit2", "D:\\Rock\\"},
+        {"../Pop/tune.mp3", "D:\\Pop\\tune.mp3", "D", "Edit2", "D:\\Pop\\"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.argument);
+        Start(platform::DosFormOfArgument(c.argument));
+        EXPECT_EQ(Form1().Edit1->text().toStdString(), c.input);
+        EXPECT_EQ(Buttons(), c.buttons);
+        EXPECT_EQ(FocusName().toStdString(), c.focus);
+        EXPECT_EQ(Form1().Edit2->text().toStdString(), c.output);
+        EXPECT_EQ(Form1().ComboBox1->currentText(), "112000 kBit/s");
+        EXPECT_FALSE(Form1().ExplorerButton6->Enabled() || Form1().ExplorerButton7->Enabled());
+    }
+    ASSERT_EQ(chdir("/"), 0);
+}
+
+TEST_F(MainWindow, InputExtensionEnablesTheMatchingButton)
+{
+    Start();
+    const std::pair<const char*, const char*> cases[] = {
+        {"C:\\a.wav", "E"}, {"C:\\a.WAV", "E"}, {"C:\\a.snd", "E"},        {"C:\\a.Mp3", "D"},
+        {"C:\\a.mp2", ""},  {"C:\\noext", ""},  {"C:\\dir.wav\\file", ""}, {"C:\\a.wav.txt", ""},
+        {"a.mp3", "D"},     {"", ""},
+    };
+    for (const auto& [input, buttons] : cases) {
+        Form1().Edit1->setText(input);
+        EXPECT_EQ(Buttons(), buttons) << input;
+    }
+}
+
+TEST_F(MainWindow, LeavingTheOutputFieldForAnotherControlAddsTheExtension)
+{
+    Start();
+    struct Case
+    {
+        const char* input;
+        const char* typed;
+        const char* left;
+    };
+    const Case cases[] = {
+        {"C:\\Music\\Song.wav", "C:\\Out\\Song", "C:\\Out\\Song.mp3"},
+        {"C:\\Music\\Song.MP3", "C:\\Out\\Song", "C:\\Out\\Song.wav"},
+        {"C:\\Music\\Song.wav", "C:\\Out\\Song.MP2", "C:\\Out\\Song.MP2"},
+        {"C:\\Music\\Song.snd", "C:\\Out\\Song", "C:\\Out\\Song"},
+        {"C:\\Music\\Song.wav", "", "C:\\Music\\.mp3"}, // entered empty: the input's folder
+    };
+    for (const Case& c : cases) {
+        Form1().Edit1->setText(c.input);
+        Form1().Edit2->setText(c.typed);
+        QTest::keyClick(Form1().Edit1, Qt::Key_Tab);
+        ASSERT_EQ(FocusName(), "Edit2");
+        QTest::keyClick(Form1().Edit2, Qt::Key_Tab);
+        EXPECT_EQ(Form1().Edit2->text().toStdString(), c.left) << c.input << " " << c.typed;
+        Form1().Edit1->setFocus();
+    }
+}
+
+TEST_F(MainWindow, ButtonsAndDialogsDoNotEndTheEditingOfTheOutput)
+{
+    Start("D:\\Music\\Song.wav");
+    ASSERT_EQ(FocusName(), "Edit2");
+    Form1().Edit2->setText("D:\\Out\\Song");
+    // The job refuses (no such input) with a message dialog; neither the
+    // click nor the dialog leaves the field.
+    QTest::mouseClick(Form1().ExplorerButton1, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form1()));
+    EXPECT_EQ(dialogs.seen,
+              std::vector<std::string>{"Error: Please enter an existing input file."});
+    EXPECT_EQ(FocusName(), "Edit2");
+    EXPECT_EQ(Form1().Edit2->text(), "D:\\Out\\Song");
+    Form1().CheckBox2->setFocus();
+    EXPECT_EQ(Form1().Edit2->text(), "D:\\Out\\Song.mp3");
+}
+
+TEST_F(MainWindow, DroppedFilesGoIntoTheInputOneMessagePerRefusedFile)
+{
+    Start();
+    const auto url = [this](const char* dos) { return QUrl::fromLocalFile(Host(dos).c_str()); };
+    const std::string longName = "D:\\" + std::string(300, 'n') + ".MP3";
+    Drop({url("D:\\a.wav"), url("D:\\notes.txt"), QUrl("https://example.org/b.wav"),
+          url(longName.c_str())});
+    EXPECT_EQ(dialogs.seen, std::vector<std::string>(
+                                2, "Error: You may only drop Wave (*.wav) or MP3 (*.mp3) files."));
+    EXPECT_EQ(Form1().Edit1->text().toStdString(), longName);
+    EXPECT_EQ(Buttons(), "D");
+
+    dialogs.seen.clear();
+    Drop({url("D:\\a.snd")});
+    EXPECT_EQ(dialogs.seen.size(), 1u);
+    EXPECT_EQ(Form1().Edit1->text().toStdString(), longName);
+}
+
+TEST_F(MainWindow, OpenDialogTakesTheChosenFileAndCancelChangesNothing)
+{
+    Write("D:\\In\\Chosen one.mp3");
+    Start("D:\\In\\Old.wav");
+    Form1().Edit1->setFocus();
+    Form1().Edit2->clear();
+    dialogs.Then([](QWidget* dialog) { dialog->close(); });
+    QTest::mouseClick(Form1().SpeedButton1, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form1()));
+    EXPECT_EQ(Form1().Edit1->text(), "D:\\In\\Old.wav");
+    EXPECT_EQ(FocusName(), "Edit2");
+    EXPECT_EQ(Form1().Edit2->text(), "D:\\In\\");
+
+    const std::string chosen = Host("D:\\In\\Chosen one.mp3").string();
+    dialogs.Then([chosen](QWidget* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        ASSERT_NE(files, nullptr);
+        EXPECT_EQ(files->windowTitle(), "Select an input file");
+        // Typed into the name field, as a user does, and Enter pressed.
+        auto* name = files->findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(name, nullptr);
+        name->setText(QString::fromStdString(chosen));
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    QTest::mouseClick(Form1().SpeedButton1, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form1()));
+    EXPECT_EQ(Form1().Edit1->text(), "D:\\In\\Chosen one.mp3");
+    EXPECT_EQ(Buttons(), "D");
+}
+
+TEST_F(MainWindow, MonitorCyclesWhileItsScriptExistsAndEndsWithinOneTick)
+{
+    Start();
+    const std::string encoding = std::string(kApp) + "Encoding.bat";
+    const std::string decoding = std::string(kApp) + "Decoding.bat";
+    Write(encoding);
+    Write(decoding);
+    Form1().EnableMonitor(jobs::JobKind::Encoding);
+    Form1().EnableMonitor(jobs::JobKind::Decoding);
+    Form1().Timer1->stop(); // ticked by hand below
+    Form1().Timer2->stop();
+    std::vector<int> positions;
+    for (int i = 0; i < 11; ++i) {
+        Form1().Timer1Timer();
+        positions.push_back(Form1().ProgressBar1->value());
+    }
+    EXPECT_EQ(positions, (std::vector<int>{10, 20, 30, 40, 50, 60, 70, 80, 90, 0, 10}));
+    Form1().Timer2Timer();
+    EXPECT_TRUE(Form1().Label7->isVisible() && Form1().Label8->isVisible());
+
+    // Each monitor ends on its own script's disappearance.
+    fs::remove(Host(decoding));
+    Form1().Timer2->start();
+    Form1().Timer2Timer();
+    EXPECT_FALSE(Form1().ProgressBar2->isVisible() || Form1().Label8->isVisible());
+    EXPECT_EQ(Form1().ProgressBar2->value(), 0);
+    EXPECT_FALSE(Form1().Timer2->isActive());
+    EXPECT_TRUE(Form1().ProgressBar1->isVisible());
+
+    // A job whose script has gone by the first tick: shown and hidden within it.
+    fs::remove(Host(encoding));
+    Form1().Timer1->start();
+    Form1().Timer1Timer();
+    EXPECT_FALSE(Form1().ProgressBar1->isVisible() || Form1().Label7->isVisible());
+    EXPECT_EQ(Form1().ProgressBar1->value(), 0);
+    EXPECT_FALSE(Form1().Timer1->isActive());
+}
+
+} // namespace
+} // namespace velmora::ui::test

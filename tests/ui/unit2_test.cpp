@@ -1,0 +1,91 @@
+// The settings dialog: it saves in every case, closes only on two existing
+// coders, and its close box saves nothing.
+#include "forms_fixture.h"
+#include "ui/unit2.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QTest>
+
+namespace velmora::ui::test {
+namespace {
+
+class SettingsDialog : public FormsFixture
+{
+protected:
+    const std::string settings = std::string(kApp) + "Settings.ini";
+
+    // Opens the dialog from the menu; ACT is what the user does in it.
+    void Open(const DialogAnswers::Answer& act)
+    {
+        dialogs.Then(act);
+        Form1().Settings1->trigger();
+    }
+
+    static TForm2* Dialog(QWidget* dialog)
+    {
+        auto* form = qobject_cast<TForm2*>(dialog);
+        EXPECT_NE(form, nullptr);
+        return form;
+    }
+};
+
+TEST_F(SettingsDialog, SavesEveryTimeAndClosesOnlyOnTwoExistingFiles)
+{
+    Start();
+    bool stayedOpen = false;
+    Open([&](QWidget* dialog) {
+        TForm2* form = Dialog(dialog);
+        EXPECT_EQ(form->Edit1->text(), kEncoder);
+        EXPECT_EQ(QApplication::focusWidget(), form->Edit1);
+        form->Edit1->clear();
+        form->Edit2->setText("C:\\L3"); // a folder is no coder
+        form->ExplorerButton1->Click();
+        EXPECT_EQ(Read(settings), "\r\nC:\\L3\r\n");
+        QTest::keyClick(form, Qt::Key_Escape); // means nothing here
+        stayedOpen = form->isVisible();
+        form->Edit1->setText(kEncoder);
+        form->Edit2->setText(kDecoder);
+        form->ExplorerButton1->Click();
+    });
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_FALSE(AllForms().Form2->isVisible());
+    EXPECT_EQ(Read(settings), std::string(kEncoder) + "\r\n" + kDecoder + "\r\n");
+}
+
+TEST_F(SettingsDialog, CloseBoxSavesNothingAndTheNextOpeningShowsTheFile)
+{
+    Start();
+    Open([](QWidget* dialog) {
+        Dialog(dialog)->Edit1->setText("typed only");
+        dialog->close();
+    });
+    EXPECT_EQ(Read(settings), std::string(kEncoder) + "\r\n" + kDecoder + "\r\n");
+    QString shown;
+    Open([&](QWidget* dialog) {
+        shown = Dialog(dialog)->Edit1->text();
+        dialog->close();
+    });
+    EXPECT_EQ(shown, kEncoder);
+}
+
+TEST_F(SettingsDialog, AFileThatCannotBeWrittenIsReportedAndTheDialogStays)
+{
+    Start();
+    // Something in the way of the new file (a read-only folder does not stop root).
+    std::filesystem::remove(Host(settings));
+    Write(settings + "\\in the way");
+    bool stayedOpen = false;
+    Open([&](QWidget* dialog) {
+        QTest::mouseClick(Dialog(dialog)->ExplorerButton1, Qt::LeftButton, {}, QPoint(10, 10));
+        stayedOpen = dialog->isVisible();
+        dialog->close();
+    });
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(dialogs.seen,
+              (std::vector<std::string>{"Settings",
+                                        "Velmora: Cannot create file C:\\Velmora\\Settings.ini."}));
+}
+
+} // namespace
+} // namespace velmora::ui::test
