@@ -65,7 +65,7 @@ void DelCommand(Interpreter& interp, std::string_view args)
     }
     std::string failure;
     for (const Word& target : targets) {
-        const Matches matches = MatchingFiles(interp.drives(), target.text);
+        const Matches matches = MatchingFiles(interp.drives(), target);
         if (matches.entries.empty() && failure.empty()) {
             failure = "File not found - " + target.text;
         }
@@ -92,7 +92,7 @@ void DeltreeCommand(Interpreter& interp, std::string_view args)
     }
     const ProtectedFolders guard;
     for (const Word& target : targets) {
-        const Matches matches = MatchingEntries(interp.drives(), target.text);
+        const Matches matches = MatchingEntries(interp.drives(), target);
         const bool wholeRoot = interp.drives().Absolute(target.text).ends_with('\\');
         const bool refused =
             wholeRoot || (matches.wildcard && guard.Is(matches.hostFolder)) ||
@@ -120,7 +120,7 @@ void RenCommand(Interpreter& interp, std::string_view args)
     if (mask.empty() || mask.find_first_of("\\/:") != std::string::npos) {
         throw CommandError("Invalid parameter - " + mask);
     }
-    const Matches matches = MatchingFiles(interp.drives(), operands[0].text);
+    const Matches matches = MatchingFiles(interp.drives(), operands[0]);
     if (matches.entries.empty()) {
         throw CommandError("File not found - " + operands[0].text);
     }
@@ -153,7 +153,7 @@ void MoveCommand(Interpreter& interp, std::string_view args)
 {
     const std::vector<Word> operands = Operands(args, 2);
     const std::string& target = operands[1].text;
-    const Matches matches = MatchingFiles(interp.drives(), operands[0].text);
+    const Matches matches = MatchingFiles(interp.drives(), operands[0]);
     if (matches.entries.empty()) {
         throw CommandError("File not found - " + operands[0].text);
     }

@@ -269,6 +269,30 @@ INSTANTIATE_TEST_SUITE_P(
             ""}),
     CaseName);
 
+// Linux names may hold "?" and "*": quoted, the name of an existing entry
+// means that entry alone; unquoted, or naming nothing, it stays a pattern.
+INSTANTIATE_TEST_SUITE_P(
+    QuotedNamesWithPatternCharacters, Commands,
+    ::testing::Values(
+        Golden{"DelAndIfExistTakeTheNamedFile",
+               {"C/w/Track?.mp3=q", "C/w/Track1.mp3=1", "C/w/Track2.mp3=2"},
+               "@Echo Off\nif exist \"C:\\w\\Track?.mp3\" del \"C:\\w\\Track?.mp3\"\n"
+               "if exist \"C:\\w\\Track?.mp3\" Echo pattern again\n",
+               {"C/w/", "C/w/Track1.mp3=1", "C/w/Track2.mp3=2"},
+               "pattern again\n"},
+        Golden{"RenAndMoveTakeTheNamedFile",
+               {"C/w/what?.wav=src", "C/w/whatA.wav=a", "C/w/*.mp3=star", "C/w/b.mp3=b", "D/Out/"},
+               "@Echo Off\nren \"C:\\w\\what?.wav\" \"x.wav\"\nmove \"C:\\w\\*.mp3\" D:\\Out\n",
+               {"C/w/", "C/w/b.mp3=b", "C/w/whatA.wav=a", "C/w/x.wav=src", "D/Out/",
+                "D/Out/*.mp3=star"},
+               ""},
+        Golden{"AFolderNamedWithThemIsNoInvalidPath",
+               {"C/O?t/a.mp3=q", "C/OAt/a.mp3=a", "C/w/*/f", "C/w/keep/k"},
+               "@Echo Off\ndel \"C:\\O?t\\a.mp3\"\ndeltree /Y \"C:\\w\\*\"\n",
+               {"C/O?t/", "C/OAt/", "C/OAt/a.mp3=a", "C/w/", "C/w/keep/", "C/w/keep/k"},
+               ""}),
+    CaseName);
+
 INSTANTIATE_TEST_SUITE_P(
     Other, Commands,
     ::testing::Values(
