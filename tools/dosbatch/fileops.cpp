@@ -59,7 +59,8 @@ void CopyIntoPlace(const fs::path& from, const fs::path& to)
     if (::fstat(in.get(), &info) != 0) {
         ThrowErrno(errno, from);
     }
-    std::string temp = to.string() + ".moving-XXXXXX";
+    // A name of its own, as the target's may already be as long as a name can be.
+    std::string temp = (to.parent_path() / ".moving-XXXXXX").string();
     const Fd out(::mkostemp(temp.data(), O_CLOEXEC));
     if (out.get() < 0) {
         ThrowErrno(errno, to);

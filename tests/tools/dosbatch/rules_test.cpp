@@ -116,7 +116,8 @@ protected:
 };
 
 // /dev/shm is another file system than the temporary folder on most hosts;
-// there the move copies, and leaves no temporary file behind.
+// there the move copies, and leaves no temporary file behind, also for a
+// target name as long as the host allows.
 TEST_F(FileMoves, AcrossFileSystemsTheDataArrivesWhole)
 {
     struct stat here
@@ -128,12 +129,15 @@ TEST_F(FileMoves, AcrossFileSystemsTheDataArrivesWhole)
     }
     const fs::path source = fs::path("/dev/shm") / ("dosbatch-move-" + dir.filename().string());
     const std::string data(300000, 'd');
-    Write(source, data);
-    Write(dir / "target.mp3", "old");
-    MoveReplacing(source, dir / "target.mp3");
-    EXPECT_EQ(Read(dir / "target.mp3"), data);
-    EXPECT_FALSE(fs::exists(source));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    for (const std::string& name : {std::string("target.mp3"), std::string(251, 'n') + ".mp3"}) {
+        Write(source, data);
+        Write(dir / name, "old");
+        MoveReplacing(source, dir / name);
+        EXPECT_EQ(Read(dir / name), data);
+        EXPECT_FALSE(fs::exists(source));
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+        fs::remove(dir / name);
+    }
 }
 
 } // namespace
