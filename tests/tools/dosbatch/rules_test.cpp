@@ -45,7 +45,7 @@ TEST(SplitWords, BlanksSeparateAndQuotesGroup)
     EXPECT_EQ(std::string("if exist \"a b\" del x").substr(words[2].end), " del x");
 }
 
-TEST(ReadScript, CrLfAndLoneLfEndLines)
+TEST(ReadScript, CrLfLoneLfAndLoneCrEndLines)
 {
     const fs::path file = fs::temp_directory_path() / "dosbatch-read-test.bat";
     const std::pair<std::string, std::vector<std::string>> cases[] = {
@@ -54,13 +54,28 @@ TEST(ReadScript, CrLfAndLoneLfEndLines)
         {"a\r\n\r\nb\n", {"a", "", "b"}},
         {"Echo\"\r\n", {"Echo\""}},
         {"", {}},
+        {"a\rb\r", {"a", "b"}},
+        {"a\r\rb\n\rc", {"a", "", "b", "", "c"}},
+        {"\xEF\xBB\xBF@Echo Off\r\n", {"@Echo Off"}},
+        {"Echo \xEF\xBB\xBF\r\n", {"Echo \xEF\xBB\xBF"}},
     };
     for (const auto& [bytes, lines] : cases) {
         std::ofstream(file, std::ios::binary) << bytes;
-        EXPECT_EQ(ReadScript(file), lines);
+        EXPECT_EQ(ReadScript(file), lines) << ::testing::PrintToString(bytes);
     }
     fs::remove(file);
-    EXPECT_THROW(ReadScript(file), std::runtime_error);
+    const std::pair<fs::path, std::string> failures[] = {
+        {file, "Cannot open batch file " + file.string()},
+        {fs::temp_directory_path(), "Cannot read batch file " + fs::temp_directory_path().string()},
+    };
+    for (const auto& [script, message] : failures) {
+        try {
+            ReadScript(script);
+            ADD_FAILURE() << script << " was read";
+        } catch (const std::runtime_error& error) {
+            EXPECT_EQ(error.what(), message);
+        }
+    }
 }
 
 TEST(Wildcards, MatchIgnoringCase)
