@@ -176,6 +176,10 @@ void MoveCommand(Interpreter& interp, std::string_view args)
         if (!host || platform::DirectoryExists(destination)) {
             throw CommandError("Cannot move " + file.filename().string() + " to " + target);
         }
+        std::error_code error;
+        if (IsReadOnlyFile(*host) && !fs::equivalent(file, *host, error)) {
+            throw CommandError("Access denied - " + destination);
+        }
         try {
             MoveReplacing(file, *host);
         } catch (const std::system_error& failure) {

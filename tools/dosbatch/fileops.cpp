@@ -99,6 +99,14 @@ void CopyIntoPlace(const fs::path& from, const fs::path& to)
 
 } // namespace
 
+bool IsReadOnlyFile(const fs::path& file)
+{
+    struct stat info
+    {};
+    return ::stat(file.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+           (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
 void RenameWithoutReplacing(const fs::path& from, const fs::path& to)
 {
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {

@@ -7,6 +7,8 @@
 namespace velmora::dosbatch::test {
 namespace {
 
+namespace fs = std::filesystem;
+
 struct Golden
 {
     std::string name;
@@ -312,6 +314,25 @@ INSTANTIATE_TEST_SUITE_P(
             "Line 5: Bad command or file name\nLine 6: Bad command or file name\n"
             "Line 7: Bad command or file name\n"}),
     CaseName);
+
+// A read-only file is never replaced, as DOS refuses it.
+TEST(ReadOnlyTargets, AreRefusedByMoveAndRen)
+{
+    ScriptFixture fixture;
+    const std::vector<std::string> tree = {"C/w/",          "C/w/b.mp3=b", "C/w/new.mp3=new",
+                                           "C/w/ro.mp3=ro", "D/Out/",      "D/Out/new.mp3=old"};
+    fixture.Build(tree);
+    for (const char* readOnly : {"C/w/ro.mp3", "D/Out/new.mp3"}) {
+        fs::permissions(fixture.root() / readOnly, fs::perms::all, fs::perm_options::remove);
+        fs::permissions(fixture.root() / readOnly, fs::perms::owner_read, fs::perm_options::add);
+    }
+    const RunResult result = fixture.Run("@Echo Off\nmove C:\\w\\new.mp3 C:\\w\\ro.mp3\n"
+                                         "move C:\\w\\new.mp3 D:\\Out\nren C:\\w\\b.mp3 ro.mp3\n");
+    EXPECT_EQ(result.errors, "Line 2: Access denied - C:\\w\\ro.mp3\n"
+                             "Line 3: Access denied - D:\\Out\\new.mp3\n"
+                             "Line 4: Duplicate file name or file not found - ro.mp3\n");
+    EXPECT_EQ(fixture.Tree(), tree);
+}
 
 } // namespace
 } // namespace velmora::dosbatch::test
