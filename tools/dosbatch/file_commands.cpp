@@ -2,6 +2,7 @@
 #include "builtins.h"
 #include "file_matches.h"
 #include "fileops.h"
+#include "folder_names.h"
 #include "interpreter.h"
 #include "platform/dosfs.h"
 #include "platform/shortnames.h"
@@ -124,6 +125,7 @@ void RenCommand(Interpreter& interp, std::string_view args)
     if (matches.entries.empty()) {
         throw CommandError("File not found - " + operands[0].text);
     }
+    FolderNames names(matches.hostFolder);
     for (const fs::path& file : matches.entries) {
         const std::string name = file.filename().string();
         const std::string newName = HasWildcards(mask) ? ApplyRenameMask(name, mask) : mask;
@@ -132,17 +134,12 @@ void RenCommand(Interpreter& interp, std::string_view args)
         }
         // A name that DOS would find already (in another case, or as a short
         // name) is taken, unless it is this very file.
-        const std::string dosTarget = JoinDos(matches.dosFolder, newName);
-        std::error_code error;
-        const std::optional<fs::path> existing = platform::HostPath(dosTarget);
-        const bool taken =
-            (platform::FileExists(dosTarget) || platform::DirectoryExists(dosTarget)) &&
-            !(existing && fs::equivalent(*existing, file, error));
-        if (newName.empty() || taken) {
+        if (newName.empty() || names.FindsOther(newName, name)) {
             throw CommandError("Duplicate file name or file not found - " + newName);
         }
         try {
             RenameWithoutReplacing(file, file.parent_path() / newName);
+            names.Rename(name, newName);
         } catch (const std::system_error& failure) {
             throw CommandError("Cannot rename " + name + " to " + newName + ": " + Reason(failure));
         }

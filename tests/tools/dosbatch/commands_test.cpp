@@ -219,6 +219,12 @@ INSTANTIATE_TEST_SUITE_P(
                "Line 2: Duplicate file name or file not found - y.wav\n"
                "Line 3: Duplicate file name or file not found - Y.WAV\n"
                "Line 5: Invalid parameter - D:\\x.wav\nLine 6: File not found - C:\\w\\none.wav\n"},
+        Golden{"AMaskNeverTakesANameGivenEarlierInTheSameCommand",
+               {"C/w/SONG.Wav=1", "C/w/b.wav=2", "C/w/song.wav=3"},
+               "@Echo Off\nren C:\\w\\*.wav *.mp3\n",
+               {"C/w/", "C/w/SONG.mp3=1", "C/w/b.mp3=2", "C/w/song.wav=3"},
+               "",
+               "Line 2: Duplicate file name or file not found - song.mp3\n"},
         Golden{"FindsTheSourceByItsShortName",
                {"C/w/Long File Name.wav=d"},
                "@Echo Off\nren \"{S:C:\\w\\Long File Name.wav}\" \"short.wav\"\n",
