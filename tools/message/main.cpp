@@ -15,8 +15,8 @@ int main(int argc, char** argv)
     }
     velmora::display::DisplayApplication gui(argc, argv);
     if (!gui.hasDisplay()) {
-        std::fprintf(stderr, "%s\n%s\n", Headline(*report).toLocal8Bit().constData(),
-                     Detail(*report).toLocal8Bit().constData());
+        std::fprintf(stderr, "%s\n%s\n", Headline(*report).toUtf8().constData(),
+                     Detail(*report).toUtf8().constData());
         return 0;
     }
     MessageWindow window(*report, CloseAfterMs());
