@@ -15,13 +15,15 @@ namespace velmora::jobs {
 namespace {
 
 // An entry is coded only when it names an existing file (taken literally) with
-// the kind's extension, its name can stand quoted in the script, and it does
-// not lie in the list work folder, which the script empties before it starts.
+// the kind's extension, its name can stand quoted in the script and holds no
+// pattern characters, and it does not lie in the list work folder, which the
+// script empties before it starts.
 bool IsListEntryAccepted(std::string_view entry, JobKind kind, std::string_view workFolder)
 {
     return platform::FileExists(entry) &&
            UpperCase(ExtensionPart(entry)) == TextsOf(kind).listExtension &&
-           IsSafeToQuote(FileNamePart(entry)) && !SameFolder(FolderPart(entry), workFolder);
+           IsSafeToQuote(FileNamePart(entry)) && !HasWildcards(FileNamePart(entry)) &&
+           !SameFolder(FolderPart(entry), workFolder);
 }
 
 } // namespace
@@ -46,7 +48,7 @@ void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const Jo
         refused = true;
     }
     const std::string& out = request.outputDirectory;
-    if (!refused && (DirectoryPart(out).empty() || !IsSafeToQuote(out))) {
+    if (!refused && (DirectoryPart(out).empty() || !IsSafeToQuote(out) || HasWildcards(out))) {
         windows.ShowError("Please enter an output directory.");
         refused = true;
     }

@@ -12,7 +12,8 @@ namespace velmora::jobs {
 bool IsOutputFileName(std::string_view output)
 {
     const std::string name = FileNamePart(output);
-    return !name.empty() && !name.starts_with('.') && IsSafeToQuote(output);
+    return !name.empty() && !name.starts_with('.') && IsSafeToQuote(output) &&
+           !HasWildcards(output);
 }
 
 namespace {

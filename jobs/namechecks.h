@@ -8,7 +8,7 @@ namespace velmora::jobs {
 // An output file name a single-file job accepts: a file-name part that is not
 // empty and does not begin with "." (".mp3" alone is what the output field
 // leaves when no name was typed), and nothing that cannot stand quoted in a
-// script line.
+// script line or that the script would read as a pattern.
 bool IsOutputFileName(std::string_view output);
 
 // True when both DOS paths name the same existing file, however they spell it

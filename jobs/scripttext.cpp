@@ -17,6 +17,11 @@ bool IsSafeToQuote(std::string_view text)
     });
 }
 
+bool HasWildcards(std::string_view text)
+{
+    return text.find_first_of("?*") != std::string_view::npos;
+}
+
 std::string StartMessageLine(std::string_view appFolderShort, char mode, std::string_view source,
                              std::string_view output)
 {

@@ -19,6 +19,11 @@ std::string Quoted(std::string_view text);
 // line break would start a script line of its own.
 bool IsSafeToQuote(std::string_view text);
 
+// True when TEXT holds "?" or "*": Linux names may, DOS names cannot, and the
+// script's commands read them as patterns even between quotes, so a long name
+// with them would name other files than the one the user gave.
+bool HasWildcards(std::string_view text);
+
 // "start {A8}Message.exe MODE SOURCE "OUTPUT"": the companion program's line.
 std::string StartMessageLine(std::string_view appFolderShort, char mode, std::string_view source,
                              std::string_view output);

@@ -107,8 +107,9 @@ TEST_F(ListJob, DecodeListScriptDiffersWhereItShould)
 
 TEST_F(ListJob, AnyBadEntryRefusesTheWholeList)
 {
-    for (const char* name : {"D:\\Music\\a.wav", "D:\\Music\\say \"hi\".wav",
-                             "D:\\Music\\tab\there.wav", "C:\\APPS\\FRONT\\Temp\\LE\\IN.WAV"}) {
+    for (const char* name :
+         {"D:\\Music\\a.wav", "D:\\Music\\say \"hi\".wav", "D:\\Music\\tab\there.wav",
+          "D:\\Music\\what?.wav", "D:\\Music\\*.wav", "C:\\APPS\\FRONT\\Temp\\LE\\IN.WAV"}) {
         MakeFile(name, "source");
     }
     const struct
@@ -125,6 +126,9 @@ TEST_F(ListJob, AnyBadEntryRefusesTheWholeList)
         {JobKind::Encoding, "D:\\Music"},
         {JobKind::Encoding, "D:\\Music\\say \"hi\".wav"},
         {JobKind::Encoding, "D:\\Music\\tab\there.wav"},
+        // The script's rename would read them as a mask.
+        {JobKind::Encoding, "D:\\Music\\what?.wav"},
+        {JobKind::Encoding, "D:\\Music\\*.wav"},
         // Line 5 of the script would delete it before it is coded.
         {JobKind::Encoding, "C:\\APPS\\FRONT\\Temp\\LE\\IN.WAV"},
         {JobKind::Decoding, "D:\\Music\\My Song.mp3\nD:\\Music\\a.wav"},
@@ -138,12 +142,14 @@ TEST_F(ListJob, AnyBadEntryRefusesTheWholeList)
     }
     EXPECT_FALSE(Exists(kEncodingBat) || Exists(kDecodingBat) || Exists("D:\\Out"));
     EXPECT_EQ(Contents("C:\\APPS\\FRONT\\Temp\\LE\\IN.WAV"), "source");
-    EXPECT_EQ(Listing("D:\\Music"), "My Song.mp3|My Song.wav|a.wav|say \"hi\".wav|tab\there.wav");
+    EXPECT_EQ(Listing("D:\\Music"),
+              "*.wav|My Song.mp3|My Song.wav|a.wav|say \"hi\".wav|tab\there.wav|what?.wav");
 }
 
 TEST_F(ListJob, OutputDirectoryNeedsAFolderAndAQuotableName)
 {
-    for (const char* out : {"", "Out", "D:\\Out\\\"quoted\"\\", "D:\\O\tut\\", "D:\\Out\r\n"}) {
+    for (const char* out : {"", "Out", "D:\\Out\\\"quoted\"\\", "D:\\O\tut\\", "D:\\Out\r\n",
+                            "D:\\Out?\\", "D:\\*\\"}) {
         test::RecordingHost host;
         RunListJob(JobKind::Encoding, host, scratch_, List(kSongWav, out));
         EXPECT_EQ(host.events, Events{kNoOutputDirectory}) << ::testing::PrintToString(out);

@@ -77,7 +77,13 @@ void SetPending(const std::string& path)
     std::memcpy(pendingTemporary, path.data(), n);
     pendingTemporary[n] = '\0';
     for (int signalNumber : kStoppingSignals) {
-        ::signal(signalNumber, RemovePendingAndDie);
+        // A signal ignored by whoever started the coder (nohup) stays ignored.
+        struct sigaction current
+        {};
+        ::sigaction(signalNumber, nullptr, &current);
+        if (current.sa_handler != SIG_IGN) {
+            ::signal(signalNumber, RemovePendingAndDie);
+        }
     }
 }
 
@@ -90,7 +96,15 @@ void ClearPending()
 
 AtomicOutputFile::AtomicOutputFile(std::filesystem::path target) : target_(std::move(target))
 {
-    std::string pattern = (target_.parent_path() / ("." + target_.filename().string() + ".XXXXXX"));
+    // A folder can never be replaced by the result: refused before the work.
+    struct stat existing
+    {};
+    if (::stat(target_.c_str(), &existing) == 0 && S_ISDIR(existing.st_mode)) {
+        ThrowSystemError(EISDIR);
+    }
+    // A name of its own rather than one made from the target's, which may
+    // already be as long as a name can be.
+    std::string pattern = target_.parent_path() / ".coding-XXXXXX";
     {
         const StoppingSignalsHeld held;
         fd_ = ::mkstemp(pattern.data());

@@ -1,7 +1,7 @@
 // An output file that appears under its name only when it is complete: the
-// bytes go to a hidden temporary file in the same folder, which commit()
-// renames over the target. Destroying it uncommitted removes the temporary
-// file, so a failed run leaves nothing behind.
+// bytes go to a hidden temporary file in the same folder (".coding-" and six
+// characters), which commit() renames over the target. Destroying it uncommitted removes the
+// temporary file, so a failed run leaves nothing behind.
 #pragma once
 
 #include <cstddef>
@@ -15,7 +15,8 @@ namespace velmora::audio {
 class AtomicOutputFile
 {
 public:
-    // Creates the temporary file; throws Error (the system's reason) on failure.
+    // Creates the temporary file; throws Error (the system's reason) on failure,
+    // also when TARGET is a folder.
     explicit AtomicOutputFile(std::filesystem::path target);
     ~AtomicOutputFile();
     AtomicOutputFile(const AtomicOutputFile&) = delete;

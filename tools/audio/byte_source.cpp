@@ -18,15 +18,23 @@ void ThrowSystemError(int errorNumber)
 
 FileByteSource::FileByteSource(const std::filesystem::path& path)
 {
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK, opening a FIFO waits for a writer; on a regular
+    // file the flag has no effect.
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd_ < 0) {
         ThrowSystemError(errno);
     }
     struct stat info
     {};
-    if (::fstat(fd_, &info) != 0 || S_ISDIR(info.st_mode)) {
-        const int error = S_ISDIR(info.st_mode) ? EISDIR : errno;
+    if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int error = errno;
         ::close(fd_);
+        if (S_ISDIR(info.st_mode)) {
+            ThrowSystemError(EISDIR);
+        }
+        if (info.st_mode != 0) {
+            throw Error("not a regular file");
+        }
         ThrowSystemError(error);
     }
     size_ = static_cast<std::uint64_t>(info.st_size);

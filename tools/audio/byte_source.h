@@ -20,7 +20,8 @@ public:
 };
 
 // A regular file opened for reading. Throws Error (the system's reason) when the
-// file cannot be opened or names a folder.
+// file cannot be opened, names a folder or is no regular file (a FIFO or a
+// device, which could block or never end).
 class FileByteSource : public ByteSource
 {
 public:

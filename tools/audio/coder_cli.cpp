@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <csignal>
 #include <optional>
+#include <sys/stat.h>
 
 namespace velmora::audio {
 
@@ -60,14 +62,33 @@ std::filesystem::path HostPathOfArgument(std::string_view argument)
     return *host;
 }
 
+void IgnoreBrokenPipe()
+{
+    std::signal(SIGPIPE, SIG_IGN);
+}
+
+void RefuseOutputThatIsInput(int inputFd, const std::filesystem::path& output)
+{
+    struct stat input
+    {};
+    struct stat existing
+    {};
+    if (::fstat(inputFd, &input) == 0 && ::stat(output.c_str(), &existing) == 0 &&
+        input.st_dev == existing.st_dev && input.st_ino == existing.st_ino) {
+        throw Error("it is the input file");
+    }
+}
+
 void PercentProgress::update(std::uint64_t done)
 {
     const int percent =
         total_ == 0 ? 100 : static_cast<int>(std::min<std::uint64_t>(done, total_) * 100 / total_);
-    if (percent != shown_) {
-        shown_ = percent;
-        std::fprintf(out_, "%d%%\n", percent);
-        std::fflush(out_);
+    if (out_ == nullptr || percent == shown_) {
+        return;
+    }
+    shown_ = percent;
+    if (std::fprintf(out_, "%d%%\n", percent) < 0 || std::fflush(out_) != 0) {
+        out_ = nullptr;
     }
 }
 

@@ -37,7 +37,18 @@ CoderArguments ParseCoderArguments(std::span<const char* const> args,
 // path names no mapped drive.
 std::filesystem::path HostPathOfArgument(std::string_view argument);
 
+// Keeps the coder going when whoever reads its output goes away (the console
+// closed, the interpreter ended): a write to a pipe without a reader then
+// fails instead of ending the program, and the job's output file is still
+// written whole.
+void IgnoreBrokenPipe();
+
+// Throws Error when OUTPUT names the same file as the open input INPUT_FD:
+// the result would replace the very file it is made from.
+void RefuseOutputThatIsInput(int inputFd, const std::filesystem::path& output);
+
 // Prints progress as whole percents, one line each, whenever the value changes.
+// Once a line cannot be written, progress output ends; the coding goes on.
 class PercentProgress
 {
 public:

@@ -92,7 +92,7 @@ void IfCommand(Interpreter& interp, std::string_view args)
         throw CommandError("Syntax error");
     }
     const Word& path = words[i + 1];
-    const bool exists = !MatchingFiles(interp.drives(), path.text).entries.empty();
+    const bool exists = !MatchingFiles(interp.drives(), path).entries.empty();
     if (exists != negate) {
         interp.Execute(args.substr(path.end));
     }

@@ -2,7 +2,6 @@
 
 #include "interpreter.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QTextCursor>
@@ -87,10 +86,9 @@ void ConsoleWindow::Finish(int failures)
     emit finished(failures);
 }
 
-int RunInConsoleWindow(int& argc, char** argv, const QString& caption, platform::ShowState show,
+int RunInConsoleWindow(QApplication& app, const QString& caption, platform::ShowState show,
                        std::vector<std::string> lines)
 {
-    QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     ConsoleWindow window(caption);
     switch (show) {

@@ -6,6 +6,7 @@
 
 #include "platform/showstate.h"
 
+#include <QApplication>
 #include <QPlainTextEdit>
 #include <QStringDecoder>
 #include <string>
@@ -48,9 +49,9 @@ private:
     QStringDecoder decoder_{QStringDecoder::Utf8};
 };
 
-// Runs LINES in a console window shown in state SHOW, as the program's whole
-// life: makes the application, returns the number of failed commands.
-int RunInConsoleWindow(int& argc, char** argv, const QString& caption, platform::ShowState show,
+// Runs LINES in a console window shown in state SHOW, as the rest of the
+// program's life in APP; returns the number of failed commands.
+int RunInConsoleWindow(QApplication& app, const QString& caption, platform::ShowState show,
                        std::vector<std::string> lines);
 
 } // namespace velmora::dosbatch

@@ -2,6 +2,7 @@
 #include "builtins.h"
 #include "file_matches.h"
 #include "fileops.h"
+#include "folder_names.h"
 #include "interpreter.h"
 #include "platform/dosfs.h"
 #include "platform/shortnames.h"
@@ -65,7 +66,7 @@ void DelCommand(Interpreter& interp, std::string_view args)
     }
     std::string failure;
     for (const Word& target : targets) {
-        const Matches matches = MatchingFiles(interp.drives(), target.text);
+        const Matches matches = MatchingFiles(interp.drives(), target);
         if (matches.entries.empty() && failure.empty()) {
             failure = "File not found - " + target.text;
         }
@@ -92,7 +93,7 @@ void DeltreeCommand(Interpreter& interp, std::string_view args)
     }
     const ProtectedFolders guard;
     for (const Word& target : targets) {
-        const Matches matches = MatchingEntries(interp.drives(), target.text);
+        const Matches matches = MatchingEntries(interp.drives(), target);
         const bool wholeRoot = interp.drives().Absolute(target.text).ends_with('\\');
         const bool refused =
             wholeRoot || (matches.wildcard && guard.Is(matches.hostFolder)) ||
@@ -120,10 +121,11 @@ void RenCommand(Interpreter& interp, std::string_view args)
     if (mask.empty() || mask.find_first_of("\\/:") != std::string::npos) {
         throw CommandError("Invalid parameter - " + mask);
     }
-    const Matches matches = MatchingFiles(interp.drives(), operands[0].text);
+    const Matches matches = MatchingFiles(interp.drives(), operands[0]);
     if (matches.entries.empty()) {
         throw CommandError("File not found - " + operands[0].text);
     }
+    FolderNames names(matches.hostFolder);
     for (const fs::path& file : matches.entries) {
         const std::string name = file.filename().string();
         const std::string newName = HasWildcards(mask) ? ApplyRenameMask(name, mask) : mask;
@@ -132,17 +134,12 @@ void RenCommand(Interpreter& interp, std::string_view args)
         }
         // A name that DOS would find already (in another case, or as a short
         // name) is taken, unless it is this very file.
-        const std::string dosTarget = JoinDos(matches.dosFolder, newName);
-        std::error_code error;
-        const std::optional<fs::path> existing = platform::HostPath(dosTarget);
-        const bool taken =
-            (platform::FileExists(dosTarget) || platform::DirectoryExists(dosTarget)) &&
-            !(existing && fs::equivalent(*existing, file, error));
-        if (newName.empty() || taken) {
+        if (newName.empty() || names.FindsOther(newName, name)) {
             throw CommandError("Duplicate file name or file not found - " + newName);
         }
         try {
             RenameWithoutReplacing(file, file.parent_path() / newName);
+            names.Rename(name, newName);
         } catch (const std::system_error& failure) {
             throw CommandError("Cannot rename " + name + " to " + newName + ": " + Reason(failure));
         }
@@ -153,7 +150,7 @@ void MoveCommand(Interpreter& interp, std::string_view args)
 {
     const std::vector<Word> operands = Operands(args, 2);
     const std::string& target = operands[1].text;
-    const Matches matches = MatchingFiles(interp.drives(), operands[0].text);
+    const Matches matches = MatchingFiles(interp.drives(), operands[0]);
     if (matches.entries.empty()) {
         throw CommandError("File not found - " + operands[0].text);
     }
@@ -175,6 +172,10 @@ void MoveCommand(Interpreter& interp, std::string_view args)
         const std::optional<fs::path> host = platform::HostPath(destination);
         if (!host || platform::DirectoryExists(destination)) {
             throw CommandError("Cannot move " + file.filename().string() + " to " + target);
+        }
+        std::error_code error;
+        if (IsReadOnlyFile(*host) && !fs::equivalent(file, *host, error)) {
+            throw CommandError("Access denied - " + destination);
         }
         try {
             MoveReplacing(file, *host);

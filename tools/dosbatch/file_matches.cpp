@@ -19,28 +19,31 @@ bool IsFolder(const fs::path& entry)
     return fs::is_directory(entry, error);
 }
 
-Matches Match(const Drives& drives, std::string_view path, bool includeFolders)
+Matches Match(const Drives& drives, const Word& path, bool includeFolders)
 {
-    const std::string absolute = drives.Absolute(path);
+    const std::string absolute = drives.Absolute(path.text);
     Matches matches;
     matches.dosFolder = DosFolderOf(absolute);
     const std::string name = absolute.substr(absolute.rfind('\\') + 1);
-    if (HasWildcards(matches.dosFolder)) {
-        throw CommandError("Invalid path - " + std::string(path));
+    const auto exists = [&] {
+        return includeFolders
+                   ? platform::FileExists(absolute) || platform::DirectoryExists(absolute)
+                   : platform::FileExists(absolute);
+    };
+    const bool literal = path.quoted && !name.empty() && HasWildcards(absolute) && exists();
+    if (!literal && HasWildcards(matches.dosFolder)) {
+        throw CommandError("Invalid path - " + path.text);
     }
     matches.hostFolder = platform::HostPath(matches.dosFolder).value_or(fs::path());
-    matches.wildcard = HasWildcards(name);
+    matches.wildcard = !literal && HasWildcards(name);
     // Only a real folder is searched: a missing one has no entries.
     if (matches.hostFolder.empty() || !platform::DirectoryExists(matches.dosFolder) ||
         name.empty()) {
         return matches;
     }
     if (!matches.wildcard) {
-        const bool found =
-            includeFolders ? platform::FileExists(absolute) || platform::DirectoryExists(absolute)
-                           : platform::FileExists(absolute);
         const std::optional<fs::path> host = platform::HostPath(absolute);
-        if (found && host) {
+        if (host && (literal || exists())) {
             matches.entries.push_back(*host);
         }
         return matches;
@@ -58,12 +61,12 @@ Matches Match(const Drives& drives, std::string_view path, bool includeFolders)
 
 } // namespace
 
-Matches MatchingFiles(const Drives& drives, std::string_view path)
+Matches MatchingFiles(const Drives& drives, const Word& path)
 {
     return Match(drives, path, false);
 }
 
-Matches MatchingEntries(const Drives& drives, std::string_view path)
+Matches MatchingEntries(const Drives& drives, const Word& path)
 {
     return Match(drives, path, true);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "drives.h"
+#include "script.h"
 
 #include <filesystem>
 #include <string>
@@ -20,11 +21,13 @@ struct Matches
 };
 
 // The files (entries that are no folders) that PATH names. A wildcard in an
-// earlier component than the last throws CommandError.
-Matches MatchingFiles(const Drives& drives, std::string_view path);
+// earlier component than the last throws CommandError. A quoted PATH that
+// names an existing entry exactly means that entry alone, even when its name
+// holds "?" or "*", which Linux names may.
+Matches MatchingFiles(const Drives& drives, const Word& path);
 
 // The files and folders that PATH names, symbolic links counted as files.
-Matches MatchingEntries(const Drives& drives, std::string_view path);
+Matches MatchingEntries(const Drives& drives, const Word& path);
 
 // The folder part of an absolute DOS path: "C:\X" for "C:\X\Y", "C:\" for "C:\Y".
 std::string DosFolderOf(std::string_view absolute);

@@ -59,7 +59,8 @@ void CopyIntoPlace(const fs::path& from, const fs::path& to)
     if (::fstat(in.get(), &info) != 0) {
         ThrowErrno(errno, from);
     }
-    std::string temp = to.string() + ".moving-XXXXXX";
+    // A name of its own, as the target's may already be as long as a name can be.
+    std::string temp = (to.parent_path() / ".moving-XXXXXX").string();
     const Fd out(::mkostemp(temp.data(), O_CLOEXEC));
     if (out.get() < 0) {
         ThrowErrno(errno, to);
@@ -97,6 +98,14 @@ void CopyIntoPlace(const fs::path& from, const fs::path& to)
 }
 
 } // namespace
+
+bool IsReadOnlyFile(const fs::path& file)
+{
+    struct stat info
+    {};
+    return ::stat(file.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+           (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
 
 void RenameWithoutReplacing(const fs::path& from, const fs::path& to)
 {

@@ -10,6 +10,10 @@ namespace velmora::dosbatch {
 // (std::errc::file_exists then).
 void RenameWithoutReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
 
+// True for a file that nobody may write (no write permission bit set), which
+// DOS keeps from being replaced, also for the superuser.
+bool IsReadOnlyFile(const std::filesystem::path& file);
+
 // Moves the file FROM to TO, replacing a file TO. A rename where the file
 // system allows it; across file systems the data is copied to a temporary
 // file beside TO, flushed to disk and renamed into place before FROM is

@@ -1,8 +1,10 @@
 // dosbatch [--show=hidden|minimized|normal|maximized] SCRIPT
 // Runs a batch job script; SCRIPT is a DOS path or a host path. Hidden, the
 // output goes to standard output and errors to standard error; otherwise a
-// console window shows both. The exit status counts the failed commands.
+// console window shows both; where no window can be opened, the script runs
+// hidden. The exit status counts the failed commands.
 #include "console_window.h"
+#include "display_application.h"
 #include "interpreter.h"
 #include "launch.h"
 #include "script.h"
@@ -43,10 +45,13 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s\n", error.what());
         return 1;
     }
+    if (launch->show == velmora::platform::ShowState::Hidden) {
+        return std::min(RunHidden(lines), 255);
+    }
+    velmora::display::DisplayApplication gui(argc, argv);
     const int failures =
-        launch->show == velmora::platform::ShowState::Hidden
-            ? RunHidden(lines)
-            : RunInConsoleWindow(argc, argv, QString::fromStdString(launch->caption), launch->show,
-                                 std::move(lines));
+        gui.hasDisplay() ? RunInConsoleWindow(gui.app(), QString::fromStdString(launch->caption),
+                                              launch->show, std::move(lines))
+                         : RunHidden(lines);
     return std::min(failures, 255);
 }

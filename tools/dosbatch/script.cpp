@@ -1,5 +1,6 @@
 #include "script.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -8,36 +9,47 @@ namespace velmora::dosbatch {
 
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t';
+}
+
+// The bytes of FILE. A file that is missing cannot be opened; one that
+// exists but is a folder, or that the user may not read, cannot be read.
+std::string ReadWholeFile(const std::filesystem::path& file)
+{
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(file, error);
+    if (!std::filesystem::exists(status)) {
+        throw std::runtime_error("Cannot open batch file " + file.string());
+    }
+    std::ifstream in(file, std::ios::binary);
+    std::string text;
+    try {
+        if (in && !std::filesystem::is_directory(status)) {
+            text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+            return text;
+        }
+    } catch (const std::exception&) {
+        // The library's own text would name no file; the line below does.
+    }
+    throw std::runtime_error("Cannot read batch file " + file.string());
 }
 
 } // namespace
 
 std::vector<std::string> ReadScript(const std::filesystem::path& file)
 {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        throw std::runtime_error("Cannot open batch file " + file.string());
-    }
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) {
-        throw std::runtime_error("Cannot read batch file " + file.string());
-    }
+    const std::string text = ReadWholeFile(file);
     std::vector<std::string> lines;
-    std::size_t start = 0;
+    // A byte order mark, as editors may write it, is no part of the first line.
+    std::size_t start = text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
     while (start < text.size()) {
-        std::size_t lf = text.find('\n', start);
-        if (lf == std::string::npos) {
-            lf = text.size();
-        }
-        std::size_t stop = lf;
-        if (stop > start && text[stop - 1] == '\r') {
-            --stop;
-        }
+        const std::size_t stop = std::min(text.find_first_of("\r\n", start), text.size());
         lines.emplace_back(text, start, stop - start);
-        start = lf + 1;
+        start = stop + (text.compare(stop, 2, "\r\n") == 0 ? 2 : 1);
     }
     return lines;
 }

@@ -49,6 +49,7 @@ std::string Decode(Mpg123Decoder& decoder, const FileByteSource& input, WaveWrit
 
 int main(int argc, char** argv)
 {
+    IgnoreBrokenPipe();
     static constexpr std::array<SwitchSpec, 3> kSwitches = {
         {{"-wav", false}, {"-hq", false}, {"-dm", false}}};
     CoderArguments args;
@@ -81,7 +82,9 @@ int main(int argc, char** argv)
     std::string warning;
     std::uint64_t frames = 0;
     try {
-        AtomicOutputFile out(HostPathOfArgument(args.output));
+        const std::filesystem::path output = HostPathOfArgument(args.output);
+        RefuseOutputThatIsInput(input->descriptor(), output);
+        AtomicOutputFile out(output);
         WaveWriter wave(out, decoder->sampleRate(), decoder->channels());
         warning = Decode(*decoder, *input, wave, frames);
         if (frames == 0 && !warning.empty()) {

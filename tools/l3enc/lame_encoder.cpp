@@ -10,6 +10,13 @@ namespace velmora::l3enc {
 
 namespace {
 
+// Layer 3 streams run at 8000 to 48000 Hz; libmp3lame resamples other input
+// rates to one of those. Within a factor of eight of that range it does so
+// well; far outside it fails only after long work (1 Hz) or, above what its
+// int parameters hold, encodes at a wrong rate without a word.
+constexpr unsigned kLowestInputRate = 8000 / 8;
+constexpr unsigned kHighestInputRate = 48000 * 8;
+
 // libmp3lame's own messages would add lines to stderr, where a coder reports
 // one line of its own.
 void Silent(const char*, va_list) {}
@@ -51,6 +58,11 @@ lame_t Configure(const audio::StreamLayout& layout, const LameEncoder::Settings&
 LameEncoder::LameEncoder(const audio::StreamLayout& layout, const Settings& settings)
     : channels_(layout.channels), inputRate_(layout.sampleRate), kbps_(settings.kbps)
 {
+    if (layout.sampleRate < kLowestInputRate || layout.sampleRate > kHighestInputRate) {
+        throw audio::Error("the sample rate " + std::to_string(layout.sampleRate) +
+                           " Hz cannot be encoded (" + std::to_string(kLowestInputRate) + " to " +
+                           std::to_string(kHighestInputRate) + " Hz)");
+    }
     // libmp3lame picks the output sample rate for the bit rate; when its pick
     // cannot carry the rate (MPEG 1 has no 8 or 144 kbit/s, MPEG 2 nothing
     // above 160), a sample rate of the other version is asked for.

@@ -22,7 +22,8 @@ public:
         bool mono = false;        // mix stereo down to one channel
     };
 
-    // Throws audio::Error when libmp3lame cannot encode this input at the rate.
+    // Throws audio::Error when libmp3lame cannot encode this input at the bit
+    // rate, or the input's sample rate is out of its reach.
     LameEncoder(const audio::StreamLayout& layout, const Settings& settings);
     ~LameEncoder();
     LameEncoder(const LameEncoder&) = delete;

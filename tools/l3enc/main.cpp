@@ -105,6 +105,7 @@ void Encode(const std::string& input, AudioReader& reader, LameEncoder& encoder,
 
 int main(int argc, char** argv)
 {
+    IgnoreBrokenPipe();
     static constexpr std::array<SwitchSpec, 3> kSwitches = {
         {{"-br", true}, {"-hq", false}, {"-dm", false}}};
     CoderArguments args;
@@ -125,9 +126,11 @@ int main(int argc, char** argv)
     }
 
     std::unique_ptr<AudioReader> reader;
+    int inputFd = -1;
     try {
-        reader = std::make_unique<AudioReader>(
-            std::make_unique<FileByteSource>(HostPathOfArgument(args.input)));
+        auto source = std::make_unique<FileByteSource>(HostPathOfArgument(args.input));
+        inputFd = source->descriptor();
+        reader = std::make_unique<AudioReader>(std::move(source));
     } catch (const Error& e) {
         PrintLine(kProgram, "cannot read " + args.input + ": " + e.what());
         return 1;
@@ -140,7 +143,9 @@ int main(int argc, char** argv)
         return 1;
     }
     try {
-        AtomicOutputFile out(HostPathOfArgument(args.output));
+        const std::filesystem::path output = HostPathOfArgument(args.output);
+        RefuseOutputThatIsInput(inputFd, output);
+        AtomicOutputFile out(output);
         Encode(args.input, *reader, *encoder, out);
         out.commit();
     } catch (const InputError& e) {

@@ -1,18 +1,25 @@
 // Message.exe MODE SOURCE OUTPUT: the notice at the end of a job script.
+// Without a display, the notice goes to standard error instead.
+#include "display_application.h"
 #include "message_window.h"
 
-#include <QApplication>
 #include <cstdio>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    const auto report = velmora::message::ParseJobReport(argc, argv);
+    using namespace velmora::message;
+    const auto report = ParseJobReport(argc, argv);
     if (!report) {
         std::fputs("Message: usage: Message.exe E|D|L SOURCE OUTPUT\n", stderr);
         return 2;
     }
-    velmora::message::MessageWindow window(*report, velmora::message::CloseAfterMs());
+    velmora::display::DisplayApplication gui(argc, argv);
+    if (!gui.hasDisplay()) {
+        std::fprintf(stderr, "%s\n%s\n", Headline(*report).toUtf8().constData(),
+                     Detail(*report).toUtf8().constData());
+        return 0;
+    }
+    MessageWindow window(*report, CloseAfterMs());
     window.show();
-    return app.exec();
+    return gui.app().exec();
 }

@@ -85,21 +85,30 @@ std::string FolderToOpen(const JobReport& report)
     return report.output.substr(0, keepSeparator ? cut + 1 : cut);
 }
 
+QString Headline(const JobReport& report)
+{
+    if (report.mode == 'L') {
+        return MessageWindow::tr("List finished");
+    }
+    if (!IsFile(report.output)) {
+        return MessageWindow::tr("The output file was not created.");
+    }
+    return report.mode == 'E' ? MessageWindow::tr("Encoding finished")
+                              : MessageWindow::tr("Decoding finished");
+}
+
+QString Detail(const JobReport& report)
+{
+    return report.mode == 'L' ? MessageWindow::tr("Output folder: %1").arg(Text(report.output))
+                              : Text(report.output);
+}
+
 MessageWindow::MessageWindow(const JobReport& report, int closeAfterMs, QWidget* parent)
-    : QWidget(parent), report_(report), headline_(new QLabel(this)), detail_(new QLabel(this)),
-      ok_(new QPushButton(tr("OK"), this)), openFolder_(new QPushButton(tr("Open folder"), this))
+    : QWidget(parent), report_(report), headline_(new QLabel(Headline(report), this)),
+      detail_(new QLabel(Detail(report), this)), ok_(new QPushButton(tr("OK"), this)),
+      openFolder_(new QPushButton(tr("Open folder"), this))
 {
     setWindowTitle("Velmora");
-    if (report.mode == 'L') {
-        headline_->setText(tr("List finished"));
-        detail_->setText(tr("Output folder: %1").arg(Text(report.output)));
-    } else if (IsFile(report.output)) {
-        headline_->setText(report.mode == 'E' ? tr("Encoding finished") : tr("Decoding finished"));
-        detail_->setText(Text(report.output));
-    } else {
-        headline_->setText(tr("The output file was not created."));
-        detail_->setText(Text(report.output));
-    }
     QFont bold = headline_->font();
     bold.setBold(true);
     headline_->setFont(bold);

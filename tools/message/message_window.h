@@ -30,6 +30,11 @@ std::optional<std::filesystem::path> HostPathOf(const std::string& path);
 // output itself for L (DOS paths keep their form).
 std::string FolderToOpen(const JobReport& report);
 
+// What the notice says: a headline ("Encoding finished", "The output file was
+// not created.", ...) and the output it is about.
+QString Headline(const JobReport& report);
+QString Detail(const JobReport& report);
+
 class MessageWindow : public QWidget
 {
     Q_OBJECT

@@ -4,6 +4,7 @@
 
 #include <csignal>
 #include <random>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace velmora::test;
@@ -16,7 +17,7 @@ struct BadInput
     std::string name;
     std::string program;
     std::string fileName;
-    std::optional<Bytes> content; // none: the file does not exist
+    std::optional<Bytes> content; // none: the file does not exist, or is made by name
     std::string reason;
 };
 
@@ -56,6 +57,9 @@ std::vector<BadInput> Cases()
         {"SixChannels", "l3enc.exe", "surround.wav", SixChannelWave(),
          "6 channels; only mono and stereo can be encoded"},
         {"Folder", "l3enc.exe", "folder.wav", std::nullopt, "Is a directory"},
+        // Opening a FIFO would wait for a writer for ever.
+        {"FifoWave", "l3enc.exe", "pipe.wav", std::nullopt, "not a regular file"},
+        {"FifoMp3", "l3dec.exe", "pipe.mp3", std::nullopt, "not a regular file"},
         {"MissingMp3", "l3dec.exe", "missing.mp3", std::nullopt, "No such file or directory"},
         {"EmptyMp3", "l3dec.exe", "empty.mp3", Bytes{}, "no decodable MPEG audio frame"},
         {"RandomBytesMp3", "l3dec.exe", "noise.mp3", RandomBytes(5000),
@@ -80,6 +84,8 @@ TEST_P(BadInputs, AreRefusedWithOneLineAndNoOutput)
         WriteBytes(input, *c.content);
     } else if (c.name == "Folder") {
         fs::create_directory(input);
+    } else if (c.name.starts_with("Fifo")) {
+        ASSERT_EQ(::mkfifo(input.c_str(), 0600), 0);
     }
     const std::vector<std::string> before = Entries();
     std::vector<std::string> args = {input, dir_ / "OUTPUT.OUT"};
@@ -96,6 +102,24 @@ TEST_P(BadInputs, AreRefusedWithOneLineAndNoOutput)
 
 INSTANTIATE_TEST_SUITE_P(Coders, BadInputs, ::testing::ValuesIn(Cases()),
                          [](const auto& info) { return info.param.name; });
+
+// Far below or above the Layer 3 rates the encoder would work for minutes
+// before failing, or (beyond what an int holds) encode at a wrong rate.
+TEST_F(CoderTest, SampleRatesOutOfTheEncodersReachAreRefusedBeforeEncoding)
+{
+    const fs::path wave = dir_ / "in.wav";
+    for (const unsigned rate : {1u, 999u, 384001u, 2147527748u, 4294967295u}) {
+        WriteBytes(wave, MakeAudioFile({"s16", false, Coding::S16, false}, 1, rate,
+                                       std::vector<float>(2000)));
+        const ProgramResult run = RunProgram("l3enc.exe", {wave, dir_ / "out.mp3"});
+        EXPECT_EQ(run.status, 1) << rate;
+        EXPECT_EQ(run.out, "") << "no progress: nothing was encoded";
+        EXPECT_EQ(run.err, "l3enc: cannot encode " + wave.string() + ": the sample rate " +
+                               std::to_string(rate) +
+                               " Hz cannot be encoded (1000 to 384000 Hz)\n");
+        EXPECT_EQ(Entries(), std::vector<std::string>{"in.wav"});
+    }
+}
 
 // An MP3 cut inside its first audio frame holds nothing to decode.
 TEST_F(CoderTest, Mp3CutBeforeItsFirstAudioFrameIsRefused)

@@ -7,6 +7,8 @@
 namespace velmora::dosbatch::test {
 namespace {
 
+namespace fs = std::filesystem;
+
 struct Golden
 {
     std::string name;
@@ -217,6 +219,12 @@ INSTANTIATE_TEST_SUITE_P(
                "Line 2: Duplicate file name or file not found - y.wav\n"
                "Line 3: Duplicate file name or file not found - Y.WAV\n"
                "Line 5: Invalid parameter - D:\\x.wav\nLine 6: File not found - C:\\w\\none.wav\n"},
+        Golden{"AMaskNeverTakesANameGivenEarlierInTheSameCommand",
+               {"C/w/SONG.Wav=1", "C/w/b.wav=2", "C/w/song.wav=3"},
+               "@Echo Off\nren C:\\w\\*.wav *.mp3\n",
+               {"C/w/", "C/w/SONG.mp3=1", "C/w/b.mp3=2", "C/w/song.wav=3"},
+               "",
+               "Line 2: Duplicate file name or file not found - song.mp3\n"},
         Golden{"FindsTheSourceByItsShortName",
                {"C/w/Long File Name.wav=d"},
                "@Echo Off\nren \"{S:C:\\w\\Long File Name.wav}\" \"short.wav\"\n",
@@ -269,6 +277,30 @@ INSTANTIATE_TEST_SUITE_P(
             ""}),
     CaseName);
 
+// Linux names may hold "?" and "*": quoted, the name of an existing entry
+// means that entry alone; unquoted, or naming nothing, it stays a pattern.
+INSTANTIATE_TEST_SUITE_P(
+    QuotedNamesWithPatternCharacters, Commands,
+    ::testing::Values(
+        Golden{"DelAndIfExistTakeTheNamedFile",
+               {"C/w/Track?.mp3=q", "C/w/Track1.mp3=1", "C/w/Track2.mp3=2"},
+               "@Echo Off\nif exist \"C:\\w\\Track?.mp3\" del \"C:\\w\\Track?.mp3\"\n"
+               "if exist \"C:\\w\\Track?.mp3\" Echo pattern again\n",
+               {"C/w/", "C/w/Track1.mp3=1", "C/w/Track2.mp3=2"},
+               "pattern again\n"},
+        Golden{"RenAndMoveTakeTheNamedFile",
+               {"C/w/what?.wav=src", "C/w/whatA.wav=a", "C/w/*.mp3=star", "C/w/b.mp3=b", "D/Out/"},
+               "@Echo Off\nren \"C:\\w\\what?.wav\" \"x.wav\"\nmove \"C:\\w\\*.mp3\" D:\\Out\n",
+               {"C/w/", "C/w/b.mp3=b", "C/w/whatA.wav=a", "C/w/x.wav=src", "D/Out/",
+                "D/Out/*.mp3=star"},
+               ""},
+        Golden{"AFolderNamedWithThemIsNoInvalidPath",
+               {"C/O?t/a.mp3=q", "C/OAt/a.mp3=a", "C/w/*/f", "C/w/keep/k"},
+               "@Echo Off\ndel \"C:\\O?t\\a.mp3\"\ndeltree /Y \"C:\\w\\*\"\n",
+               {"C/O?t/", "C/OAt/", "C/OAt/a.mp3=a", "C/w/", "C/w/keep/", "C/w/keep/k"},
+               ""}),
+    CaseName);
+
 INSTANTIATE_TEST_SUITE_P(
     Other, Commands,
     ::testing::Values(
@@ -288,6 +320,25 @@ INSTANTIATE_TEST_SUITE_P(
             "Line 5: Bad command or file name\nLine 6: Bad command or file name\n"
             "Line 7: Bad command or file name\n"}),
     CaseName);
+
+// A read-only file is never replaced, as DOS refuses it.
+TEST(ReadOnlyTargets, AreRefusedByMoveAndRen)
+{
+    ScriptFixture fixture;
+    const std::vector<std::string> tree = {"C/w/",          "C/w/b.mp3=b", "C/w/new.mp3=new",
+                                           "C/w/ro.mp3=ro", "D/Out/",      "D/Out/new.mp3=old"};
+    fixture.Build(tree);
+    for (const char* readOnly : {"C/w/ro.mp3", "D/Out/new.mp3"}) {
+        fs::permissions(fixture.root() / readOnly, fs::perms::all, fs::perm_options::remove);
+        fs::permissions(fixture.root() / readOnly, fs::perms::owner_read, fs::perm_options::add);
+    }
+    const RunResult result = fixture.Run("@Echo Off\nmove C:\\w\\new.mp3 C:\\w\\ro.mp3\n"
+                                         "move C:\\w\\new.mp3 D:\\Out\nren C:\\w\\b.mp3 ro.mp3\n");
+    EXPECT_EQ(result.errors, "Line 2: Access denied - C:\\w\\ro.mp3\n"
+                             "Line 3: Access denied - D:\\Out\\new.mp3\n"
+                             "Line 4: Duplicate file name or file not found - ro.mp3\n");
+    EXPECT_EQ(fixture.Tree(), tree);
+}
 
 } // namespace
 } // namespace velmora::dosbatch::test

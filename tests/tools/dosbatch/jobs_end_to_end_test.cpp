@@ -159,6 +159,56 @@ TEST_F(JobRuns, ACoderThatWritesNothingLosesNothing)
     EXPECT_EQ(Listing("D/List Out"), std::vector<std::string>{});
 }
 
+// Linux names may hold "?" and "*", which the scripts' commands read as
+// patterns. Whatever the user types, no job touches a file of such a folder
+// that the user did not name: names that would go into a script as patterns
+// are refused, and an input of such a name is coded by its short name.
+TEST_F(JobRuns, PatternCharactersInNamesCostNoOtherFile)
+{
+    const std::vector<std::string> names = {"*.wav",    "Track1.mp3", "Track2.mp3", "Track?.mp3",
+                                            "what.mp3", "what?.wav",  "whatA.mp3",  "whatA.wav",
+                                            "x?.mp3",   "xA.wav"};
+    for (const std::string& name : names) {
+        Write("D/Names/" + name, name);
+    }
+    const auto refused = [&](JobHandler handler, const jobs::JobRequest& request,
+                             const std::string& message) {
+        host.events.clear();
+        jobs::LineBuffer scratch;
+        handler(host, scratch, request);
+        EXPECT_EQ(host.Interruptions(), std::vector<std::string>{"error: " + message})
+            << request.output << request.listEntries << request.outputDirectory;
+    };
+    const std::string noOutputFile = "Please enter an output file.";
+    const std::string badList =
+        "There are errors in your input list, please resolve them and retry.";
+    refused(EncodeFile, SingleFile("D:\\Names\\what?.wav", "D:\\Names\\Track?.mp3"), noOutputFile);
+    refused(EncodeFile, SingleFile("D:\\Names\\xA.wav", "D:\\Names\\*.mp3"), noOutputFile);
+    refused(DecodeFile, SingleFile("D:\\Names\\x?.mp3", "D:\\Names\\*.wav"), noOutputFile);
+    jobs::JobRequest list;
+    list.bitRateEntry = 7;
+    list.deleteSource = true;
+    list.outputDirectory = "D:\\Names\\";
+    list.listEntries = "D:\\Names\\what?.wav";
+    refused(EncodeList, list, badList);
+    list.listEntries = "D:\\Names\\x?.mp3";
+    refused(DecodeList, list, badList);
+    list.listEntries = "D:\\Names\\xA.wav";
+    list.outputDirectory = "D:\\Name?\\";
+    refused(EncodeList, list, "Please enter an output directory.");
+
+    // Accepted: the input by its short name, the output a plain name.
+    RunJob(EncodeFile, SingleFile("D:\\Names\\what?.wav", "D:\\Names\\what coded.mp3"),
+           "Encoding.bat");
+    RunJob(DecodeFile, SingleFile("D:\\Names\\x?.mp3", "D:\\Names\\x decoded.wav"), "Decoding.bat");
+    for (const std::string& name : names) {
+        EXPECT_EQ(Read("D/Names/" + name), name);
+    }
+    EXPECT_EQ(Read("D/Names/what coded.mp3"), "coded -br 112000 -hq\nwhat?.wav");
+    EXPECT_EQ(Read("D/Names/x decoded.wav"), "coded -wav\nx?.mp3");
+    EXPECT_EQ(Listing("D/Names").size(), names.size() + 2);
+}
+
 // The list work folder is emptied by a quoted deltree line: the first word
 // of the application folder ("C:\VELMORA") names a folder of its own, which
 // an unquoted line would delete.

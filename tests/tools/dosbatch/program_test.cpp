@@ -114,6 +114,25 @@ TEST(DosbatchProgram, WindowedRunEndsWithTheScript)
     }
 }
 
+// Where no window can be opened, a script that asked for one runs hidden: it
+// must not die with its job unfinished and its script, the busy marker, left.
+TEST(DosbatchProgram, WithoutADisplayAWindowedRunRunsHidden)
+{
+    ScriptFixture fixture;
+    const ScopedEnv noPlatform("QT_QPA_PLATFORM", nullptr), noX("DISPLAY", nullptr),
+        noWayland("WAYLAND_DISPLAY", nullptr);
+    for (const char* show : {"--show=minimized", "--show=normal"}) {
+        std::ofstream(fixture.root() / "C/job.bat", std::ios::binary)
+            << "@Echo Off\r\nEcho running\r\ndel C:\\job.bat\r\n";
+        std::string output;
+        const ChildResult result = RunChild({VELMORA_DOSBATCH, show, "C:\\job.bat"}, fixture.root(),
+                                            [&](std::string_view text) { output += text; });
+        EXPECT_EQ(result.exitCode, 0) << show;
+        EXPECT_NE(output.find("running\n"), std::string::npos) << output;
+        EXPECT_FALSE(fs::exists(fixture.root() / "C/job.bat")) << show;
+    }
+}
+
 TEST(DosbatchProgram, RefusesABadCommandLineOrAMissingScript)
 {
     ScriptFixture fixture;

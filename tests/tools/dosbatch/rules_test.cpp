@@ -45,7 +45,7 @@ TEST(SplitWords, BlanksSeparateAndQuotesGroup)
     EXPECT_EQ(std::string("if exist \"a b\" del x").substr(words[2].end), " del x");
 }
 
-TEST(ReadScript, CrLfAndLoneLfEndLines)
+TEST(ReadScript, CrLfLoneLfAndLoneCrEndLines)
 {
     const fs::path file = fs::temp_directory_path() / "dosbatch-read-test.bat";
     const std::pair<std::string, std::vector<std::string>> cases[] = {
@@ -54,13 +54,28 @@ TEST(ReadScript, CrLfAndLoneLfEndLines)
         {"a\r\n\r\nb\n", {"a", "", "b"}},
         {"Echo\"\r\n", {"Echo\""}},
         {"", {}},
+        {"a\rb\r", {"a", "b"}},
+        {"a\r\rb\n\rc", {"a", "", "b", "", "c"}},
+        {"\xEF\xBB\xBF@Echo Off\r\n", {"@Echo Off"}},
+        {"Echo \xEF\xBB\xBF\r\n", {"Echo \xEF\xBB\xBF"}},
     };
     for (const auto& [bytes, lines] : cases) {
         std::ofstream(file, std::ios::binary) << bytes;
-        EXPECT_EQ(ReadScript(file), lines);
+        EXPECT_EQ(ReadScript(file), lines) << ::testing::PrintToString(bytes);
     }
     fs::remove(file);
-    EXPECT_THROW(ReadScript(file), std::runtime_error);
+    const std::pair<fs::path, std::string> failures[] = {
+        {file, "Cannot open batch file " + file.string()},
+        {fs::temp_directory_path(), "Cannot read batch file " + fs::temp_directory_path().string()},
+    };
+    for (const auto& [script, message] : failures) {
+        try {
+            ReadScript(script);
+            ADD_FAILURE() << script << " was read";
+        } catch (const std::runtime_error& error) {
+            EXPECT_EQ(error.what(), message);
+        }
+    }
 }
 
 TEST(Wildcards, MatchIgnoringCase)
@@ -116,7 +131,8 @@ protected:
 };
 
 // /dev/shm is another file system than the temporary folder on most hosts;
-// there the move copies, and leaves no temporary file behind.
+// there the move copies, and leaves no temporary file behind, also for a
+// target name as long as the host allows.
 TEST_F(FileMoves, AcrossFileSystemsTheDataArrivesWhole)
 {
     struct stat here
@@ -128,12 +144,15 @@ TEST_F(FileMoves, AcrossFileSystemsTheDataArrivesWhole)
     }
     const fs::path source = fs::path("/dev/shm") / ("dosbatch-move-" + dir.filename().string());
     const std::string data(300000, 'd');
-    Write(source, data);
-    Write(dir / "target.mp3", "old");
-    MoveReplacing(source, dir / "target.mp3");
-    EXPECT_EQ(Read(dir / "target.mp3"), data);
-    EXPECT_FALSE(fs::exists(source));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    for (const std::string& name : {std::string("target.mp3"), std::string(251, 'n') + ".mp3"}) {
+        Write(source, data);
+        Write(dir / name, "old");
+        MoveReplacing(source, dir / name);
+        EXPECT_EQ(Read(dir / name), data);
+        EXPECT_FALSE(fs::exists(source));
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+        fs::remove(dir / name);
+    }
 }
 
 } // namespace

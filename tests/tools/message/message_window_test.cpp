@@ -137,6 +137,21 @@ TEST_F(MessageTest, ReadsItsCommandLine)
     EXPECT_FALSE(ParseJobReport(3, good));
 }
 
+// Started where no display can be opened, the notice is not lost.
+TEST_F(MessageTest, WithoutADisplayTheNoticeGoesToStandardError)
+{
+    using velmora::test::RunProgram;
+    const std::vector<std::string> noDisplay = {
+        "QT_QPA_PLATFORM=", "DISPLAY=", "WAYLAND_DISPLAY=", "XDG_RUNTIME_DIR=" + dir_.string()};
+    const auto run =
+        RunProgram("Message.exe", {"E", "Q:\\SONG.WAV", "Q:\\My Music\\My Song.mp3"}, noDisplay);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "Encoding finished\nQ:\\My Music\\My Song.mp3\n");
+    const auto usage = RunProgram("Message.exe", {"E"}, noDisplay);
+    EXPECT_EQ(usage.status, 2);
+    EXPECT_EQ(usage.err, "Message: usage: Message.exe E|D|L SOURCE OUTPUT\n");
+}
+
 TEST_F(MessageTest, TheProgramEndsByItself)
 {
     using velmora::test::RunProgram;
