@@ -16,14 +16,14 @@ namespace {
 
 // An entry is coded only when it names an existing file (taken literally) with
 // the kind's extension, its name can stand quoted in the script and holds no
-// pattern characters, and it does not lie in the list work folder, which the
-// script empties before it starts.
+// pattern characters, and it does not lie anywhere below the list work
+// folder, which the script empties, subfolders included, before it starts.
 bool IsListEntryAccepted(std::string_view entry, JobKind kind, std::string_view workFolder)
 {
     return platform::FileExists(entry) &&
            UpperCase(ExtensionPart(entry)) == TextsOf(kind).listExtension &&
            IsSafeToQuote(FileNamePart(entry)) && !HasWildcards(FileNamePart(entry)) &&
-           !SameFolder(FolderPart(entry), workFolder);
+           !LiesWithin(entry, workFolder);
 }
 
 } // namespace
@@ -70,7 +70,8 @@ void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const Jo
                                   out,  switches, request.deleteSource};
     scratch.Clear();
     scratch.Append(ListScriptHead(values));
-    for (const std::string& entry : entries) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const std::string& entry = entries[i];
         if (!refused) {
             CreateFolderChain(DirectoryPart(out));
         }
@@ -80,7 +81,7 @@ void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const Jo
         if (!refused && platform::FileExists(temp)) {
             platform::DeleteFile(temp);
         }
-        scratch.Append(ListScriptEntryLines(values, {source, temp, FileNamePart(entry)}));
+        scratch.Append(ListScriptEntryLines(values, {i, source, temp, FileNamePart(entry)}));
     }
     scratch.Append(ListScriptTail(values));
     if (!WriteAndStartScript(windows, scratch, paths.script, refused, request.viewCoding)) {

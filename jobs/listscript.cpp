@@ -46,10 +46,20 @@ std::vector<std::string> ListScriptEntryLines(const ListScriptValues& v, const L
         "ren " + v.workFolder + "*.* *" + std::string(texts.resultExtension),
         "move " + v.workFolder + std::string(texts.movePattern) + " " + Quoted(v.outputDirectory),
     };
-    if (v.deleteSource) {
-        lines.push_back("if exist " + Quoted(v.outputDirectory + ResultName(e.name, v.kind)) +
-                        " del " + e.source);
+    if (!v.deleteSource) {
+        return lines;
     }
+    // A result of that name in the output directory may be older than this
+    // run or come from another entry of the same name, so the delete needs
+    // this entry's temporary output as well. A result whose move failed stays
+    // in the work folder, and its source stays too. Labels hold at most eight
+    // characters, all that DOS tells apart.
+    const std::string skip = "k" + std::to_string(e.index);
+    const std::string result = ResultName(e.name, v.kind);
+    lines.insert(lines.begin() + 1, "if not exist " + e.temp + " goto " + skip);
+    lines.push_back("if exist " + Quoted(v.outputDirectory + result) + " if not exist " +
+                    Quoted(v.workFolder + result) + " del " + e.source);
+    lines.push_back(":" + skip);
     return lines;
 }
 

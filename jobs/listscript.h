@@ -1,11 +1,12 @@
 // The lines of a list job script: a head of seven lines, seven lines per list
-// entry (eight when sources are deleted) and a tail of two lines.
+// entry (ten when sources are deleted) and a tail of two lines.
 #pragma once
 
 #include "jobs/coderline.h"
 #include "jobs/jobkind.h"
 #include "jobs/scriptpaths.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,7 @@ struct ListScriptValues
 
 struct ListScriptEntry
 {
+    std::size_t index;  // the entry's place in the list, counted from 0
     std::string source; // {S}: short path of the entry
     std::string temp;   // {T}: {W} and the file-name part of {S}
     std::string name;   // {N}: the entry's file-name part, extension included
@@ -39,8 +41,9 @@ std::string ResultName(std::string_view name, JobKind kind);
 // Empties the list work folder and changes to the encoder's drive and folder.
 std::vector<std::string> ListScriptHead(const ListScriptValues& values);
 // Codes one entry into the work folder, renames the result to the entry's
-// long name with the new extension and moves it to the output directory; the
-// source is deleted only when its result has arrived there.
+// long name with the new extension and moves it to the output directory. The
+// source is deleted only when this entry's coder run wrote a result and that
+// result has left the work folder for the output directory.
 std::vector<std::string> ListScriptEntryLines(const ListScriptValues& values,
                                               const ListScriptEntry& entry);
 // Starts Message.exe and deletes the script.

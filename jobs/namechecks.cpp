@@ -34,10 +34,21 @@ bool SameFile(std::string_view first, std::string_view second)
            SameHostEntry(first, second);
 }
 
-bool SameFolder(std::string_view first, std::string_view second)
+bool LiesWithin(std::string_view path, std::string_view folder)
 {
-    return platform::DirectoryExists(first) && platform::DirectoryExists(second) &&
-           SameHostEntry(first, second);
+    const auto entry = platform::HostPath(path);
+    const auto within = platform::HostPath(folder);
+    if (!entry || !within || !platform::DirectoryExists(folder)) {
+        return false;
+    }
+    std::error_code error;
+    for (std::filesystem::path parent = entry->parent_path(); parent.has_relative_path();
+         parent = parent.parent_path()) {
+        if (std::filesystem::equivalent(parent, *within, error)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace velmora::jobs

@@ -15,7 +15,8 @@ bool IsOutputFileName(std::string_view output);
 // (letter case, short aliases, links).
 bool SameFile(std::string_view first, std::string_view second);
 
-// The same for two existing folders.
-bool SameFolder(std::string_view first, std::string_view second);
+// True when the existing entry PATH lies in the existing folder FOLDER or in
+// any of its subfolders, however either is spelled.
+bool LiesWithin(std::string_view path, std::string_view folder);
 
 } // namespace velmora::jobs

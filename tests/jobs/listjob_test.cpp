@@ -47,21 +47,26 @@ TEST_F(ListJob, EncodeListScriptByteForByte)
         "C:",
         "cd C:\\L3",
         "C:\\L3\\L3ENC.EXE " + song + " " + work + FileNamePart(song) + " -br 112000 -hq  ",
+        "if not exist " + work + FileNamePart(song) + " goto k0",
         "Echo\"",
         "Echo Converting output to Long FileName...",
         "ren \"" + work + FileNamePart(song) + "\" \"x.wav\"",
         "ren \"" + work + "x.wav\" \"My Song.wav\"",
         "ren " + work + "*.* *.mp3",
         "move " + work + "*.MP3 \"D:\\Out\\\"",
-        "if exist \"D:\\Out\\My Song.mp3\" del " + song,
+        "if exist \"D:\\Out\\My Song.mp3\" if not exist \"" + work + "My Song.mp3\" del " + song,
+        ":k0",
         "C:\\L3\\L3ENC.EXE " + live + " " + work + FileNamePart(live) + " -br 112000 -hq  ",
+        "if not exist " + work + FileNamePart(live) + " goto k1",
         "Echo\"",
         "Echo Converting output to Long FileName...",
         "ren \"" + work + FileNamePart(live) + "\" \"x.wav\"",
         "ren \"" + work + "x.wav\" \"Live.2024.Wav\"",
         "ren " + work + "*.* *.mp3",
         "move " + work + "*.MP3 \"D:\\Out\\\"",
-        "if exist \"D:\\Out\\Live.2024.mp3\" del " + live,
+        "if exist \"D:\\Out\\Live.2024.mp3\" if not exist \"" + work + "Live.2024.mp3\" del " +
+            live,
+        ":k1",
         "start C:\\APPS\\FRONT\\Message.exe L X \"D:\\Out\\\"",
         "del \"C:\\APPS\\FRONT\\Encoding.bat\"",
     });
@@ -87,14 +92,17 @@ TEST_F(ListJob, DecodeListScriptDiffersWhereItShould)
     const std::pair<std::size_t, std::string> lines[] = {
         {4, "deltree /Y \"C:\\APPS\\FRONT\\TEMP\\LD\\*.*\""},
         {7, "C:\\L3\\L3DEC.EXE " + song + " " + work + FileNamePart(song) + " -wav -hq -dm "},
-        {10, "ren \"" + work + FileNamePart(song) + "\" \"x.mp3\""},
-        {11, "ren \"" + work + "x.mp3\" \"My Song.mp3\""},
-        {12, "ren " + work + "*.* *.wav"},
-        {13, "move " + work + "*.wav \"D:\\Out\\\""},
-        {14, "if exist \"D:\\Out\\My Song.wav\" del " + song},
-        {15, "start C:\\APPS\\FRONT\\Message.exe L X \"D:\\Out\\\""},
-        {16, "del \"C:\\APPS\\FRONT\\Decoding.bat\""},
-        {17, ""},
+        {8, "if not exist " + work + FileNamePart(song) + " goto k0"},
+        {11, "ren \"" + work + FileNamePart(song) + "\" \"x.mp3\""},
+        {12, "ren \"" + work + "x.mp3\" \"My Song.mp3\""},
+        {13, "ren " + work + "*.* *.wav"},
+        {14, "move " + work + "*.wav \"D:\\Out\\\""},
+        {15,
+         "if exist \"D:\\Out\\My Song.wav\" if not exist \"" + work + "My Song.wav\" del " + song},
+        {16, ":k0"},
+        {17, "start C:\\APPS\\FRONT\\Message.exe L X \"D:\\Out\\\""},
+        {18, "del \"C:\\APPS\\FRONT\\Decoding.bat\""},
+        {19, ""},
     };
     for (const auto& [index, line] : lines) {
         EXPECT_EQ(ScriptLine(kDecodingBat, index), line) << "line " << index;
@@ -109,7 +117,8 @@ TEST_F(ListJob, AnyBadEntryRefusesTheWholeList)
 {
     for (const char* name :
          {"D:\\Music\\a.wav", "D:\\Music\\say \"hi\".wav", "D:\\Music\\tab\there.wav",
-          "D:\\Music\\what?.wav", "D:\\Music\\*.wav", "C:\\APPS\\FRONT\\Temp\\LE\\IN.WAV"}) {
+          "D:\\Music\\what?.wav", "D:\\Music\\*.wav", "C:\\APPS\\FRONT\\Temp\\LE\\IN.WAV",
+          "C:\\APPS\\FRONT\\Temp\\LE\\sub\\keep.wav"}) {
         MakeFile(name, "source");
     }
     const struct
@@ -131,6 +140,7 @@ TEST_F(ListJob, AnyBadEntryRefusesTheWholeList)
         {JobKind::Encoding, "D:\\Music\\*.wav"},
         // Line 5 of the script would delete it before it is coded.
         {JobKind::Encoding, "C:\\APPS\\FRONT\\Temp\\LE\\IN.WAV"},
+        {JobKind::Encoding, "c:\\apps\\front\\temp\\le\\sub\\keep.wav"},
         {JobKind::Decoding, "D:\\Music\\My Song.mp3\nD:\\Music\\a.wav"},
     };
     for (const auto& c : cases) {
@@ -141,7 +151,9 @@ TEST_F(ListJob, AnyBadEntryRefusesTheWholeList)
         EXPECT_EQ(host.events, Events{kListErrors}) << ::testing::PrintToString(c.entries);
     }
     EXPECT_FALSE(Exists(kEncodingBat) || Exists(kDecodingBat) || Exists("D:\\Out"));
-    EXPECT_EQ(Contents("C:\\APPS\\FRONT\\Temp\\LE\\IN.WAV"), "source");
+    EXPECT_EQ(Contents("C:\\APPS\\FRONT\\Temp\\LE\\IN.WAV") +
+                  Contents("C:\\APPS\\FRONT\\Temp\\LE\\sub\\keep.wav"),
+              "sourcesource");
     EXPECT_EQ(Listing("D:\\Music"),
               "*.wav|My Song.mp3|My Song.wav|a.wav|say \"hi\".wav|tab\there.wav|what?.wav");
 }
@@ -168,6 +180,22 @@ TEST_F(ListJob, ChecksSpeakInOrderAndOnlyTheFirstFailureOfTheListChecks)
     RunListJob(JobKind::Encoding, host_, scratch_, List(kSongWav));
     EXPECT_EQ(host_.events, Events{"settings dialog"});
     EXPECT_EQ(Contents(kEncodingBat), "running");
+}
+
+// The decoder is checked on its own: an existing encoder does not stand in
+// for it, in a single-file job or a list job.
+TEST_F(ListJob, MissingDecoderOpensTheSettingsDialogThenDropsTheJob)
+{
+    SaveCoders(kEncoder, "C:\\L3\\GONE.EXE");
+    JobRequest request = List(kSongMp3);
+    request.input = kSongMp3;
+    request.output = "D:\\Out\\My Song.wav";
+    for (const auto run : {RunSingleFileJob, RunListJob}) {
+        test::RecordingHost host;
+        run(JobKind::Decoding, host, scratch_, request);
+        EXPECT_EQ(host.events, Events{"settings dialog"});
+    }
+    EXPECT_FALSE(Exists(kDecodingBat) || Exists("D:\\Out"));
 }
 
 TEST_F(ListJob, BusyKindRefusesAndTouchesNoFileOfTheRunningJob)

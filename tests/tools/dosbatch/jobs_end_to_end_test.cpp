@@ -159,6 +159,39 @@ TEST_F(JobRuns, ACoderThatWritesNothingLosesNothing)
     EXPECT_EQ(Listing("D/List Out"), std::vector<std::string>{});
 }
 
+// A source goes only when this entry's own run put its result into the
+// output directory: not when the coder failed and an older result, or the
+// result of another entry of the same name, stands there, and not when the
+// move was refused and the result stayed in the work folder.
+TEST_F(JobRuns, ListDeletesOnlySourcesWhoseOwnResultArrived)
+{
+    Env("VELMORA_CODER_FAILS_ON", "bad");
+    const std::vector<std::string> sources = {"D/In/good.wav", "D/In/bad.wav", "D/A/song.wav",
+                                              "D/bad B/song.wav", "D/In/locked.wav"};
+    jobs::JobRequest list;
+    list.bitRateEntry = 7;
+    list.deleteSource = true;
+    list.outputDirectory = "D:\\List Out\\";
+    for (const std::string& source : sources) {
+        Write(source, "source");
+        list.listEntries += Dos(source) + "\r\n";
+    }
+    Write("D/List Out/bad.mp3", "older result");
+    Write("D/List Out/locked.mp3", "read-only result");
+    fs::permissions(root / "D/List Out/locked.mp3", fs::perms::owner_read);
+    RunJob(EncodeList, list, "Encoding.bat");
+    EXPECT_EQ(Listing("D/List Out"),
+              (std::vector<std::string>{"bad.mp3", "good.mp3", "locked.mp3", "song.mp3"}));
+    EXPECT_EQ(Read("D/List Out/bad.mp3") + "|" + Read("D/List Out/song.mp3"),
+              "older result|coded -br 112000\nsource");
+    EXPECT_EQ(Listing("C/Velmora App/Temp/LE"), std::vector<std::string>{"locked.mp3"});
+    for (const std::string& source : sources) {
+        EXPECT_EQ(fs::exists(Host(source)), source.find("good") == std::string::npos &&
+                                                source.find("D/A/") == std::string::npos)
+            << source;
+    }
+}
+
 // Linux names may hold "?" and "*", which the scripts' commands read as
 // patterns. Whatever the user types, no job touches a file of such a folder
 // that the user did not name: names that would go into a script as patterns

@@ -4,7 +4,8 @@
 // input's bytes, so a test can follow the data to its final name. Each call
 // appends its arguments, separated by "|", as one line to the file that
 // VELMORA_CODER_LOG names. With VELMORA_CODER_WRITES_NOTHING set it writes
-// no output, as a failing coder does.
+// no output, as a failing coder does; with VELMORA_CODER_FAILS_ON set, it
+// writes none for an input whose path holds that text.
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -30,7 +31,9 @@ int main(int argc, char** argv)
         return 1;
     }
     std::printf("test coder: %s -> %s\n", argv[1], argv[2]);
-    if (std::getenv("VELMORA_CODER_WRITES_NOTHING") != nullptr) {
+    const char* failsOn = std::getenv("VELMORA_CODER_FAILS_ON");
+    if (std::getenv("VELMORA_CODER_WRITES_NOTHING") != nullptr ||
+        (failsOn != nullptr && std::string(argv[1]).find(failsOn) != std::string::npos)) {
         return 1;
     }
     std::string header = "coded";
