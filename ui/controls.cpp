@@ -2,6 +2,7 @@
 
 #include "ui/formstyle.h"
 
+#include <QFrame>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -25,6 +26,13 @@ QToolButton* MakeSpeedButton(QWidget* parent, int x, int y)
     button->setFocusPolicy(Qt::NoFocus);
     button->setGeometry(x, y, 17, 17);
     return button;
+}
+
+QFrame* MakePanel(QWidget* parent, const QRect& bounds)
+{
+    auto* panel = new QFrame(parent);
+    panel->setGeometry(bounds);
+    return panel;
 }
 
 QLineEdit* MakeEdit(QWidget* parent, const QRect& bounds)

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 
+class QFrame;
 class QLineEdit;
 class QToolButton;
 class QWidget;
@@ -20,6 +21,9 @@ widgets::TExplorerButton* MakeCommandButton(QWidget* parent, const QString& capt
 // The small "..." push button, 17 x 17 at (X, Y); it never takes the focus,
 // so clicking it does not end the editing of the focused field.
 QToolButton* MakeSpeedButton(QWidget* parent, int x, int y);
+
+// A panel without a bevel at BOUNDS.
+QFrame* MakePanel(QWidget* parent, const QRect& bounds);
 
 // A single-line edit field with navy text.
 QLineEdit* MakeEdit(QWidget* parent, const QRect& bounds);

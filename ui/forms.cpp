@@ -4,6 +4,7 @@
 #include "ui/unit2.h"
 #include "ui/unit3.h"
 #include "ui/unit4.h"
+#include "ui/unit6.h"
 
 namespace velmora::ui {
 
@@ -17,6 +18,7 @@ std::unique_ptr<Forms> CreateForms(std::string firstArgument)
     forms->Form2 = std::make_unique<TForm2>(*forms);
     forms->Form3 = std::make_unique<TForm3>();
     forms->Form4 = std::make_unique<TForm4>();
+    forms->Form6 = std::make_unique<TForm6>(*forms);
     return forms;
 }
 

@@ -1,5 +1,5 @@
 // The program's windows. Each is created once, in the order Form1 (the main
-// window), Form2, Form3, Form4, and lives until the program ends; every
+// window), Form2, Form3, Form4, Form6, and lives until the program ends; every
 // window reaches the others through this one object.
 #pragma once
 
@@ -12,6 +12,7 @@ class TForm1;
 class TForm2;
 class TForm3;
 class TForm4;
+class TForm6;
 
 struct Forms
 {
@@ -23,6 +24,7 @@ struct Forms
     std::unique_ptr<TForm2> Form2;
     std::unique_ptr<TForm3> Form3;
     std::unique_ptr<TForm4> Form4;
+    std::unique_ptr<TForm6> Form6;
 
     ~Forms();
 };

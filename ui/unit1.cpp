@@ -26,13 +26,6 @@ namespace {
 // RGB (226, 226, 226): the pale "beta 4" over the title band's right end.
 constexpr widgets::TColor kBetaColor = 14869218;
 
-QFrame* MakePanel(QWidget* parent, const QRect& bounds)
-{
-    auto* panel = new QFrame(parent);
-    panel->setGeometry(bounds);
-    return panel;
-}
-
 QCheckBox* MakeCheckBox(QWidget* parent, const QString& caption, const QRect& bounds)
 {
     auto* box = new QCheckBox(caption, parent);
@@ -106,6 +99,8 @@ void TForm1::CreateCommandColumn()
     ExplorerButton1->OnClick = [this](widgets::TExplorerButton*) { ExplorerButton1Click(); };
     ExplorerButton2->OnClick = [this](widgets::TExplorerButton*) { ExplorerButton2Click(); };
     ExplorerButton5->OnClick = [this](widgets::TExplorerButton*) { ExplorerButton5Click(); };
+    ExplorerButton6->OnClick = [this](widgets::TExplorerButton*) { ExplorerButton6Click(); };
+    ExplorerButton7->OnClick = [this](widgets::TExplorerButton*) { ExplorerButton7Click(); };
     ExplorerButton3->OnClick = [this](widgets::TExplorerButton*) { ExplorerButton3Click(); };
 }
 

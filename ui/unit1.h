@@ -104,6 +104,8 @@ public slots:
     void ExplorerButton2Click();
     void ExplorerButton3Click();
     void ExplorerButton5Click();
+    void ExplorerButton6Click();
+    void ExplorerButton7Click();
     void Timer1Timer();
     void Timer2Timer();
     void Settings1Click();
@@ -123,6 +125,9 @@ private:
     void CreateWorkArea();
     void CreateMenu();
     void CreateMonitors();
+
+    // What a list job reads from this window and the process list window.
+    jobs::JobRequest ListRequest() const;
 
     // The control of this window that has the focus within it, which stays
     // when the window loses the focus to a dialog or another program. A change

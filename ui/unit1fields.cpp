@@ -3,20 +3,15 @@
 // decides when the output field is entered and left.
 #include "jobs/pathparts.h"
 #include "jobs/settings.h"
-#include "platform/dosfs.h"
+#include "ui/filedrops.h"
 #include "ui/forms.h"
-#include "ui/messages.h"
 #include "ui/opendialog.h"
 #include "ui/unit1.h"
 #include "ui/unit2.h"
 #include "ui/unit3.h"
 
 #include <QApplication>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QLineEdit>
-#include <QMimeData>
-#include <QTimer>
 #include <QWindow>
 
 namespace velmora::ui {
@@ -95,33 +90,24 @@ void TForm1::SpeedButton1Click()
 void TForm1::FilesDropped(const QList<QUrl>& urls)
 {
     for (const QUrl& url : urls) {
-        std::optional<std::string> name;
-        if (url.isLocalFile()) {
-            name = platform::DosPath(url.toLocalFile().toStdString());
-        }
+        const std::optional<std::string> name = DroppedName(url);
         const std::string extension = name ? UpperExtension(*name) : std::string();
         if (extension == ".WAV" || extension == ".MP3") {
             Edit1->setText(QString::fromStdString(*name));
         } else {
-            ShowErrorMessage("You may only drop Wave (*.wav) or MP3 (*.mp3) files.");
+            RefuseDroppedFile();
         }
     }
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (event->mimeData()->hasUrls()) {
-        event->acceptProposedAction();
-    }
+    AcceptFileDrag(event);
 }
 
 void TForm1::dropEvent(QDropEvent* event)
 {
-    event->acceptProposedAction();
-    // Handled once the drag has ended, so that the messages it may show do
-    // not hold up the file manager that dragged the files.
-    const QList<QUrl> urls = event->mimeData()->urls();
-    QTimer::singleShot(0, this, [this, urls] { FilesDropped(urls); });
+    TakeFileDrop(event, this, [this](const QList<QUrl>& urls) { FilesDropped(urls); });
 }
 
 void TForm1::SetActiveControl(QWidget* control)

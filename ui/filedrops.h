@@ -1,0 +1,31 @@
+// Files dropped on a window from the desktop's file manager.
+#pragma once
+
+#include <QList>
+#include <QUrl>
+#include <functional>
+#include <optional>
+#include <string>
+
+class QDragEnterEvent;
+class QDropEvent;
+class QWidget;
+
+namespace velmora::ui {
+
+// Lets a drag that carries files enter the window.
+void AcceptFileDrag(QDragEnterEvent* event);
+
+// Accepts the drop and hands its files to HANDLE once the drag has ended, so
+// that the messages the handler may show do not hold up the file manager.
+void TakeFileDrop(QDropEvent* event, QWidget* window,
+                  std::function<void(const QList<QUrl>&)> handle);
+
+// The DOS name of a dropped file; none when it is no local file or no mapped
+// drive holds it.
+std::optional<std::string> DroppedName(const QUrl& url);
+
+// Refuses a dropped file of another kind than Wave or Layer 3.
+void RefuseDroppedFile();
+
+} // namespace velmora::ui

@@ -1,0 +1,35 @@
+// The main window's list job buttons, which code the process list window's
+// list into its output directory.
+#include "jobs/jobhandlers.h"
+#include "ui/forms.h"
+#include "ui/unit1.h"
+#include "ui/unit3.h"
+#include "ui/unit6.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace velmora::ui {
+
+jobs::JobRequest TForm1::ListRequest() const
+{
+    const TForm6& list = *forms_.Form6;
+    jobs::JobRequest request = SingleFileRequest();
+    request.listEntries = list.Memo1->toPlainText().toStdString();
+    request.outputDirectory = list.Edit1->text().toStdString();
+    request.deleteSource = list.CheckBox1->isChecked();
+    return request;
+}
+
+void TForm1::ExplorerButton6Click()
+{
+    jobs::RunListJob(jobs::JobKind::Encoding, *this, forms_.Form3->Memo1, ListRequest());
+}
+
+void TForm1::ExplorerButton7Click()
+{
+    jobs::RunListJob(jobs::JobKind::Decoding, *this, forms_.Form3->Memo1, ListRequest());
+}
+
+} // namespace velmora::ui

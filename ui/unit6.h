@@ -1,0 +1,76 @@
+// Form6, the process list window: the source files of a list job, the output
+// directory and whether the sources go after conversion. It takes the main
+// window's place on screen while it is open and keeps its content while
+// hidden. The list jobs of the main window read Memo1, Edit1 and CheckBox1.
+#pragma once
+
+#include "widgets/explbtn.h"
+
+#include <QList>
+#include <QUrl>
+#include <QWidget>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace velmora::ui {
+
+struct Forms;
+
+class TForm6 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TForm6(Forms& forms);
+
+    QFrame* Panel1;
+    QFrame* Panel2;
+    QFrame* Panel3;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QPlainTextEdit* Memo1;
+    QLineEdit* Edit1;
+    QLineEdit* Edit2;
+    QCheckBox* CheckBox1;
+    widgets::TExplorerButton* ExplorerButton1;
+    widgets::TExplorerButton* ExplorerButton2;
+    widgets::TExplorerButton* ExplorerButton3;
+
+public slots:
+    void FormCreate();
+    // "Crea&te list" / "Edi&t list": shown at the main window's place, which
+    // is hidden.
+    void ShowInPlaceOfMainWindow();
+    // Whether the window may close; either way the main window's list
+    // buttons follow the list and the main window comes back at this place.
+    bool FormCloseQuery();
+    void FormClose();
+    void FilesDropped(const QList<QUrl>& urls);
+    void Memo1Enter();
+    void Edit1Exit();
+    void ExplorerButton1Click();
+    void ExplorerButton2Click();
+    void ExplorerButton3Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void CreatePanels();
+    void CreateWorkArea();
+    void FocusChanged(QWidget* old, QWidget* now);
+    void AddDroppedName(const std::string& name);
+    bool HoldsHint() const;
+    bool ListIsEmpty() const;
+
+    Forms& forms_;
+};
+
+} // namespace velmora::ui
