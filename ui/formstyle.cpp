@@ -100,6 +100,15 @@ QLabel* MakeLabel(QWidget* parent, const QString& caption, int x, int y, QWidget
     return label;
 }
 
+QLabel* MakeTitleLabel(QWidget* band, const QString& caption)
+{
+    QLabel* label = MakeLabel(band, caption, 8, 6);
+    label->setFont(FormFont("MS Serif", 24, false, true));
+    SetTextColor(label, clNavy);
+    label->adjustSize();
+    return label;
+}
+
 void FixFrame(QWidget* form, int w, int h, bool minimize)
 {
     Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -34,6 +34,10 @@ void SetTextColor(QWidget* widget, widgets::TColor color);
 // BUDDY underlines its letter, and Alt with the letter focuses the buddy.
 QLabel* MakeLabel(QWidget* parent, const QString& caption, int x, int y, QWidget* buddy = nullptr);
 
+// The title in a window's top band: CAPTION at (8, 6) in the 24-pixel
+// italic serif, navy.
+QLabel* MakeTitleLabel(QWidget* band, const QString& caption);
+
 // Window flags for a frame of fixed client size W x H: a title bar with a
 // close box, plus a minimise box where MINIMIZE is set.
 void FixFrame(QWidget* form, int w, int h, bool minimize);

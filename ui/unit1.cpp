@@ -66,10 +66,7 @@ TForm1::TForm1(Forms& forms) : QWidget(nullptr), forms_(forms)
 void TForm1::CreatePanels()
 {
     Panel1 = MakePanel(this, {0, 0, 426, 41});
-    Label2 = MakeLabel(Panel1, "Velmora for Windows 95", 8, 6);
-    Label2->setFont(FormFont("MS Serif", 24, false, true));
-    SetTextColor(Label2, clNavy);
-    Label2->adjustSize();
+    Label2 = MakeTitleLabel(Panel1, "Velmora for Windows 95");
     Label1 = MakeLabel(Panel1, "beta 4", 320, -1);
     Label1->setFont(FormFont("Bradley Hand ITC", 37, true));
     SetTextColor(Label1, kBetaColor);

@@ -75,10 +75,7 @@ TForm6::TForm6(Forms& forms) : QWidget(nullptr), forms_(forms)
 void TForm6::CreatePanels()
 {
     Panel1 = MakePanel(this, {0, 0, 426, 41});
-    Label2 = MakeLabel(Panel1, "Velmora Process List", 8, 6);
-    Label2->setFont(FormFont("MS Serif", 24, false, true));
-    SetTextColor(Label2, clNavy);
-    Label2->adjustSize();
+    Label2 = MakeTitleLabel(Panel1, "Velmora Process List");
 
     Panel2 = MakePanel(this, {0, 41, 105, 232});
     ExplorerButton3 = MakeCommandButton(Panel2, "Open &Explorer", {8, 8, 89, 25});
