@@ -59,8 +59,6 @@ TForm6::TForm6(Forms& forms) : QWidget(nullptr), forms_(forms)
     setObjectName("Form6");
     setWindowTitle("Velmora for Windows 95");
     setWindowIcon(ProgramIcon());
-    // Closing it hides it; the main window alone decides when the program ends.
-    setAttribute(Qt::WA_QuitOnClose, false);
     FixFrame(this, 426, 273, true);
     CreatePanels();
     CreateWorkArea();
@@ -69,7 +67,20 @@ TForm6::TForm6(Forms& forms) : QWidget(nullptr), forms_(forms)
     main.SetListWindow(this);
     connect(&main, &TForm1::CreateListRequested, this, &TForm6::ShowInPlaceOfMainWindow);
     connect(qApp, &QApplication::focusChanged, this, &TForm6::FocusChanged);
+    main.installEventFilter(this);
     FormCreate();
+}
+
+bool TForm6::eventFilter(QObject* watched, QEvent* event)
+{
+    // Closing the main window ends the program, also while a refused close
+    // left this window shown beside it. While the main window is hidden,
+    // this window keeps the program running, also after a message box that
+    // had no window of the program to belong to has closed.
+    if (watched == forms_.Form1.get() && event->type() == QEvent::Close) {
+        hide();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TForm6::CreatePanels()

@@ -162,6 +162,17 @@ TEST_F(ListWindow, CloseCheckUpdatesTheMainWindowAndRefusesAnEmptyLastEntry)
     }
 }
 
+TEST_F(ListWindow, ExitFromTheMainWindowAlsoClosesAListWindowLeftBesideIt)
+{
+    Start();
+    OpenList();
+    Form6().Memo1->clear();
+    CloseList();
+    ASSERT_TRUE(Form6().isVisible());
+    QTest::keyClick(&Form1(), Qt::Key_X, Qt::AltModifier); // "E&xit"
+    EXPECT_FALSE(Form1().isVisible() || Form6().isVisible());
+}
+
 TEST_F(ListWindow, MainWindowComesBackWhereTheListWindowWasMoved)
 {
     Start();
