@@ -25,10 +25,10 @@ struct ListScriptValues
 
 struct ListScriptEntry
 {
-    std::size_t index;  // the entry's place in the list, counted from 0
-    std::string source; // {S}: short path of the entry
-    std::string temp;   // {T}: {W} and the file-name part of {S}
-    std::string name;   // {N}: the entry's file-name part, extension included
+    std::size_t index = 0; // the entry's place in the list, counted from 0
+    std::string source;    // {S}: short path of the entry
+    std::string temp;      // {T}: {W} and the file-name part of {S}
+    std::string name;      // {N}: the entry's file-name part, extension included
 };
 
 // {W} of a kind: the short application folder and the kind's list work folder.
