@@ -63,6 +63,14 @@ TForm1::TForm1(Forms& forms) : QWidget(nullptr), forms_(forms)
     FormCreate();
 }
 
+TForm1::~TForm1()
+{
+    // The window closes while it is destroyed, which moves the focus: the
+    // application's focus signals must no longer reach this half-destroyed
+    // window.
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
 void TForm1::CreatePanels()
 {
     Panel1 = MakePanel(this, {0, 0, 426, 41});

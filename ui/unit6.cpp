@@ -71,6 +71,14 @@ TForm6::TForm6(Forms& forms) : QWidget(nullptr), forms_(forms)
     FormCreate();
 }
 
+TForm6::~TForm6()
+{
+    // The window closes while it is destroyed, which moves the focus: the
+    // application's focus signals must no longer reach this half-destroyed
+    // window.
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
 bool TForm6::eventFilter(QObject* watched, QEvent* event)
 {
     // Closing the main window ends the program, also while a refused close

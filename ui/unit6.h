@@ -26,6 +26,7 @@ class TForm6 : public QWidget
 
 public:
     explicit TForm6(Forms& forms);
+    ~TForm6() override;
 
     QFrame* Panel1;
     QFrame* Panel2;
