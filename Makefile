@@ -19,11 +19,14 @@ configure: $(BUILD)/build.ninja
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
+# On a display the program itself; without one, the demonstration on Qt's
+# offscreen platform encodes the bundled sample with the program's windows.
 run: deps build
-	@if [ -x $(BUILD)/bin/velmora ]; then \
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
 		$(BUILD)/bin/velmora $(ARGS); \
 	else \
-		echo "Built the libraries and tools in $(BUILD)/bin; the main window is not part of this build yet."; \
+		echo "No display: running the demonstration on the offscreen platform."; \
+		$(BUILD)/bin/velmora-demo; \
 	fi
 
 test: deps build
