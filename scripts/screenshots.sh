@@ -60,3 +60,6 @@ xdotool type --delay 5 'Z:\no such folder\missing.wav'
 keys alt+e
 shot message-dialog
 keys Return
+
+# The long job deletes its script when it ends; its files live in the work folder.
+for _ in $(seq 600); do [ -e "$app/Encoding.bat" ] || break; sleep 0.1; done
