@@ -1,0 +1,26 @@
+// dosbatch-window [--show=minimized|normal|maximized] SCRIPT
+// The part of dosbatch that shows a console window: dosbatch starts it for
+// every show state but hidden, with its own command line. The exit status
+// counts the failed commands.
+#include "console_window.h"
+#include "launch.h"
+
+#include <algorithm>
+
+using namespace velmora::dosbatch;
+
+int main(int argc, char** argv)
+{
+    const std::optional<Launch> launch = ParseLaunch(argc, argv);
+    if (!launch) {
+        PrintUsage();
+        return 1;
+    }
+    std::optional<std::vector<std::string>> lines = ReadLaunchScript(*launch);
+    if (!lines) {
+        return 1;
+    }
+    const int failures = RunInConsoleWindow(argc, argv, QString::fromStdString(launch->caption),
+                                            launch->show, std::move(*lines));
+    return std::min(failures, 255);
+}
