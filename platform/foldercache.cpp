@@ -15,7 +15,8 @@ thread_local FolderCache* current = nullptr;
 // Changes of a folder's entries, and of the folder itself.
 constexpr std::uint32_t kChanges = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO |
                                    IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR;
-// After these no watch can be trusted to name the folder it was made for.
+// After these the kept listings cannot be followed: reports were lost, or a
+// kept folder is no longer where it was read.
 constexpr std::uint32_t kDropAll = IN_Q_OVERFLOW | IN_IGNORED | IN_DELETE_SELF | IN_MOVE_SELF;
 
 std::shared_ptr<const FolderListing> ReadAfresh(const std::filesystem::path& folder)
@@ -40,7 +41,7 @@ FolderCache::~FolderCache()
     }
 }
 
-void FolderCache::DropChangedFolders()
+void FolderCache::FollowReportedChanges()
 {
     alignas(inotify_event) char buffer[4096];
     for (;;) {
@@ -53,13 +54,22 @@ void FolderCache::DropChangedFolders()
         }
         for (ssize_t at = 0; at < got;) {
             const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
             if ((event->mask & kDropAll) != 0) {
                 kept_.clear();
-            } else {
-                std::erase_if(kept_,
-                              [event](const auto& kept) { return kept.second.watch == event->wd; });
+                continue;
             }
-            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+            const std::string_view name = event->len > 0 ? event->name : "";
+            for (auto& [path, kept] : kept_) {
+                if (kept.watch != event->wd) {
+                    continue;
+                }
+                if ((event->mask & (IN_CREATE | IN_MOVED_TO)) != 0) {
+                    kept.listing->Added(name);
+                } else {
+                    kept.listing->Removed(name);
+                }
+            }
         }
     }
 }
@@ -69,7 +79,7 @@ std::shared_ptr<const FolderListing> FolderCache::Listing(const std::filesystem:
     if (notifications_ < 0) {
         return ReadAfresh(folder);
     }
-    DropChangedFolders();
+    FollowReportedChanges();
     const std::string key = folder.string();
     struct stat info
     {};
@@ -94,7 +104,7 @@ std::shared_ptr<const FolderListing> FolderCache::Listing(const std::filesystem:
     if (!read) {
         return nullptr;
     }
-    auto listing = std::make_shared<const FolderListing>(std::move(*read));
+    auto listing = std::make_shared<FolderListing>(std::move(*read));
     if (watch >= 0) {
         kept_[key] = {info.st_dev, info.st_ino, watch, listing};
     }

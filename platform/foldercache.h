@@ -1,14 +1,16 @@
 // Folder listings kept for the length of one piece of work.
 //
 // While a FolderCache lives, path resolution and short names on its thread
-// read each host folder's listing once and use it again until the folder
-// changes. The kernel reports every change of a kept folder's entries
-// (inotify), whoever makes it: this process, a program it ran, anyone else.
-// Every use first takes in those reports and drops the listings of the
-// folders that changed, so a listing never outlives a change that happened
-// before the use; modification times, whose granularity can hide two
-// changes, play no part. A folder that cannot be watched is not kept but
-// read afresh each time.
+// read each host folder's listing once and keep it. The kernel reports every
+// entry that comes or goes in a kept folder (inotify), whoever makes the
+// change: this process, a program it ran, anyone else. Every use first takes
+// in those reports and brings the kept listings up to date, entry by entry,
+// so a listing never outlives a change that happened before the use, and a
+// folder that grows by one entry is not read again whole. Modification
+// times, whose granularity can hide two changes, play no part. When the
+// reports cannot be trusted (the kernel's queue overflowed, a kept folder was
+// moved or deleted) every listing is dropped; a folder that cannot be watched
+// is not kept but read afresh each time.
 #pragma once
 
 #include "platform/folderlisting.h"
@@ -31,7 +33,8 @@ public:
     FolderCache(const FolderCache&) = delete;
     FolderCache& operator=(const FolderCache&) = delete;
 
-    // The listing of FOLDER, kept or read now; nullptr when it cannot be read.
+    // The listing of FOLDER, kept or read now; nullptr when it cannot be
+    // read. It stays as read until the next call on this thread.
     std::shared_ptr<const FolderListing> Listing(const std::filesystem::path& folder);
 
 private:
@@ -40,10 +43,10 @@ private:
         dev_t device = 0;
         ino_t inode = 0; // the folder that was read: the path may name another one later
         int watch = -1;
-        std::shared_ptr<const FolderListing> listing;
+        std::shared_ptr<FolderListing> listing;
     };
 
-    void DropChangedFolders();
+    void FollowReportedChanges();
 
     int notifications_ = -1; // the inotify descriptor, -1 when there is none
     FolderCache* outer_ = nullptr;

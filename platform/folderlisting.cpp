@@ -9,11 +9,13 @@
 
 namespace velmora::platform {
 
-FolderListing::FolderListing(std::vector<std::string> names) : names_(std::move(names))
+FolderListing::FolderListing(std::vector<std::string> names)
 {
-    byUpperName_.reserve(names_.size());
-    for (std::size_t i = 0; i < names_.size(); ++i) {
-        byUpperName_.emplace(UpperAscii(names_[i]), i);
+    // A folder read while it changes may give a changed entry twice.
+    names_.reserve(names.size());
+    byUpperName_.reserve(names.size());
+    for (std::string& name : names) {
+        Added(name);
     }
 }
 
@@ -77,6 +79,49 @@ const std::string& FolderListing::ShortName(std::size_t index) const
 {
     AssignShortNamesOnce();
     return shortNames_.at(index);
+}
+
+void FolderListing::Added(std::string_view name)
+{
+    if (Exact(name) != byUpperName_.end()) {
+        return;
+    }
+    byUpperName_.emplace(UpperAscii(name), names_.size());
+    names_.emplace_back(name);
+    ForgetShortNames();
+}
+
+void FolderListing::Removed(std::string_view name)
+{
+    const auto gone = Exact(name);
+    if (gone == byUpperName_.end()) {
+        return;
+    }
+    // The last entry takes the place of the one that has gone.
+    const std::size_t index = gone->second;
+    byUpperName_.erase(gone);
+    if (index + 1 != names_.size()) {
+        Exact(names_.back())->second = index;
+        names_[index] = std::move(names_.back());
+    }
+    names_.pop_back();
+    ForgetShortNames();
+}
+
+std::unordered_multimap<std::string, std::size_t>::iterator
+FolderListing::Exact(std::string_view name)
+{
+    auto [it, last] = byUpperName_.equal_range(UpperAscii(name));
+    while (it != last && names_[it->second] != name) {
+        ++it;
+    }
+    return it == last ? byUpperName_.end() : it;
+}
+
+void FolderListing::ForgetShortNames()
+{
+    shortNames_.clear();
+    byShortName_.clear();
 }
 
 void FolderListing::AssignShortNamesOnce() const

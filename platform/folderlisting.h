@@ -33,7 +33,7 @@ public:
     static std::optional<FolderListing> Read(int folderFd);
     static std::optional<FolderListing> Read(const std::filesystem::path& folder);
 
-    // The host's names, bytes as they are, in the order the folder gave them.
+    // The host's names, bytes as they are, each once, in no particular order.
     const std::vector<std::string>& Names() const { return names_; }
 
     struct Lookup
@@ -49,8 +49,17 @@ public:
     // The 8.3 name of entry INDEX in this folder.
     const std::string& ShortName(std::size_t index) const;
 
+    // Follow a change of the folder: the entry NAME has come or gone. The
+    // other entries may change places in Names(); the short names are
+    // worked out again when next asked for.
+    void Added(std::string_view name);
+    void Removed(std::string_view name);
+
 private:
     void AssignShortNamesOnce() const;
+    void ForgetShortNames();
+    // The entry of exactly this name in byUpperName_, or its end.
+    std::unordered_multimap<std::string, std::size_t>::iterator Exact(std::string_view name);
 
     std::vector<std::string> names_;
     std::unordered_multimap<std::string, std::size_t> byUpperName_;
