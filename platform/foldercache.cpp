@@ -17,7 +17,8 @@ constexpr std::uint32_t kChanges = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MO
                                    IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR;
 // After these the kept listings cannot be followed: reports were lost, or a
 // kept folder is no longer where it was read.
-constexpr std::uint32_t kDropAll = IN_Q_OVERFLOW | IN_IGNORED | IN_DELETE_SELF | IN_MOVE_SELF;
+constexpr std::uint32_t kDropAll =
+    IN_Q_OVERFLOW | IN_IGNORED | IN_UNMOUNT | IN_DELETE_SELF | IN_MOVE_SELF;
 
 std::shared_ptr<const FolderListing> ReadAfresh(const std::filesystem::path& folder)
 {

@@ -11,6 +11,45 @@ namespace {
 
 namespace fs = std::filesystem;
 
+std::string Named(const FolderListing& listing, std::string_view component)
+{
+    const FolderListing::Lookup found = listing.Find(component);
+    return found.match == Match::Found       ? listing.Names()[found.index]
+           : found.match == Match::Ambiguous ? "<ambiguous>"
+                                             : "<missing>";
+}
+
+// A real name wins over an alias that it copies; only a component with a "~"
+// is looked up among the aliases.
+TEST(FolderListings, FindByNameThenIgnoringCaseThenByAlias)
+{
+    const std::string alias = FolderListing({"My Song.wav"}).ShortName(0);
+    std::string lookalike = alias;
+    for (char& c : lookalike) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    const FolderListing listing(
+        {"My Song.wav", "Foo.wav", "foo.wav", "TRACK.WAV", "readme", lookalike, "foo.wav"});
+    const std::size_t song = 0;
+    ASSERT_EQ(listing.Names().size(), 6u) << "a name read twice is one entry";
+    ASSERT_NE(listing.ShortName(song), alias) << "the lookalike has taken the first alias";
+    const std::pair<std::string, std::string> cases[] = {
+        {"My Song.wav", "My Song.wav"},
+        {"my song.WAV", "My Song.wav"},
+        {listing.ShortName(song), "My Song.wav"},
+        {alias, lookalike},
+        {"FOO.WAV", "<ambiguous>"},
+        {"foo.wav", "foo.wav"},
+        {"track.wav", "TRACK.WAV"},
+        {"README", "readme"},
+        {"MISSING.WAV", "<missing>"},
+        {"MYSON~ZZ.WAV", "<missing>"},
+    };
+    for (const auto& [component, expected] : cases) {
+        EXPECT_EQ(Named(listing, component), expected) << component;
+    }
+}
+
 class FolderCaches : public test::TempDrives
 {
 protected:
