@@ -25,7 +25,10 @@ std::string ShortPath(std::string_view dosPath)
     const DriveTable drives = CurrentDrives();
     const auto drive = drives.find(parts->drive);
     std::error_code error;
-    if (drive == drives.end() || !std::filesystem::is_directory(drive->second, error)) {
+    // A drive whose folder is missing has no listing either; only the root
+    // alone needs to be looked at.
+    if (drive == drives.end() ||
+        (parts->names.empty() && !std::filesystem::is_directory(drive->second, error))) {
         return {};
     }
     std::filesystem::path host = drive->second;
