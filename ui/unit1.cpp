@@ -70,6 +70,13 @@ TForm1::TForm1(Forms& forms) : QWidget(nullptr), forms_(forms)
     FormCreate();
 }
 
+TForm1::~TForm1()
+{
+    // Destroying the controls moves the focus; the application's notices of
+    // that must not reach a window that is no longer whole.
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
 void TForm1::CreatePanels()
 {
     Panel1 = MakePanel(this, {0, 0, 426, 41});

@@ -37,6 +37,7 @@ class TForm1 : public QWidget, public jobs::JobWindows
 
 public:
     explicit TForm1(Forms& forms);
+    ~TForm1() override;
 
     // jobs::JobWindows
     jobs::CoderPathFields& CoderPaths() override;
