@@ -3,8 +3,9 @@ BUILD       ?= build
 BUILD_SAN   ?= build-sanitize
 JOBS        ?= $(shell nproc)
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+PREFIX      ?= $(HOME)/.local
 
-.PHONY: all deps configure build run test test-sanitize format clean
+.PHONY: all deps configure build run test test-sanitize install uninstall format clean
 
 all: build
 
@@ -36,6 +37,12 @@ test-sanitize: deps
 	cmake -S . -B $(BUILD_SAN) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON
 	cmake --build $(BUILD_SAN) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=0 ctest --test-dir $(BUILD_SAN) --output-on-failure -j $(JOBS)
+
+install: deps build
+	cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+uninstall:
+	cmake -DPREFIX="$(PREFIX)" -P cmake/Uninstall.cmake
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,0 +1,42 @@
+# Installs Velmora for the user who runs it: the application folder under
+# <prefix>/lib/velmora, the launcher <prefix>/bin/velmora, a desktop entry and
+# the theme icons. `make install` and `make uninstall` (PREFIX=) wrap it.
+include(${CMAKE_CURRENT_LIST_DIR}/install/AppFolder.cmake)
+
+# The application folder must be writable by its user, so the default prefix
+# is the user's own.
+if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT)
+    set(CMAKE_INSTALL_PREFIX "$ENV{HOME}/.local" CACHE PATH "Install prefix" FORCE)
+endif()
+
+# What goes into the application folder. The demo and its sample exist only in
+# builds that have them.
+set(VELMORA_INSTALLED_PROGRAMS velmora dosbatch l3enc l3dec message)
+set(VELMORA_INSTALLED_FOLDERS ${VELMORA_APP_DIR}/help)
+if(TARGET velmora-demo)
+    list(APPEND VELMORA_INSTALLED_PROGRAMS velmora-demo)
+    list(APPEND VELMORA_INSTALLED_FOLDERS ${VELMORA_APP_DIR}/samples)
+endif()
+
+set(install_steps ${CMAKE_CURRENT_LIST_DIR}/install)
+set(staging_dir ${CMAKE_BINARY_DIR}/desktop)
+
+# Before anything is copied: the values the later steps need, and the checks.
+install(CODE "
+    set(VELMORA_DESKTOP_TEMPLATE \"${PROJECT_SOURCE_DIR}/app/velmora.desktop.in\")
+    set(VELMORA_STAGING_DIR \"${staging_dir}\")
+    set(VELMORA_SETTINGS_SCRIPT \"${VELMORA_DEFAULT_SETTINGS_SCRIPT}\")
+    set(VELMORA_ENCODER_NAME \"$<TARGET_FILE_NAME:l3enc>\")
+    set(VELMORA_DECODER_NAME \"$<TARGET_FILE_NAME:l3dec>\")
+    include(\"${install_steps}/BeforeInstall.cmake\")")
+
+install(TARGETS ${VELMORA_INSTALLED_PROGRAMS} RUNTIME DESTINATION ${VELMORA_INSTALL_APP_DIR})
+install(DIRECTORY ${VELMORA_INSTALLED_FOLDERS} DESTINATION ${VELMORA_INSTALL_APP_DIR})
+
+configure_file(${PROJECT_SOURCE_DIR}/app/velmora-launcher.sh.in ${staging_dir}/velmora @ONLY)
+install(PROGRAMS ${staging_dir}/velmora DESTINATION bin)
+install(DIRECTORY ${VELMORA_ICON_DIR}/ DESTINATION share/icons/hicolor)
+
+# The desktop entry names the launcher by its installed path, Settings.ini the
+# installed coders: both are made once the prefix is known.
+install(SCRIPT ${install_steps}/AfterInstall.cmake)
