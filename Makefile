@@ -5,7 +5,7 @@ JOBS        ?= $(shell nproc)
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 PREFIX      ?= $(HOME)/.local
 
-.PHONY: all deps configure build run test test-sanitize install uninstall format clean
+.PHONY: all deps configure build run test test-sanitize install install-check uninstall format clean
 
 all: build
 
@@ -38,8 +38,12 @@ test-sanitize: deps
 	cmake --build $(BUILD_SAN) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=0 ctest --test-dir $(BUILD_SAN) --output-on-failure -j $(JOBS)
 
-install: deps build
+# The prefix is checked before the build as well, so that a refusal comes at once.
+install: install-check deps build
 	cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+install-check:
+	@cmake -DCMAKE_INSTALL_PREFIX="$(PREFIX)" -P cmake/install/BeforeInstall.cmake
 
 uninstall:
 	cmake -DPREFIX="$(PREFIX)" -P cmake/Uninstall.cmake

@@ -44,9 +44,6 @@ endforeach()
 
 message(STATUS "Velmora is removed from ${prefix}.")
 file(GLOB left RELATIVE "${app_dir}" "${app_dir}/*")
-if(NOT left)
-    file(REMOVE_RECURSE "${app_dir}")
-endif()
 if("Settings.ini" IN_LIST left)
     message(STATUS "Left in place: ${app_dir}/Settings.ini, your coder settings. "
                    "A later install uses it again; delete it by hand if you do not want it.")

@@ -19,7 +19,8 @@ function(velmora_require_writable_app_folder app_dir hint)
             "Refused under sudo: Velmora's application folder ${app_dir} must belong to the user "
             "who runs Velmora, ${why}. Run this as that user, without sudo.")
     endif()
-    set(existing "${app_dir}")
+    # The nearest folder that exists is where install would create the rest.
+    get_filename_component(existing "${app_dir}" ABSOLUTE)
     while(NOT EXISTS "${existing}")
         get_filename_component(existing "${existing}" DIRECTORY)
     endwhile()

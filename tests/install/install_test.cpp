@@ -44,25 +44,30 @@ protected:
 
     void TearDown() override { fs::remove_all(root); }
 
-    // The children get a home of their own, so that nothing reaches the real one.
+    // Runs a program in the temporary root. The children get a home of their
+    // own, so that nothing reaches the real one.
     velmora::test::ProgramResult Run(const std::string& program,
                                      const std::vector<std::string>& args) const
     {
-        return RunProgram(program, args,
+        std::vector<std::string> shellArgs = {"-c", "cd \"$0\" && exec \"$@\"", root, program};
+        shellArgs.insert(shellArgs.end(), args.begin(), args.end());
+        return RunProgram("/bin/sh", shellArgs,
                           {"HOME=" + (root / "home").string(), "QT_QPA_PLATFORM=offscreen",
                            "VELMORA_MESSAGE_TIMEOUT_MS=200"});
     }
 
+    // Both take the prefix relative to the root, as a user may type it; the
+    // installed paths must come out absolute all the same.
     void Install(int expectedStatus = 0) const
     {
         const auto result =
-            Run(VELMORA_CMAKE, {"--install", VELMORA_BUILD_DIR, "--prefix", prefix});
+            Run(VELMORA_CMAKE, {"--install", VELMORA_BUILD_DIR, "--prefix", "pre fix"});
         ASSERT_EQ(result.status, expectedStatus) << result.out << result.err;
     }
 
     velmora::test::ProgramResult Uninstall() const
     {
-        return Run(VELMORA_CMAKE, {"-DPREFIX=" + prefix.string(), "-P", VELMORA_UNINSTALL_SCRIPT});
+        return Run(VELMORA_CMAKE, {"-DPREFIX=pre fix", "-P", VELMORA_UNINSTALL_SCRIPT});
     }
 
     // The files below the prefix, relative to it.
