@@ -19,12 +19,10 @@ if(TARGET velmora-demo)
 endif()
 
 set(install_steps ${CMAKE_CURRENT_LIST_DIR}/install)
-set(staging_dir ${CMAKE_BINARY_DIR}/desktop)
 
 # Before anything is copied: the values the later steps need, and the checks.
 install(CODE "
     set(VELMORA_DESKTOP_TEMPLATE \"${PROJECT_SOURCE_DIR}/app/velmora.desktop.in\")
-    set(VELMORA_STAGING_DIR \"${staging_dir}\")
     set(VELMORA_SETTINGS_SCRIPT \"${VELMORA_DEFAULT_SETTINGS_SCRIPT}\")
     set(VELMORA_ENCODER_NAME \"$<TARGET_FILE_NAME:l3enc>\")
     set(VELMORA_DECODER_NAME \"$<TARGET_FILE_NAME:l3dec>\")
@@ -33,8 +31,8 @@ install(CODE "
 install(TARGETS ${VELMORA_INSTALLED_PROGRAMS} RUNTIME DESTINATION ${VELMORA_INSTALL_APP_DIR})
 install(DIRECTORY ${VELMORA_INSTALLED_FOLDERS} DESTINATION ${VELMORA_INSTALL_APP_DIR})
 
-configure_file(${PROJECT_SOURCE_DIR}/app/velmora-launcher.sh.in ${staging_dir}/velmora @ONLY)
-install(PROGRAMS ${staging_dir}/velmora DESTINATION bin)
+configure_file(${PROJECT_SOURCE_DIR}/app/velmora-launcher.sh.in ${CMAKE_BINARY_DIR}/launcher/velmora @ONLY)
+install(PROGRAMS ${CMAKE_BINARY_DIR}/launcher/velmora DESTINATION bin)
 install(DIRECTORY ${VELMORA_ICON_DIR}/ DESTINATION share/icons/hicolor)
 
 # The desktop entry names the launcher by its installed path, Settings.ini the

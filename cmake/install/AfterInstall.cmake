@@ -1,6 +1,7 @@
 # Install time, after the files are copied: the desktop entry, a Settings.ini
 # when there is none, and the list of installed files for uninstall. Runs in
-# the install script's own scope, so that file(INSTALL) adds to its manifest.
+# the install script's own scope, where CMAKE_INSTALL_MANIFEST_FILES lists what
+# was copied.
 set(app_dir "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${VELMORA_INSTALL_APP_DIR}")
 
 # Exec takes the launcher in double quotes: inside them " ` $ \ get a
@@ -9,9 +10,12 @@ string(REGEX REPLACE "([\"`$\\])" "\\\\\\1" exec "${CMAKE_INSTALL_PREFIX}/bin/ve
 string(REPLACE "\\" "\\\\" exec "${exec}")
 string(REPLACE "%" "%%" exec "${exec}")
 set(VELMORA_DESKTOP_EXEC "\"${exec}\"")
-configure_file("${VELMORA_DESKTOP_TEMPLATE}" "${VELMORA_STAGING_DIR}/velmora.desktop" @ONLY)
-file(INSTALL DESTINATION "${CMAKE_INSTALL_PREFIX}/share/applications" TYPE FILE
-     FILES "${VELMORA_STAGING_DIR}/velmora.desktop")
+# Written in place rather than staged in the build tree, where installs into
+# two prefixes at once would take each other's entry.
+set(entry "${CMAKE_INSTALL_PREFIX}/share/applications/velmora.desktop")
+message(STATUS "Installing: $ENV{DESTDIR}${entry}")
+configure_file("${VELMORA_DESKTOP_TEMPLATE}" "$ENV{DESTDIR}${entry}" @ONLY)
+list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${entry}")
 
 if(EXISTS "${app_dir}/Settings.ini")
     message(STATUS "Kept: ${app_dir}/Settings.ini")
