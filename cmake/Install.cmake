@@ -9,14 +9,9 @@ if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT)
     set(CMAKE_INSTALL_PREFIX "$ENV{HOME}/.local" CACHE PATH "Install prefix" FORCE)
 endif()
 
-# What goes into the application folder. The demo and its sample exist only in
-# builds that have them.
-set(VELMORA_INSTALLED_PROGRAMS velmora dosbatch l3enc l3dec message)
-set(VELMORA_INSTALLED_FOLDERS ${VELMORA_APP_DIR}/help)
-if(TARGET velmora-demo)
-    list(APPEND VELMORA_INSTALLED_PROGRAMS velmora-demo)
-    list(APPEND VELMORA_INSTALLED_FOLDERS ${VELMORA_APP_DIR}/samples)
-endif()
+# What goes into the application folder.
+set(VELMORA_INSTALLED_PROGRAMS velmora velmora-demo dosbatch l3enc l3dec message)
+set(VELMORA_INSTALLED_FOLDERS ${VELMORA_APP_DIR}/help ${VELMORA_APP_DIR}/samples)
 
 set(install_steps ${CMAKE_CURRENT_LIST_DIR}/install)
 
