@@ -28,8 +28,9 @@ foreach(relative IN LISTS installed)
     endif()
 endforeach()
 file(REMOVE "${manifest}")
-# The work folders of ended jobs.
-file(REMOVE_RECURSE "${app_dir}/Temp")
+foreach(folder IN LISTS VELMORA_OWN_FOLDERS)
+    file(REMOVE_RECURSE "${app_dir}/${folder}")
+endforeach()
 
 # Folders of the application folder that are now empty go too; the shared
 # folders of the prefix (bin, share/applications, the icon theme) stay.

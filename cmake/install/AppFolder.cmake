@@ -8,6 +8,10 @@ set(VELMORA_INSTALL_APP_DIR lib/velmora)
 # The files an installation put in place, relative to the prefix, one a line;
 # kept in the application folder so that uninstall needs no build tree.
 set(VELMORA_INSTALL_MANIFEST install_manifest.txt)
+# Folders of the application folder that are Velmora's with all they hold, so
+# uninstall removes them whole: the work folders of jobs, and the sample with
+# what the demonstration made of it.
+set(VELMORA_OWN_FOLDERS Temp samples)
 
 # The program writes into its own folder while it runs, so that folder must be
 # the user's to write. Under sudo it would belong to root instead. HINT says

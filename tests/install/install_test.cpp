@@ -159,9 +159,11 @@ TEST_F(Installed, ReinstallKeepsChangedSettingsAndUninstallLeavesThem)
     Install();
     EXPECT_EQ(Slurp(app / "Settings.ini"), mine);
 
-    // What an ended job leaves: its work folder.
+    // What an ended job leaves in its work folder, and the demonstration
+    // beside the sample.
     fs::create_directories(app / "Temp");
     std::ofstream(app / "Temp/A_SONG~1.MP3") << "ID3";
+    std::ofstream(app / "samples/Velmora Sample.mp3") << "ID3";
     ExpectUninstallLeavesOnlySettings();
     EXPECT_EQ(Slurp(app / "Settings.ini"), mine);
     Install();
