@@ -10,7 +10,7 @@ if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT)
 endif()
 
 # What goes into the application folder.
-set(VELMORA_INSTALLED_PROGRAMS velmora velmora-demo dosbatch l3enc l3dec message)
+set(VELMORA_INSTALLED_PROGRAMS velmora velmora-demo dosbatch dosbatch-window l3enc l3dec message)
 set(VELMORA_INSTALLED_FOLDERS ${VELMORA_APP_DIR}/help ${VELMORA_APP_DIR}/samples)
 
 set(install_steps ${CMAKE_CURRENT_LIST_DIR}/install)

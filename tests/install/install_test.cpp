@@ -100,10 +100,15 @@ protected:
 
 TEST_F(Installed, HasItsApplicationFolderSettingsLauncherDesktopEntryAndIcons)
 {
-    for (const char* program :
-         {"velmora", "velmora-demo", "dosbatch", "l3enc.exe", "l3dec.exe", "Message.exe"}) {
-        EXPECT_EQ(::access((app / program).c_str(), X_OK), 0) << program;
+    // Every program of the build's application folder, so that none added
+    // later is left out.
+    for (const auto& built : fs::directory_iterator(VELMORA_APP_DIR)) {
+        if (built.is_regular_file() && ::access(built.path().c_str(), X_OK) == 0) {
+            const fs::path program = app / built.path().filename();
+            EXPECT_EQ(::access(program.c_str(), X_OK), 0) << program;
+        }
     }
+    EXPECT_EQ(::access((app / "velmora").c_str(), X_OK), 0);
     EXPECT_TRUE(fs::is_regular_file(app / "help/index.htm"));
     EXPECT_TRUE(fs::is_regular_file(app / "samples/Velmora Sample.wav"));
     // The program reads the coders' DOS paths from it (CR LF lines); they must
