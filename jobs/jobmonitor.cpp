@@ -18,9 +18,16 @@ MonitorTick NextMonitorTick(int position, bool scriptExists)
     return {next == kMaximum ? 0 : next, true};
 }
 
-std::string WatchedScript(JobKind kind)
+WatchedScript::WatchedScript(JobKind kind)
+    : host_(
+          platform::HostPath(platform::ApplicationFolder() + std::string(TextsOf(kind).scriptName)))
+{}
+
+bool WatchedScript::Exists() const
 {
-    return platform::ApplicationFolder() + std::string(TextsOf(kind).scriptName);
+    std::error_code error;
+    return host_ && std::filesystem::exists(*host_, error) &&
+           !std::filesystem::is_directory(*host_, error);
 }
 
 } // namespace velmora::jobs

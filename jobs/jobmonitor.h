@@ -6,7 +6,8 @@
 
 #include "jobs/jobkind.h"
 
-#include <string>
+#include <filesystem>
+#include <optional>
 
 namespace velmora::jobs {
 
@@ -22,7 +23,19 @@ struct MonitorTick
 // 100; when the script no longer exists the job has ended and the bar rests at 0.
 MonitorTick NextMonitorTick(int position, bool scriptExists);
 
-// The DOS path of the script that a monitor of KIND watches.
-std::string WatchedScript(JobKind kind);
+// The script that a monitor of KIND watches. Its place is worked out once,
+// when the monitor starts, so that each tick costs one existence test.
+class WatchedScript
+{
+public:
+    WatchedScript() = default;
+    explicit WatchedScript(JobKind kind);
+
+    // True while the script exists (as a file, not a folder).
+    bool Exists() const;
+
+private:
+    std::optional<std::filesystem::path> host_;
+};
 
 } // namespace velmora::jobs

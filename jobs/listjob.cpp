@@ -10,6 +10,7 @@
 #include "jobs/scripttext.h"
 #include "jobs/settings.h"
 #include "platform/dosfs.h"
+#include "platform/foldercache.h"
 
 namespace velmora::jobs {
 namespace {
@@ -30,6 +31,9 @@ bool IsListEntryAccepted(std::string_view entry, JobKind kind, std::string_view 
 
 void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const JobRequest& request)
 {
+    // Every entry's checks and short path look into its folder: kept, the
+    // listing of a folder of thousands of entries is read once, not per entry.
+    const platform::FolderCache folders;
     const JobKindTexts& texts = TextsOf(kind);
     // {A}Temp\LE or {A}Temp\LD, long and without its trailing backslash.
     const std::string longWorkFolder =

@@ -27,7 +27,7 @@ std::optional<std::filesystem::path> HostPath(std::string_view dosPath)
                 return std::nullopt;
             }
             if (found.match == Match::Found) {
-                host /= found.entry.name;
+                host /= found.name;
                 continue;
             }
             literal = true;

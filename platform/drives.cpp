@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <mutex>
+#include <optional>
 
 namespace velmora::platform {
 namespace {
@@ -66,19 +67,26 @@ ParsedDrives ParseDrives(std::string_view spec)
 DriveTable CurrentDrives()
 {
     const char* value = std::getenv("VELMORA_DRIVES");
-    ParsedDrives parsed = ParseDrives(value ? value : "");
-    if (!parsed.problems.empty()) {
-        static std::mutex mutex;
-        static std::string lastReported;
-        const std::lock_guard lock(mutex);
-        if (lastReported != value) {
-            lastReported = value;
+    const std::string_view spec = value ? value : "";
+    // Every path lookup asks for the table: it is parsed again only when the
+    // variable's value has changed.
+    static std::mutex mutex;
+    static std::optional<std::string> parsedSpec;
+    static DriveTable parsedDrives;
+    static std::string lastReported;
+    const std::lock_guard lock(mutex);
+    if (parsedSpec != spec) {
+        ParsedDrives parsed = ParseDrives(spec);
+        if (!parsed.problems.empty() && lastReported != spec) {
+            lastReported = spec;
             for (const std::string& problem : parsed.problems) {
                 std::cerr << problem << '\n';
             }
         }
+        parsedSpec = spec;
+        parsedDrives = std::move(parsed.drives);
     }
-    return std::move(parsed.drives);
+    return parsedDrives;
 }
 
 } // namespace velmora::platform

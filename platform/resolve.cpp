@@ -1,5 +1,7 @@
 #include "platform/resolve.h"
 
+#include "platform/foldercache.h"
+
 #include <system_error>
 
 namespace velmora::platform {
@@ -36,40 +38,21 @@ std::optional<DosPathParts> SplitDosPath(std::string_view dosPath)
     return parts;
 }
 
-ComponentMatch MatchInListing(const std::vector<NamedEntry>& entries, std::string_view component)
-{
-    const auto unique = [&entries](auto matches) -> ComponentMatch {
-        ComponentMatch result;
-        for (const NamedEntry& entry : entries) {
-            if (matches(entry)) {
-                if (result.match == Match::Found) {
-                    return {Match::Ambiguous, {}};
-                }
-                result = {Match::Found, entry};
-            }
-        }
-        return result;
-    };
-    ComponentMatch exact = unique([component](const NamedEntry& e) { return e.name == component; });
-    if (exact.match != Match::Missing) {
-        return exact;
-    }
-    ComponentMatch byName = unique(
-        [component](const NamedEntry& e) { return EqualIgnoringAsciiCase(e.name, component); });
-    if (byName.match != Match::Missing) {
-        return byName;
-    }
-    const std::string upper = UpperAscii(component);
-    return unique([&upper](const NamedEntry& e) { return e.shortName == upper; });
-}
-
 ComponentMatch MatchComponent(const std::filesystem::path& folder, std::string_view component)
 {
     std::error_code error;
     if (std::filesystem::exists(std::filesystem::symlink_status(folder / component, error))) {
-        return {Match::Found, {std::string(component), {}}};
+        return {Match::Found, std::string(component)};
     }
-    return MatchInListing(FolderShortNames(folder), component);
+    const std::shared_ptr<const FolderListing> listing = ListingOf(folder);
+    if (!listing) {
+        return {};
+    }
+    const FolderListing::Lookup found = listing->Find(component);
+    if (found.match != Match::Found) {
+        return {found.match, {}};
+    }
+    return {Match::Found, listing->Names()[found.index]};
 }
 
 } // namespace velmora::platform

@@ -1,7 +1,7 @@
 // DOS paths taken apart and matched against the host, one component at a time.
 #pragma once
 
-#include "platform/shortnames.h"
+#include "platform/folderlisting.h"
 
 #include <filesystem>
 #include <optional>
@@ -24,25 +24,14 @@ struct DosPathParts
 // NUL byte.
 std::optional<DosPathParts> SplitDosPath(std::string_view dosPath);
 
-enum class Match
-{
-    Found,
-    Missing,
-    Ambiguous
-};
-
 struct ComponentMatch
 {
     Match match = Match::Missing;
-    NamedEntry entry; // when found; shortName is empty when found without a listing
+    std::string name; // the entry's name on the host, when found
 };
 
-// Finds the entry among ENTRIES (a whole folder) that the DOS component names:
-// the exact name, else the one entry equal ignoring ASCII case, else the one
-// entry whose short name matches.
-ComponentMatch MatchInListing(const std::vector<NamedEntry>& entries, std::string_view component);
-
-// The same in a host folder, which is listed only when no entry bears the
+// Finds the entry of a host folder that the DOS component names, as
+// FolderListing::Find does; the folder is listed only when no entry bears the
 // component's exact name.
 ComponentMatch MatchComponent(const std::filesystem::path& folder, std::string_view component);
 

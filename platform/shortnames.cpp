@@ -1,8 +1,9 @@
 #include "platform/shortnames.h"
 
+#include "platform/folderlisting.h"
+
 #include <algorithm>
 #include <cstdint>
-#include <system_error>
 #include <unordered_set>
 
 namespace velmora::platform {
@@ -187,16 +188,8 @@ std::vector<NamedEntry> AssignShortNames(const std::vector<std::string>& names)
 
 std::vector<NamedEntry> FolderShortNames(const std::filesystem::path& folder)
 {
-    std::vector<std::string> names;
-    std::error_code error;
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
-         it.increment(error)) {
-        names.push_back(it->path().filename().string());
-    }
-    if (error) {
-        return {}; // a partial listing would give other entries' aliases
-    }
-    return AssignShortNames(names);
+    const std::optional<FolderListing> listing = FolderListing::Read(folder);
+    return listing ? AssignShortNames(listing->Names()) : std::vector<NamedEntry>{};
 }
 
 std::optional<std::string> ShortNameOf(const std::filesystem::path& folder, std::string_view name)

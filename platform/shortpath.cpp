@@ -1,6 +1,7 @@
 // The 8.3 form of an existing DOS path.
 #include "platform/dosfs.h"
 #include "platform/drives.h"
+#include "platform/foldercache.h"
 #include "platform/resolve.h"
 
 #include <system_error>
@@ -24,7 +25,10 @@ std::string ShortPath(std::string_view dosPath)
     const DriveTable drives = CurrentDrives();
     const auto drive = drives.find(parts->drive);
     std::error_code error;
-    if (drive == drives.end() || !std::filesystem::is_directory(drive->second, error)) {
+    // A drive whose folder is missing has no listing either; only the root
+    // alone needs to be looked at.
+    if (drive == drives.end() ||
+        (parts->names.empty() && !std::filesystem::is_directory(drive->second, error))) {
         return {};
     }
     std::filesystem::path host = drive->second;
@@ -32,12 +36,14 @@ std::string ShortPath(std::string_view dosPath)
     for (std::size_t i = 0; i < parts->names.size(); ++i) {
         // Matched within the listing that gives the short names, so that the
         // name found and the short name given are of one entry.
-        const ComponentMatch found = MatchInListing(FolderShortNames(host), parts->names[i]);
+        const std::shared_ptr<const FolderListing> listing = ListingOf(host);
+        const FolderListing::Lookup found =
+            listing ? listing->Find(parts->names[i]) : FolderListing::Lookup{};
         if (found.match != Match::Found) {
             return {};
         }
-        host /= found.entry.name;
-        result += found.entry.shortName;
+        host /= listing->Names()[found.index];
+        result += listing->ShortName(found.index);
         if (i + 1 < parts->names.size()) {
             result += '\\';
         }

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing Velmora needs.
-# The widget tests measure text in DejaVu Sans, so that font is listed too.
+# The widget tests measure text in DejaVu Sans, so that font is listed too;
+# Liberation and Dancing Script stand in for the windows' fonts. The install
+# test checks the desktop entry with desktop-file-validate.
 # Idempotent: when every package is present it only asks dpkg and returns.
 set -euo pipefail
 
 packages=(
     cmake make ninja-build g++ pkg-config clang-format
-    qt6-base-dev libgl-dev fonts-dejavu-core
+    qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2 fonts-dancingscript
     libmp3lame-dev libmpg123-dev
-    libgtest-dev
+    libgtest-dev desktop-file-utils
 )
 
 missing=()

@@ -65,9 +65,8 @@ TForm1::TForm1(Forms& forms) : QWidget(nullptr), forms_(forms)
 
 TForm1::~TForm1()
 {
-    // The window closes while it is destroyed, which moves the focus: the
-    // application's focus signals must no longer reach this half-destroyed
-    // window.
+    // Destroying the controls moves the focus; the application's notices of
+    // that must not reach a window that is no longer whole.
     disconnect(qApp, nullptr, this, nullptr);
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "jobs/jobkind.h"
+#include "jobs/jobmonitor.h"
 #include "jobs/jobrequest.h"
 #include "jobs/jobwindows.h"
 #include "widgets/explbtn.h"
@@ -144,6 +145,8 @@ private:
     QTimer* Timer(jobs::JobKind kind) const;
 
     Forms& forms_;
+    // The script that each kind's monitor watches, by JobKind.
+    jobs::WatchedScript watchedScripts_[2];
     QPointer<QWidget> activeControl_;
     QPointer<QWidget> lastActiveWindow_;
     QPointer<QWidget> listWindow_;

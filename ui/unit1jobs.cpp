@@ -61,6 +61,8 @@ void TForm1::SetStatus(jobs::JobKind kind, std::string_view caption, std::string
 
 void TForm1::EnableMonitor(jobs::JobKind kind)
 {
+    // Worked out once: each tick is then one existence test.
+    watchedScripts_[static_cast<int>(kind)] = jobs::WatchedScript(kind);
     Timer(kind)->start();
 }
 
@@ -123,7 +125,7 @@ void TForm1::MonitorTick(jobs::JobKind kind)
     bar->show();
     label->show();
     const jobs::MonitorTick tick =
-        jobs::NextMonitorTick(bar->value(), platform::FileExists(jobs::WatchedScript(kind)));
+        jobs::NextMonitorTick(bar->value(), watchedScripts_[static_cast<int>(kind)].Exists());
     bar->setValue(tick.position);
     if (!tick.running) {
         Timer(kind)->stop();

@@ -2,6 +2,9 @@
 
 #include "platform/dosfs.h"
 
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QMimeData>
 #include <QTest>
 #include <algorithm>
 #include <fstream>
@@ -61,6 +64,19 @@ std::string FormsFixture::Read(const std::string& dosPath) const
 {
     std::ifstream in(Host(dosPath), std::ios::binary);
     return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<missing>";
+}
+
+void FormsFixture::Drop(const QList<QUrl>& urls)
+{
+    QMimeData data;
+    data.setUrls(urls);
+    const QPoint at(200, 150);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(forms_->Form1.get(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(forms_->Form1.get(), &drop);
+    QTest::qWait(50);
 }
 
 bool FormsFixture::WaitForMonitor(QTimer* timer) const

@@ -25,20 +25,6 @@ namespace fs = std::filesystem;
 class MainWindow : public FormsFixture
 {
 protected:
-    // Drops URLS on the main window as a file manager does.
-    void Drop(const QList<QUrl>& urls)
-    {
-        QMimeData data;
-        data.setUrls(urls);
-        const QPoint at(200, 150);
-        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(&Form1(), &enter);
-        ASSERT_TRUE(enter.isAccepted());
-        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(&Form1(), &drop);
-        QTest::qWait(50);
-    }
-
     QString FocusName() const
     {
         QWidget* focus = QApplication::focusWidget();

@@ -1,6 +1,7 @@
 #include "interpreter.h"
 
 #include "builtins.h"
+#include "platform/foldercache.h"
 #include "platform/shortnames.h"
 #include "script.h"
 
@@ -39,6 +40,9 @@ Interpreter::Interpreter(Sink sink) : sink_(std::move(sink)) {}
 
 int Interpreter::Run(const std::vector<std::string>& lines)
 {
+    // Each line resolves its paths anew; the folders they pass through are
+    // listed once for the whole run and again only after they have changed.
+    const platform::FolderCache folders;
     lines_ = &lines;
     int failures = 0;
     for (next_ = 0; next_ < lines.size();) {

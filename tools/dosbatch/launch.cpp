@@ -2,7 +2,10 @@
 
 #include "drives.h"
 #include "platform/dosfs.h"
+#include "script.h"
 
+#include <cstdio>
+#include <exception>
 #include <string_view>
 
 namespace velmora::dosbatch {
@@ -55,6 +58,21 @@ std::optional<Launch> ParseLaunch(int argc, const char* const* argv)
         return std::nullopt;
     }
     return launch;
+}
+
+std::optional<std::vector<std::string>> ReadLaunchScript(const Launch& launch)
+{
+    try {
+        return ReadScript(launch.script);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return std::nullopt;
+    }
+}
+
+void PrintUsage()
+{
+    std::fputs("Usage: dosbatch [--show=hidden|minimized|normal|maximized] SCRIPT\n", stderr);
 }
 
 } // namespace velmora::dosbatch

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace velmora::dosbatch {
 
@@ -21,5 +22,11 @@ struct Launch
 // path; a DOS path that does not resolve is kept as given, so reading it
 // fails with its name.
 std::optional<Launch> ParseLaunch(int argc, const char* const* argv);
+
+// Reads LAUNCH's script whole; nullopt after saying why on standard error.
+std::optional<std::vector<std::string>> ReadLaunchScript(const Launch& launch);
+
+// Prints the usage on standard error.
+void PrintUsage();
 
 } // namespace velmora::dosbatch

@@ -1,32 +1,43 @@
 // dosbatch [--show=hidden|minimized|normal|maximized] SCRIPT
 // Runs a batch job script; SCRIPT is a DOS path or a host path. Hidden, the
-// output goes to standard output and errors to standard error; otherwise a
-// console window shows both; where no window can be opened, the script runs
-// hidden. The exit status counts the failed commands.
-#include "console_window.h"
-#include "display_application.h"
-#include "interpreter.h"
+// output goes to standard output and errors to standard error. Any other show
+// state runs dosbatch-window beside this program with the same arguments and
+// waits for it: it shows both in a console window. This program needs no
+// window libraries, so a hidden job starts as quickly as a shell. The exit
+// status counts the failed commands.
+#include "child.h"
 #include "launch.h"
-#include "script.h"
+#include "run_hidden.h"
 
 #include <algorithm>
-#include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 
 using namespace velmora::dosbatch;
 
+namespace fs = std::filesystem;
+
 namespace {
 
-int RunHidden(const std::vector<std::string>& lines)
+// Runs the console window program with this program's arguments and gives
+// its exit status; nullopt when it cannot be started.
+std::optional<int> RunWindowProgram(int argc, char** argv)
 {
-    // Output that nobody reads any more must not end the script half-way.
-    std::signal(SIGPIPE, SIG_IGN);
-    Interpreter interp([](Channel channel, std::string_view text) {
-        FILE* stream = channel == Channel::Error ? stderr : stdout;
-        std::fwrite(text.data(), 1, text.size(), stream);
-        std::fflush(stream);
+    std::error_code error;
+    const fs::path self = fs::read_symlink("/proc/self/exe", error);
+    std::vector<std::string> args{(self.parent_path() / "dosbatch-window").string()};
+    args.insert(args.end(), argv + 1, argv + argc);
+    const ChildResult result = RunChild(args, fs::current_path(error), [](std::string_view text) {
+        std::fwrite(text.data(), 1, text.size(), stderr);
     });
-    return interp.Run(lines);
+    if (result.error != 0) {
+        std::fprintf(stderr,
+                     "dosbatch: cannot start %s (%s); running the script without a window\n",
+                     args[0].c_str(), std::strerror(result.error));
+        return std::nullopt;
+    }
+    return result.signal != 0 ? 255 : result.exitCode;
 }
 
 } // namespace
@@ -35,23 +46,17 @@ int main(int argc, char** argv)
 {
     const std::optional<Launch> launch = ParseLaunch(argc, argv);
     if (!launch) {
-        std::fputs("Usage: dosbatch [--show=hidden|minimized|normal|maximized] SCRIPT\n", stderr);
+        PrintUsage();
         return 1;
     }
-    std::vector<std::string> lines;
-    try {
-        lines = ReadScript(launch->script);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "%s\n", error.what());
+    if (launch->show != velmora::platform::ShowState::Hidden) {
+        if (const std::optional<int> status = RunWindowProgram(argc, argv)) {
+            return *status;
+        }
+    }
+    const std::optional<std::vector<std::string>> lines = ReadLaunchScript(*launch);
+    if (!lines) {
         return 1;
     }
-    if (launch->show == velmora::platform::ShowState::Hidden) {
-        return std::min(RunHidden(lines), 255);
-    }
-    velmora::display::DisplayApplication gui(argc, argv);
-    const int failures =
-        gui.hasDisplay() ? RunInConsoleWindow(gui.app(), QString::fromStdString(launch->caption),
-                                              launch->show, std::move(lines))
-                         : RunHidden(lines);
-    return std::min(failures, 255);
+    return std::min(RunHidden(*lines), 255);
 }

@@ -30,7 +30,8 @@ pid_t StartProgram(const std::string& program, const std::vector<std::string>& a
                    const std::vector<std::string>& environment, const std::string& outPath,
                    const std::string& errPath)
 {
-    const std::string path = std::string(VELMORA_APP_DIR) + "/" + program;
+    const std::string path =
+        program.starts_with('/') ? program : std::string(VELMORA_APP_DIR) + "/" + program;
     std::vector<std::string> argv = {path};
     argv.insert(argv.end(), args.begin(), args.end());
     std::vector<char*> argvPointers;

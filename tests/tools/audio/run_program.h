@@ -14,13 +14,13 @@ struct ProgramResult
     std::string err;
 };
 
-// Runs APP_DIR/program with the arguments and extra "NAME=value" environment
-// entries, and waits for it.
+// Runs APP_DIR/program (program itself when it is an absolute path) with the arguments and extra
+// "NAME=value" environment entries, and waits for it.
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
                          const std::vector<std::string>& environment = {});
 
-// Starts APP_DIR/program with its output going to the two files; returns its
-// process id, or -1.
+// Starts APP_DIR/program, or the absolute path program, with its output going to the two files;
+// returns its process id, or -1.
 pid_t StartProgram(const std::string& program, const std::vector<std::string>& args,
                    const std::vector<std::string>& environment, const std::string& outPath,
                    const std::string& errPath);

@@ -155,6 +155,14 @@ INSTANTIATE_TEST_SUITE_P(
                "@Echo Off\ndel \"C:\\My App\\x y.txt\"\ndel {S:C:\\My App\\Long Name.wav}\n",
                {"C/My App/"},
                ""},
+        // The program adds a case twin: the name no longer says which file.
+        Golden{"SeesTheChangesOfAProgramThatRanBefore",
+               {"D/Music/SONG.WAV"},
+               "@Echo Off\nif exist D:\\Music\\song.wav Echo one\n"
+               "Z:\\bin\\touch \"{ROOT}/D/Music/Song.wav\"\ndel D:\\Music\\song.wav\n",
+               {"D/Music/", "D/Music/SONG.WAV", "D/Music/Song.wav"},
+               "one\n",
+               "Line 4: File not found - D:\\Music\\song.wav\n"},
         Golden{
             "FoldersAndMissingFilesFail",
             {"C/Folder/f"},

@@ -24,6 +24,7 @@ void JobRunFixture::SetUp()
     Env("QT_QPA_PLATFORM", "offscreen"); // for the jobs that show their console window
     fs::create_directories(root / "C/Users/me");
     Install(VELMORA_DOSBATCH, fs::path(kAppFolder) / "dosbatch");
+    Install(VELMORA_DOSBATCH_WINDOW, fs::path(kAppFolder) / "dosbatch-window");
     platform::SetApplicationFolder(kApp);
     host.runThroughShell = true;
 }

@@ -1,6 +1,7 @@
 // Job scripts written by the real job handlers and run for real: drives C:
 // and D: on a fresh temporary folder, the user's home inside it, and the
-// application folder C:\Velmora App\ (a blank in its name) holding dosbatch.
+// application folder C:\Velmora App\ (a blank in its name) holding dosbatch
+// and dosbatch-window.
 // The windows are played by the recording host, whose scripts the shell
 // layer starts.
 #pragma once

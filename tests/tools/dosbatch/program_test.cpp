@@ -133,6 +133,22 @@ TEST(DosbatchProgram, WithoutADisplayAWindowedRunRunsHidden)
     }
 }
 
+// Hidden, the program loads no window libraries: a shell that the script
+// runs reads its parent's memory map.
+TEST(DosbatchProgram, HiddenRunLoadsNoWindowLibraries)
+{
+    ScriptFixture fixture;
+    std::ofstream(fixture.root() / "C/job.bat", std::ios::binary)
+        << "@Z:\\bin\\sh -c \"cat /proc/$PPID/maps\"\r\n";
+    std::string maps;
+    const ChildResult result =
+        RunChild({VELMORA_DOSBATCH, "--show=hidden", "C:\\job.bat"}, fixture.root(),
+                 [&](std::string_view text) { maps += text; });
+    EXPECT_EQ(result.exitCode, 0) << maps;
+    EXPECT_NE(maps.find("libstdc++"), std::string::npos) << maps;
+    EXPECT_EQ(maps.find("libQt6"), std::string::npos) << "Qt is loaded";
+}
+
 TEST(DosbatchProgram, RefusesABadCommandLineOrAMissingScript)
 {
     ScriptFixture fixture;

@@ -1,0 +1,25 @@
+// write_list_script ROOT ENTRIES CODER
+// Lays out a list job of ENTRIES sources under ROOT (see list_folder.h) and
+// writes its script, ROOT/C/Velmora/Encoding.bat, with the real handler; the
+// script runs with VELMORA_DRIVES="C=ROOT/C;D=ROOT/D".
+#include "list_folder.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+
+int main(int argc, char** argv)
+{
+    if (argc != 4) {
+        std::fputs("Usage: write_list_script ROOT ENTRIES CODER\n", stderr);
+        return 1;
+    }
+    try {
+        velmora::bench::WriteEncodeListScript(
+            velmora::bench::MakeListFolder(argv[1], std::atoi(argv[2]), argv[3]));
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+    return 0;
+}

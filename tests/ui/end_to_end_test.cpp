@@ -1,0 +1,81 @@
+// The program as a user drives it: a Wave file dropped on the main window,
+// "&Encode" pressed by its accelerator, the job script run by dosbatch with
+// the real coders and Message.exe, and the result decoded back the same way.
+#include "coder_test_support.h"
+#include "forms_fixture.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+namespace velmora::ui::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr unsigned kRate = 44100;
+
+class EndToEnd : public FormsFixture
+{
+protected:
+    void SetUp() override
+    {
+        FormsFixture::SetUp();
+        const std::string app = kApp;
+        fs::copy_file(VELMORA_L3ENC, Host(app + "l3enc.exe"));
+        fs::copy_file(VELMORA_L3DEC, Host(app + "l3dec.exe"));
+        fs::copy_file(VELMORA_MESSAGE, Host(app + "Message.exe"));
+        Write(app + "Settings.ini", app + "l3enc.exe\r\n" + app + "l3dec.exe\r\n");
+        messageTimeout_.emplace("VELMORA_MESSAGE_TIMEOUT_MS", "500");
+    }
+
+    void TearDown() override
+    {
+        messageTimeout_.reset();
+        FormsFixture::TearDown();
+    }
+
+    // Types the output name and presses the accelerator KEY; then waits for
+    // the monitor to end.
+    void Run(const std::string& output, Qt::Key key, QTimer* monitor)
+    {
+        Form1().Edit2->setText(QString::fromStdString(output));
+        QTest::keyClick(&Form1(), key, Qt::AltModifier);
+        ASSERT_TRUE(monitor->isActive()) << "the job did not start";
+        ASSERT_TRUE(WaitForMonitor(monitor));
+    }
+
+    std::optional<velmora::test::ScopedEnv> messageTimeout_;
+};
+
+TEST_F(EndToEnd, ADroppedWaveFileBecomesAnMp3FileAndBack)
+{
+    const std::string wave = "D:\\My Music\\Live at home.take 2.final.wav";
+    const std::string mp3 = "D:\\Out Folder\\Live at home.take 2.final.mp3";
+    const std::string back = "D:\\Out Folder\\Live at home.take 2.final.wav";
+    const std::vector<float> tone = velmora::test::Tone(kRate, 2, kRate);
+    fs::create_directories(Host(wave).parent_path());
+    velmora::test::WriteBytes(
+        Host(wave), velmora::test::MakeAudioFile({"s16", false, velmora::test::Coding::S16, false},
+                                                 2, kRate, tone));
+    Start();
+    Drop({QUrl::fromLocalFile(QString::fromStdString(Host(wave).string()))});
+    ASSERT_EQ(Form1().Edit1->text().toStdString(), wave);
+    Run(mp3, Qt::Key_E, Form1().Timer1);
+    EXPECT_FALSE(Form1().Label7->isVisible());
+    EXPECT_TRUE(fs::is_empty(Host(std::string(kApp) + "Temp")));
+
+    Drop({QUrl::fromLocalFile(QString::fromStdString(Host(mp3).string()))});
+    Run(back, Qt::Key_D, Form1().Timer2);
+    EXPECT_EQ(dialogs.seen, std::vector<std::string>{});
+    const velmora::test::Pcm pcm = velmora::test::ReadWave(Host(back));
+    EXPECT_EQ(pcm.rate, kRate);
+    ASSERT_EQ(pcm.channels, 2u);
+    ASSERT_EQ(pcm.frames(), tone.size() / 2);
+    EXPECT_GT(velmora::test::Correlation(tone, pcm.samples, 2, 0), 0.99);
+    EXPECT_TRUE(fs::is_empty(Host(std::string(kApp) + "Temp")));
+}
+
+} // namespace
+} // namespace velmora::ui::test
