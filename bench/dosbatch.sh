@@ -14,14 +14,16 @@
 # Runs alternate with their reference; a ratio is median(ours) / median(reference).
 # Usage: bench/dosbatch.sh [BUILD]   (BUILD defaults to build)
 #   RUNS=5 takes more samples (default 3); SIZES="100 1000 3000 10000" picks
-#   the list sizes (default "100 1000 3000").
+#   the list sizes (default "100 1000 3000"). CODER=build/bin/l3enc.exe with
+#   WAVE=a-short.wav runs the lists with the real encoder on copies of WAVE.
 set -euo pipefail
 
 build=$(realpath "${1:-build}")
 runs=${RUNS:-3}
 sizes=${SIZES:-100 1000 3000}
 dosbatch=$build/bin/dosbatch
-coder=$build/tests/helpers/velmora_test_coder
+coder=$(realpath "${CODER:-$build/tests/helpers/velmora_test_coder}")
+wave=${WAVE:+$(realpath "$WAVE")}
 writer=$build/bench/write_list_script
 
 work=$(mktemp -d)
@@ -69,7 +71,10 @@ for n in $sizes; do
     for ((i = 0; i < runs; i++)); do
         root=$work/list
         rm -rf "$root" && mkdir -p "$root"
-        "$writer" "$root" "$n" "$coder"
+        "$writer" "$root" "$n" "$coder" 2>/dev/null
+        if [ -n "$wave" ]; then
+            for f in "$root"/D/Music/*.wav; do cp "$wave" "$f"; done
+        fi
         start=$(now)
         VELMORA_DRIVES="C=$root/C;D=$root/D" "$dosbatch" --show=hidden "$root/C/Velmora/Encoding.bat" >/dev/null 2>&1 || true
         echo "$(now) - $start" | bc -l >>"$work/ours"

@@ -74,12 +74,16 @@ void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const Jo
                                   out,  switches, request.deleteSource};
     scratch.Clear();
     scratch.Append(ListScriptHead(values));
+    // The folders are the same for every entry: made once, before the first
+    // entry's temporary output is looked for.
+    if (!refused && !entries.empty()) {
+        CreateFolderChain(DirectoryPart(out));
+    }
+    if (!entries.empty()) {
+        CreateFolderChain(longWorkFolder);
+    }
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const std::string& entry = entries[i];
-        if (!refused) {
-            CreateFolderChain(DirectoryPart(out));
-        }
-        CreateFolderChain(longWorkFolder);
         const std::string source = platform::ShortPath(entry);
         const std::string temp = values.workFolder + FileNamePart(source);
         if (!refused && platform::FileExists(temp)) {
