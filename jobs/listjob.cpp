@@ -19,12 +19,12 @@ namespace {
 // the kind's extension, its name can stand quoted in the script and holds no
 // pattern characters, and it does not lie anywhere below the list work
 // folder, which the script empties, subfolders included, before it starts.
-bool IsListEntryAccepted(std::string_view entry, JobKind kind, std::string_view workFolder)
+bool IsListEntryAccepted(std::string_view entry, JobKind kind, const FolderIdentity& workFolder)
 {
     return platform::FileExists(entry) &&
            UpperCase(ExtensionPart(entry)) == TextsOf(kind).listExtension &&
            IsSafeToQuote(FileNamePart(entry)) && !HasWildcards(FileNamePart(entry)) &&
-           !LiesWithin(entry, workFolder);
+           !workFolder.Holds(entry);
 }
 
 } // namespace
@@ -42,8 +42,9 @@ void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const Jo
 
     const std::vector<std::string> entries = SplitLines(request.listEntries);
     bool listAccepted = true;
+    const FolderIdentity workFolder(longWorkFolder);
     for (const std::string& entry : entries) {
-        if (!IsListEntryAccepted(entry, kind, longWorkFolder)) {
+        if (!IsListEntryAccepted(entry, kind, workFolder)) {
             listAccepted = false;
         }
     }

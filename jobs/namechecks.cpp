@@ -5,6 +5,7 @@
 #include "platform/dosfs.h"
 
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 
 namespace velmora::jobs {
@@ -34,17 +35,29 @@ bool SameFile(std::string_view first, std::string_view second)
            SameHostEntry(first, second);
 }
 
-bool LiesWithin(std::string_view path, std::string_view folder)
+FolderIdentity::FolderIdentity(std::string_view folder)
 {
-    const auto entry = platform::HostPath(path);
-    const auto within = platform::HostPath(folder);
-    if (!entry || !within || !platform::DirectoryExists(folder)) {
+    const auto host = platform::HostPath(folder);
+    struct stat info
+    {};
+    if (host && stat(host->c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+        exists_ = true;
+        device_ = info.st_dev;
+        inode_ = info.st_ino;
+    }
+}
+
+bool FolderIdentity::Holds(std::string_view path) const
+{
+    const auto entry = exists_ ? platform::HostPath(path) : std::nullopt;
+    if (!entry) {
         return false;
     }
-    std::error_code error;
     for (std::filesystem::path parent = entry->parent_path(); parent.has_relative_path();
          parent = parent.parent_path()) {
-        if (std::filesystem::equivalent(parent, *within, error)) {
+        struct stat info
+        {};
+        if (stat(parent.c_str(), &info) == 0 && info.st_dev == device_ && info.st_ino == inode_) {
             return true;
         }
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string_view>
+#include <sys/types.h>
 
 namespace velmora::jobs {
 
@@ -15,8 +16,22 @@ bool IsOutputFileName(std::string_view output);
 // (letter case, short aliases, links).
 bool SameFile(std::string_view first, std::string_view second);
 
-// True when the existing entry PATH lies in the existing folder FOLDER or in
-// any of its subfolders, however either is spelled.
-bool LiesWithin(std::string_view path, std::string_view folder);
+// An existing folder, taken by its identity on the host, so that any number
+// of paths can be tested against it with one look-up of the folder.
+class FolderIdentity
+{
+public:
+    // FOLDER is a DOS path; a missing folder holds nothing.
+    explicit FolderIdentity(std::string_view folder);
+
+    // True when the existing entry PATH lies in the folder or in any of its
+    // subfolders, however either is spelled.
+    bool Holds(std::string_view path) const;
+
+private:
+    bool exists_ = false;
+    dev_t device_ = 0;
+    ino_t inode_ = 0;
+};
 
 } // namespace velmora::jobs
