@@ -12,6 +12,9 @@
 #include "platform/dosfs.h"
 #include "platform/foldercache.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace velmora::jobs {
 namespace {
 
@@ -25,6 +28,14 @@ bool IsListEntryAccepted(std::string_view entry, JobKind kind, const FolderIdent
            UpperCase(ExtensionPart(entry)) == TextsOf(kind).listExtension &&
            IsSafeToQuote(FileNamePart(entry)) && !HasWildcards(FileNamePart(entry)) &&
            !workFolder.Holds(entry);
+}
+
+// True when FOLDER is an existing folder without entries.
+bool IsEmptyFolder(std::string_view folder)
+{
+    const auto host = platform::HostPath(folder);
+    std::error_code error;
+    return host && std::filesystem::is_empty(*host, error) && !error;
 }
 
 } // namespace
@@ -83,11 +94,13 @@ void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const Jo
     if (!entries.empty()) {
         CreateFolderChain(longWorkFolder);
     }
+    // Leftover temporary outputs can only be in a work folder that holds files.
+    const bool leftovers = !refused && !IsEmptyFolder(longWorkFolder);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const std::string& entry = entries[i];
         const std::string source = platform::ShortPath(entry);
         const std::string temp = values.workFolder + FileNamePart(source);
-        if (!refused && platform::FileExists(temp)) {
+        if (leftovers && platform::FileExists(temp)) {
             platform::DeleteFile(temp);
         }
         scratch.Append(ListScriptEntryLines(values, {i, source, temp, FileNamePart(entry)}));

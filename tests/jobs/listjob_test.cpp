@@ -241,5 +241,18 @@ TEST_F(ListJob, FailedStartRemovesTheScriptSoTheKindIsNotBusy)
     EXPECT_FALSE(Exists(kDecodingBat));
 }
 
+// A temporary output left by an earlier run under an entry's short name is
+// deleted; anything else in the work folder is left to the script.
+TEST_F(ListJob, ClearsOnlyTheLeftoverTemporaryOutputOfAnEntry)
+{
+    const std::string work = "C:\\APPS\\FRONT\\Temp\\LE\\";
+    const std::string leftover = work + FileNamePart(platform::ShortPath(kSongWav));
+    MakeFile(leftover);
+    MakeFile(work + "OTHER.WAV");
+    RunListJob(JobKind::Encoding, host_, scratch_, List(kSongWav));
+    EXPECT_FALSE(Exists(leftover));
+    EXPECT_TRUE(Exists(work + "OTHER.WAV"));
+}
+
 } // namespace
 } // namespace velmora::jobs
