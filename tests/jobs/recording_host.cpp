@@ -4,7 +4,7 @@
 #include "platform/shell.h"
 
 #include <fstream>
-#include <iterator>
+#include <sstream>
 
 namespace velmora::jobs::test {
 namespace {
@@ -37,7 +37,9 @@ bool RecordingHost::StartScript(std::string_view script, platform::ShowState sho
     events.push_back("start: " + std::string(script) + " " + state);
     const auto host = platform::HostPath(script);
     std::ifstream in(host.value_or(""), std::ios::binary);
-    startedScript = in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<missing>";
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    startedScript = in ? bytes.str() : "<missing>";
     return runThroughShell ? platform::ShellExecute("open", script, "", "", show) : startSucceeds;
 }
 
