@@ -88,10 +88,10 @@ void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const Jo
     scratch.Append(ListScriptHead(values));
     // The folders are the same for every entry: made once, before the first
     // entry's temporary output is looked for.
-    if (!refused && !entries.empty()) {
-        CreateFolderChain(DirectoryPart(out));
-    }
     if (!entries.empty()) {
+        if (!refused) {
+            CreateFolderChain(DirectoryPart(out));
+        }
         CreateFolderChain(longWorkFolder);
     }
     // Leftover temporary outputs can only be in a work folder that holds files.

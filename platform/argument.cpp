@@ -1,8 +1,8 @@
 #include "platform/argument.h"
 
 #include "platform/dosfs.h"
+#include "platform/resolve.h"
 
-#include <cctype>
 #include <filesystem>
 #include <system_error>
 
@@ -10,11 +10,10 @@ namespace velmora::platform {
 
 namespace {
 
+// A drive letter and colon, or a share's two leading backslashes.
 bool IsDosPath(std::string_view text)
 {
-    const bool drive = text.size() >= 2 && text[1] == ':' &&
-                       std::isalpha(static_cast<unsigned char>(text[0])) != 0;
-    return drive || text.starts_with("\\\\");
+    return SplitDosPath(text).has_value() || text.starts_with("\\\\");
 }
 
 } // namespace

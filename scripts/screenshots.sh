@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots of every window on a real X server (Xvfb), driven by keyboard
 # as a user would: the main window at start and with a job running, the
-# settings dialog, the about box and a message dialog. Saved as PNG files in
-# BUILD/screenshots/.
+# settings dialog, the about box, a message dialog and the process list.
+# Saved as PNG files in BUILD/screenshots/.
 #   scripts/screenshots.sh [BUILD_DIR]   (default build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -60,6 +60,10 @@ xdotool type --delay 5 'Z:\no such folder\missing.wav'
 keys alt+e
 shot message-dialog
 keys Return
+
+keys alt+t
+shot process-list
+keys alt+c
 
 # The long job deletes its script when it ends; its files live in the work folder.
 for _ in $(seq 600); do [ -e "$app/Encoding.bat" ] || break; sleep 0.1; done
