@@ -13,6 +13,7 @@
 #include "platform/foldercache.h"
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace velmora::jobs {
@@ -22,12 +23,14 @@ namespace {
 // the kind's extension, its name can stand quoted in the script and holds no
 // pattern characters, and it does not lie anywhere below the list work
 // folder, which the script empties, subfolders included, before it starts.
-bool IsListEntryAccepted(std::string_view entry, JobKind kind, const FolderIdentity& workFolder)
+// FOUND is the entry as found on the host.
+bool IsListEntryAccepted(std::string_view entry, const std::optional<platform::FoundPath>& found,
+                         JobKind kind, const FolderIdentity& workFolder)
 {
-    return platform::FileExists(entry) &&
+    return found && platform::HostFileExists(found->host) &&
            UpperCase(ExtensionPart(entry)) == TextsOf(kind).listExtension &&
            IsSafeToQuote(FileNamePart(entry)) && !HasWildcards(FileNamePart(entry)) &&
-           !workFolder.Holds(entry);
+           !workFolder.Holds(found->host);
 }
 
 // True when FOLDER is an existing folder without entries.
@@ -54,10 +57,16 @@ void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const Jo
     const std::vector<std::string> entries = SplitLines(request.listEntries);
     bool listAccepted = true;
     const FolderIdentity workFolder(longWorkFolder);
+    // Each entry is found on the host once, for its checks and its short path.
+    std::vector<std::string> sources;
+    sources.reserve(entries.size());
+    platform::PathFinder finder;
     for (const std::string& entry : entries) {
-        if (!IsListEntryAccepted(entry, kind, workFolder)) {
+        std::optional<platform::FoundPath> found = finder.Find(entry);
+        if (!IsListEntryAccepted(entry, found, kind, workFolder)) {
             listAccepted = false;
         }
+        sources.push_back(found ? std::move(found->shortPath) : std::string());
     }
     if (!listAccepted) {
         windows.ShowError("There are errors in your input list, please resolve them and retry.");
@@ -98,7 +107,7 @@ void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const Jo
     const bool leftovers = !refused && !IsEmptyFolder(longWorkFolder);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const std::string& entry = entries[i];
-        const std::string source = platform::ShortPath(entry);
+        const std::string& source = sources[i];
         const std::string temp = values.workFolder + FileNamePart(source);
         if (leftovers && platform::FileExists(temp)) {
             platform::DeleteFile(temp);

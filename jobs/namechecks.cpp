@@ -47,13 +47,12 @@ FolderIdentity::FolderIdentity(std::string_view folder)
     }
 }
 
-bool FolderIdentity::Holds(std::string_view path) const
+bool FolderIdentity::Holds(const std::filesystem::path& hostEntry) const
 {
-    const auto entry = exists_ ? platform::HostPath(path) : std::nullopt;
-    if (!entry) {
+    if (!exists_) {
         return false;
     }
-    for (std::filesystem::path parent = entry->parent_path(); parent.has_relative_path();
+    for (std::filesystem::path parent = hostEntry.parent_path(); parent.has_relative_path();
          parent = parent.parent_path()) {
         struct stat info
         {};

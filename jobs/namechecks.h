@@ -1,6 +1,7 @@
 // Checks of the file names in a job request.
 #pragma once
 
+#include <filesystem>
 #include <string_view>
 #include <sys/types.h>
 
@@ -24,9 +25,9 @@ public:
     // FOLDER is a DOS path; a missing folder holds nothing.
     explicit FolderIdentity(std::string_view folder);
 
-    // True when the existing entry PATH lies in the folder or in any of its
+    // True when the existing host entry lies in the folder or in any of its
     // subfolders, however either is spelled.
-    bool Holds(std::string_view path) const;
+    bool Holds(const std::filesystem::path& hostEntry) const;
 
 private:
     bool exists_ = false;

@@ -20,6 +20,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmora::platform {
 
@@ -34,6 +35,8 @@ std::optional<std::string> DosPath(const std::filesystem::path& hostPath);
 
 // True when the path names an existing entry that is not a folder.
 bool FileExists(std::string_view dosPath);
+// True when the host path names an existing entry that is not a folder.
+bool HostFileExists(const std::filesystem::path& hostPath);
 // True when the path names an existing folder.
 bool DirectoryExists(std::string_view dosPath);
 // Deletes a file (never a folder); true on success.
@@ -48,6 +51,32 @@ bool CreateDir(std::string_view dosPath);
 // entry as the long path. A short form longer than 258 characters, which the
 // program's 260-byte buffer could not take, gives empty text as well.
 std::string ShortPath(std::string_view dosPath);
+
+// An existing path found on the host in one walk, for work that needs both
+// forms: the host entry, and the 8.3 form ShortPath gives (empty when too
+// long).
+struct FoundPath
+{
+    std::filesystem::path host;
+    std::string shortPath;
+};
+
+// Finds paths as FindPath does, remembering the last folder it walked to, so
+// that the entries of one folder, as a list mostly holds, share the walk to
+// it. Meant for one piece of work, under a FolderCache.
+class PathFinder
+{
+public:
+    // Nullopt for a missing path.
+    std::optional<FoundPath> Find(std::string_view dosPath);
+
+private:
+    std::filesystem::path driveRoot_;
+    std::vector<std::string> folderNames_;
+    std::optional<FoundPath> folder_; // where driveRoot_ and folderNames_ lead
+};
+
+std::optional<FoundPath> FindPath(std::string_view dosPath);
 
 // The application folder: the DOS form of the running executable's folder,
 // with its trailing backslash. SetApplicationFolder overrides it (tests);

@@ -4,21 +4,19 @@
 #include <system_error>
 
 namespace velmora::platform {
-namespace {
 
-// An existing entry that is not a folder (a link counts as what it points to).
-bool IsFile(const std::optional<std::filesystem::path>& host)
+// A link counts as what it points to.
+bool HostFileExists(const std::filesystem::path& hostPath)
 {
     std::error_code error;
-    return host && std::filesystem::exists(*host, error) &&
-           !std::filesystem::is_directory(*host, error);
+    const std::filesystem::file_status status = std::filesystem::status(hostPath, error);
+    return std::filesystem::exists(status) && !std::filesystem::is_directory(status);
 }
-
-} // namespace
 
 bool FileExists(std::string_view dosPath)
 {
-    return IsFile(HostPath(dosPath));
+    const auto host = HostPath(dosPath);
+    return host && HostFileExists(*host);
 }
 
 bool DirectoryExists(std::string_view dosPath)
@@ -32,7 +30,7 @@ bool DeleteFile(std::string_view dosPath)
 {
     const auto host = HostPath(dosPath);
     std::error_code error;
-    return IsFile(host) && std::filesystem::remove(*host, error);
+    return host && HostFileExists(*host) && std::filesystem::remove(*host, error);
 }
 
 bool CreateDir(std::string_view dosPath)

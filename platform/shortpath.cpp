@@ -4,6 +4,8 @@
 #include "platform/foldercache.h"
 #include "platform/resolve.h"
 
+#include <algorithm>
+#include <span>
 #include <system_error>
 
 namespace velmora::platform {
@@ -14,13 +16,42 @@ namespace {
 // as a failure instead of being cut or read past the buffer.
 constexpr std::size_t kLongestShortPath = 258;
 
+void ForgetIfTooLong(std::string& shortPath)
+{
+    if (shortPath.size() > kLongestShortPath) {
+        shortPath.clear();
+    }
+}
+
+// The entry NAME of a folder that was found, matched within the listing that
+// gives the short names, so that the name found and the short name given are
+// of one entry.
+std::optional<FoundPath> FindEntry(const FoundPath& folder, std::string_view name)
+{
+    const std::shared_ptr<const FolderListing> listing = ListingOf(folder.host);
+    const FolderListing::Lookup found = listing ? listing->Find(name) : FolderListing::Lookup{};
+    if (found.match != Match::Found) {
+        return std::nullopt;
+    }
+    FoundPath entry{folder.host / listing->Names()[found.index], {}};
+    if (!folder.shortPath.empty()) {
+        entry.shortPath = folder.shortPath;
+        if (!entry.shortPath.ends_with('\\')) {
+            entry.shortPath += '\\';
+        }
+        entry.shortPath += listing->ShortName(found.index);
+        ForgetIfTooLong(entry.shortPath);
+    }
+    return entry;
+}
+
 } // namespace
 
-std::string ShortPath(std::string_view dosPath)
+std::optional<FoundPath> PathFinder::Find(std::string_view dosPath)
 {
     const std::optional<DosPathParts> parts = SplitDosPath(dosPath);
     if (!parts) {
-        return {};
+        return std::nullopt;
     }
     const DriveTable drives = CurrentDrives();
     const auto drive = drives.find(parts->drive);
@@ -29,32 +60,46 @@ std::string ShortPath(std::string_view dosPath)
     // alone needs to be looked at.
     if (drive == drives.end() ||
         (parts->names.empty() && !std::filesystem::is_directory(drive->second, error))) {
-        return {};
+        return std::nullopt;
     }
-    std::filesystem::path host = drive->second;
-    std::string result{parts->drive, ':', '\\'};
-    for (std::size_t i = 0; i < parts->names.size(); ++i) {
-        // Matched within the listing that gives the short names, so that the
-        // name found and the short name given are of one entry.
-        const std::shared_ptr<const FolderListing> listing = ListingOf(host);
-        const FolderListing::Lookup found =
-            listing ? listing->Find(parts->names[i]) : FolderListing::Lookup{};
-        if (found.match != Match::Found) {
-            return {};
+    const FoundPath root{drive->second, {parts->drive, ':', '\\'}};
+    if (parts->names.empty()) {
+        return root;
+    }
+    const std::span<const std::string> folderNames(parts->names.data(), parts->names.size() - 1);
+    if (!folder_ || driveRoot_ != root.host || !std::ranges::equal(folderNames, folderNames_)) {
+        folder_ = root;
+        for (const std::string& name : folderNames) {
+            folder_ = FindEntry(*folder_, name);
+            if (!folder_) {
+                return std::nullopt;
+            }
         }
-        host /= listing->Names()[found.index];
-        result += listing->ShortName(found.index);
-        if (i + 1 < parts->names.size()) {
-            result += '\\';
+        driveRoot_ = root.host;
+        folderNames_.assign(folderNames.begin(), folderNames.end());
+    }
+    std::optional<FoundPath> found = FindEntry(*folder_, parts->names.back());
+    if (found && parts->trailingSeparator) {
+        if (!std::filesystem::is_directory(found->host, error)) {
+            return std::nullopt; // "file\" names no entry
+        }
+        if (!found->shortPath.empty()) {
+            found->shortPath += '\\';
+            ForgetIfTooLong(found->shortPath);
         }
     }
-    if (parts->trailingSeparator) {
-        if (!std::filesystem::is_directory(host, error)) {
-            return {}; // "file\" names no entry
-        }
-        result += '\\';
-    }
-    return result.size() <= kLongestShortPath ? result : std::string();
+    return found;
+}
+
+std::optional<FoundPath> FindPath(std::string_view dosPath)
+{
+    return PathFinder().Find(dosPath);
+}
+
+std::string ShortPath(std::string_view dosPath)
+{
+    std::optional<FoundPath> found = FindPath(dosPath);
+    return found ? std::move(found->shortPath) : std::string();
 }
 
 } // namespace velmora::platform

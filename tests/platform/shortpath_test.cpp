@@ -67,6 +67,39 @@ TEST_F(ShortPaths, EmptyWhenTheShortFormOutgrowsTheBuffer)
     }
 }
 
+// A finder that remembers the last folder must find what a fresh walk finds,
+// whatever the previous path was: another drive, a sibling, a missing folder.
+TEST_F(ShortPaths, OneFinderFindsWhatEachWalkFinds)
+{
+    MakeFile("C/Music/My Song.wav");
+    const char* const paths[] = {
+        "D:\\Music\\My Song.wav",
+        "D:\\MUSIC\\my song.wav",
+        "C:\\Music\\My Song.wav",
+        "D:\\Music\\Missing.wav",
+        "D:\\Missing\\My Song.wav",
+        "D:\\Music\\My Song.wav",
+        "D:\\Twins\\FOO.WAV",
+        "D:\\Twins\\Foo.wav",
+        "D:\\Music\\",
+        "D:\\Music\\My Song.wav\\",
+        "C:\\APPS\\FRONT\\",
+        "C:",
+        "D:\\Music/My Song.wav",
+        "D:\\Music\\..\\Music\\My Song.wav",
+    };
+    PathFinder finder;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const char* dos : paths) {
+            const std::optional<FoundPath> found = finder.Find(dos);
+            EXPECT_EQ(found ? found->shortPath : "", ShortPath(dos)) << dos;
+            if (found) {
+                EXPECT_EQ(found->host, HostPath(dos)) << dos;
+            }
+        }
+    }
+}
+
 // Awkward names: blanks, several and leading dots, UTF-8, characters that a
 // short name cannot hold, long runs; whole names are glued from these.
 const char* const kFragments[] = {
