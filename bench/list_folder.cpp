@@ -1,8 +1,8 @@
-#include "list_folder.h"
+#include "bench/list_folder.h"
 
 #include "jobs/jobhandlers.h"
 #include "platform/dosfs.h"
-#include "recording_host.h"
+#include "tests/jobs/recording_host.h"
 
 #include <cstdio>
 #include <cstdlib>

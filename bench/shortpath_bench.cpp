@@ -5,7 +5,7 @@
 // against working out the folder's short names once, timed alternately, which
 // a linear cost keeps small whatever the folder's size; then the time of the
 // whole encode list handler.
-#include "list_folder.h"
+#include "bench/list_folder.h"
 #include "platform/dosfs.h"
 #include "platform/foldercache.h"
 #include "platform/shortnames.h"

@@ -3,7 +3,7 @@
 // writes its script, ROOT/C/Velmora/Encoding.bat, with the real handler; the
 // script runs with VELMORA_DRIVES="C=ROOT/C;D=ROOT/D". The time the handler
 // took to assemble and write the script goes to standard error in seconds.
-#include "list_folder.h"
+#include "bench/list_folder.h"
 
 #include <chrono>
 #include <cstdio>

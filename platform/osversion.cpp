@@ -1,4 +1,4 @@
-#include "osversion.h"
+#include "platform/osversion.h"
 
 #include <cstring>
 

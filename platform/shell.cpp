@@ -1,7 +1,7 @@
-#include "shell.h"
+#include "platform/shell.h"
 
-#include "dosfs.h"
-#include "shortnames.h"
+#include "platform/dosfs.h"
+#include "platform/shortnames.h"
 
 #include <cctype>
 #include <cstdlib>

@@ -3,7 +3,7 @@
 // program that it is built on.
 #pragma once
 
-#include "showstate.h"
+#include "platform/showstate.h"
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "syscolors.h"
+#include "platform/syscolors.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "accelerators.h"
+#include "widgets/accelerators.h"
 
 namespace velmora::widgets {
 

@@ -1,4 +1,4 @@
-#include "captiontext.h"
+#include "widgets/captiontext.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -3,7 +3,7 @@
 // its rectangle and is clipped to it; word wrap breaks lines at blanks.
 #pragma once
 
-#include "explbtntypes.h"
+#include "widgets/explbtntypes.h"
 
 #include <QRect>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "downpattern.h"
+#include "widgets/downpattern.h"
 
 #include <memory>
 

@@ -4,7 +4,7 @@
 // button is destroyed, so that the next one takes the colours of its moment.
 #pragma once
 
-#include "tbitmap.h"
+#include "widgets/tbitmap.h"
 
 namespace velmora::widgets {
 

@@ -1,4 +1,4 @@
-#include "ellipsis.h"
+#include "widgets/ellipsis.h"
 
 namespace velmora::widgets {
 

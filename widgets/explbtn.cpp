@@ -1,8 +1,8 @@
-#include "explbtn.h"
+#include "widgets/explbtn.h"
 
-#include "accelerators.h"
-#include "downpattern.h"
-#include "ellipsis.h"
+#include "widgets/accelerators.h"
+#include "widgets/downpattern.h"
+#include "widgets/ellipsis.h"
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>

@@ -9,8 +9,8 @@
 // button is disabled.
 #pragma once
 
-#include "explbtntypes.h"
-#include "tbitmap.h"
+#include "widgets/explbtntypes.h"
+#include "widgets/tbitmap.h"
 
 #include <QMenu>
 #include <QPointer>

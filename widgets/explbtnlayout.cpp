@@ -1,4 +1,4 @@
-#include "explbtnlayout.h"
+#include "widgets/explbtnlayout.h"
 
 namespace velmora::widgets {
 

@@ -3,7 +3,7 @@
 // size; halves round toward zero.
 #pragma once
 
-#include "explbtntypes.h"
+#include "widgets/explbtntypes.h"
 
 #include <QRect>
 

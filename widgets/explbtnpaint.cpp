@@ -1,10 +1,10 @@
 // Painting of the explorer button: bevel, down pattern, caption, image in
 // full colour, grey or embossed form, and the drop-down triangle.
-#include "captiontext.h"
-#include "downpattern.h"
-#include "explbtn.h"
-#include "explbtnlayout.h"
-#include "imageops.h"
+#include "widgets/captiontext.h"
+#include "widgets/downpattern.h"
+#include "widgets/explbtn.h"
+#include "widgets/explbtnlayout.h"
+#include "widgets/imageops.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "imageops.h"
+#include "widgets/imageops.h"
 
 #include <QBitmap>
 #include <QPainter>

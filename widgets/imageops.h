@@ -2,8 +2,8 @@
 // transparent key colour, and the embossed look of a disabled image.
 #pragma once
 
-#include "explbtntypes.h"
-#include "tbitmap.h"
+#include "widgets/explbtntypes.h"
+#include "widgets/tbitmap.h"
 
 class QPainter;
 

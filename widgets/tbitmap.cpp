@@ -1,4 +1,4 @@
-#include "tbitmap.h"
+#include "widgets/tbitmap.h"
 
 #include <QBuffer>
 #include <QImageReader>

@@ -3,7 +3,7 @@
 // that pictures at rest hold no platform resources.
 #pragma once
 
-#include "tcolor.h"
+#include "widgets/tcolor.h"
 
 #include <QImage>
 #include <QPixmap>

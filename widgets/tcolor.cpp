@@ -1,4 +1,4 @@
-#include "tcolor.h"
+#include "widgets/tcolor.h"
 
 namespace velmora::widgets {
 

@@ -1,8 +1,8 @@
 // Installs the build into a temporary prefix whose path has a blank, as
 // `make install PREFIX=...` does, and runs the installed programs from there.
-#include "audio_files.h"
 #include "platform/dosfs.h"
-#include "run_program.h"
+#include "tests/tools/audio/audio_files.h"
+#include "tests/tools/audio/run_program.h"
 
 #include <algorithm>
 #include <chrono>

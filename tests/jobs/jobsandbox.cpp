@@ -1,4 +1,4 @@
-#include "jobsandbox.h"
+#include "tests/jobs/jobsandbox.h"
 
 #include "jobs/fileerror.h"
 #include "jobs/linemodel.h"

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "jobs/linebuffer.h"
-#include "recording_host.h"
+#include "tests/jobs/recording_host.h"
 
 #include <filesystem>
 #include <functional>

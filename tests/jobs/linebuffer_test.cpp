@@ -1,5 +1,5 @@
 #include "jobs/linemodel.h"
-#include "jobsandbox.h"
+#include "tests/jobs/jobsandbox.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "jobs/jobhandlers.h"
 #include "jobs/pathparts.h"
-#include "jobsandbox.h"
 #include "platform/dosfs.h"
+#include "tests/jobs/jobsandbox.h"
 
 #include <gtest/gtest.h>
 

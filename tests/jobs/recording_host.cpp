@@ -1,4 +1,4 @@
-#include "recording_host.h"
+#include "tests/jobs/recording_host.h"
 
 #include "platform/dosfs.h"
 #include "platform/shell.h"

@@ -1,6 +1,6 @@
 #include "jobs/folderchain.h"
 #include "jobs/settings.h"
-#include "jobsandbox.h"
+#include "tests/jobs/jobsandbox.h"
 
 #include <gtest/gtest.h>
 #include <sys/socket.h>

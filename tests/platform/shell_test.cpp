@@ -2,9 +2,9 @@
 // started program is detached from the caller.
 #include "platform/dosfs.h"
 #include "platform/shell.h"
-#include "recorder.h"
-#include "scoped_env.h"
-#include "temp_drives.h"
+#include "tests/platform/recorder.h"
+#include "tests/platform/scoped_env.h"
+#include "tests/platform/temp_drives.h"
 
 #include <cerrno>
 #include <sys/wait.h>

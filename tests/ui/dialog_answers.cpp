@@ -1,4 +1,4 @@
-#include "dialog_answers.h"
+#include "tests/ui/dialog_answers.h"
 
 #include <QAbstractButton>
 #include <QApplication>

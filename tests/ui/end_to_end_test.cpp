@@ -1,8 +1,8 @@
 // The program as a user drives it: a Wave file dropped on the main window,
 // "&Encode" pressed by its accelerator, the job script run by dosbatch with
 // the real coders and Message.exe, and the result decoded back the same way.
-#include "coder_test_support.h"
-#include "forms_fixture.h"
+#include "tests/tools/audio/coder_test_support.h"
+#include "tests/ui/forms_fixture.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "forms_fixture.h"
+#include "tests/ui/forms_fixture.h"
 
 #include "platform/dosfs.h"
 

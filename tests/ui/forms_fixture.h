@@ -4,9 +4,9 @@
 // Settings.ini, and the shell's other targets handed to the recorder.
 #pragma once
 
-#include "dialog_answers.h"
-#include "scoped_env.h"
-#include "temp_drives.h"
+#include "tests/platform/scoped_env.h"
+#include "tests/platform/temp_drives.h"
+#include "tests/ui/dialog_answers.h"
 #include "ui/forms.h"
 #include "ui/unit1.h"
 

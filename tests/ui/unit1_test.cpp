@@ -1,8 +1,8 @@
 // The main window driven through its controls: start-up, the field rules,
 // dropped files, the open-file dialog and the job monitors.
-#include "forms_fixture.h"
 #include "jobs/jobkind.h"
 #include "platform/argument.h"
+#include "tests/ui/forms_fixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>

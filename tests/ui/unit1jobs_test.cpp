@@ -1,7 +1,7 @@
 // The main window's jobs, menu and dialogs: real scripts started through the
 // shell layer and run by dosbatch with stand-in coders.
-#include "forms_fixture.h"
-#include "recorder.h"
+#include "tests/platform/recorder.h"
+#include "tests/ui/forms_fixture.h"
 #include "ui/unit2.h"
 #include "ui/unit4.h"
 

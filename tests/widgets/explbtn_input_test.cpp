@@ -1,4 +1,4 @@
-#include "explbtn_fixture.h"
+#include "tests/widgets/explbtn_fixture.h"
 #include "widgets/accelerators.h"
 #include "widgets/ellipsis.h"
 

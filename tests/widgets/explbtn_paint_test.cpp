@@ -1,5 +1,5 @@
-#include "explbtn_fixture.h"
-#include "layout_cases.h"
+#include "tests/widgets/explbtn_fixture.h"
+#include "tests/widgets/layout_cases.h"
 #include "widgets/downpattern.h"
 #include "widgets/imageops.h"
 

@@ -1,4 +1,4 @@
-#include "layout_cases.h"
+#include "tests/widgets/layout_cases.h"
 #include "widgets/explbtnlayout.h"
 
 #include <gtest/gtest.h>

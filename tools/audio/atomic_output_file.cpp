@@ -1,6 +1,6 @@
-#include "atomic_output_file.h"
+#include "tools/audio/atomic_output_file.h"
 
-#include "error.h"
+#include "tools/audio/error.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "audio_reader.h"
+#include "tools/audio/audio_reader.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 // Reads the samples of a Wave or .snd file as interleaved floats in [-1, 1].
 #pragma once
 
-#include "byte_source.h"
-#include "stream_layout.h"
+#include "tools/audio/byte_source.h"
+#include "tools/audio/stream_layout.h"
 
 #include <cstddef>
 #include <memory>

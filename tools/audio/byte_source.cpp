@@ -1,6 +1,6 @@
-#include "byte_source.h"
+#include "tools/audio/byte_source.h"
 
-#include "error.h"
+#include "tools/audio/error.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,7 +1,7 @@
-#include "coder_cli.h"
+#include "tools/audio/coder_cli.h"
 
-#include "error.h"
 #include "platform/dosfs.h"
+#include "tools/audio/error.h"
 
 #include <algorithm>
 #include <cctype>

@@ -4,8 +4,8 @@
 //   cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang
 //   -DVELMORA_FUZZ=ON cmake --build build-fuzz --target fuzz_audio_reader
 //   build-fuzz/bin/fuzz_audio_reader -max_total_time=300 CORPUS_DIR
-#include "audio_reader.h"
-#include "error.h"
+#include "tools/audio/audio_reader.h"
+#include "tools/audio/error.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "stream_layout.h"
+#include "tools/audio/stream_layout.h"
 
-#include "error.h"
+#include "tools/audio/error.h"
 
 #include <array>
 #include <cstring>

@@ -2,7 +2,7 @@
 // The container is recognised from the file's first bytes, never its name.
 #pragma once
 
-#include "byte_source.h"
+#include "tools/audio/byte_source.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
-#include "wave_writer.h"
+#include "tools/audio/wave_writer.h"
 
-#include "error.h"
+#include "tools/audio/error.h"
 
 #include <array>
 #include <bit>

@@ -3,7 +3,7 @@
 // would take the file past 4 GiB rather than write a wrong header.
 #pragma once
 
-#include "atomic_output_file.h"
+#include "tools/audio/atomic_output_file.h"
 
 #include <cstdint>
 #include <span>

@@ -1,4 +1,4 @@
-#include "display_application.h"
+#include "tools/display/display_application.h"
 
 #include <cstdlib>
 #include <cstring>

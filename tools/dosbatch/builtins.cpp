@@ -1,9 +1,9 @@
-#include "builtins.h"
+#include "tools/dosbatch/builtins.h"
 
-#include "file_matches.h"
-#include "interpreter.h"
 #include "platform/shortnames.h"
-#include "script.h"
+#include "tools/dosbatch/file_matches.h"
+#include "tools/dosbatch/interpreter.h"
+#include "tools/dosbatch/script.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,4 +1,4 @@
-#include "child.h"
+#include "tools/dosbatch/child.h"
 
 #include <cerrno>
 #include <fcntl.h>

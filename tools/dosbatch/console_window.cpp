@@ -1,6 +1,6 @@
-#include "console_window.h"
+#include "tools/dosbatch/console_window.h"
 
-#include "interpreter.h"
+#include "tools/dosbatch/interpreter.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>

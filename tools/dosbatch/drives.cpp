@@ -1,4 +1,4 @@
-#include "drives.h"
+#include "tools/dosbatch/drives.h"
 
 #include "platform/dosfs.h"
 

@@ -1,14 +1,14 @@
 // del, deltree, ren and move: the file commands of the job scripts.
-#include "builtins.h"
-#include "file_matches.h"
-#include "fileops.h"
-#include "folder_names.h"
-#include "interpreter.h"
 #include "platform/dosfs.h"
 #include "platform/shortnames.h"
-#include "protected_folders.h"
-#include "script.h"
-#include "wildcards.h"
+#include "tools/dosbatch/builtins.h"
+#include "tools/dosbatch/file_matches.h"
+#include "tools/dosbatch/fileops.h"
+#include "tools/dosbatch/folder_names.h"
+#include "tools/dosbatch/interpreter.h"
+#include "tools/dosbatch/protected_folders.h"
+#include "tools/dosbatch/script.h"
+#include "tools/dosbatch/wildcards.h"
 
 #include <algorithm>
 #include <system_error>

@@ -1,8 +1,8 @@
-#include "file_matches.h"
+#include "tools/dosbatch/file_matches.h"
 
-#include "interpreter.h"
 #include "platform/dosfs.h"
-#include "wildcards.h"
+#include "tools/dosbatch/interpreter.h"
+#include "tools/dosbatch/wildcards.h"
 
 #include <algorithm>
 #include <system_error>

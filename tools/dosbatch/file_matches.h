@@ -2,8 +2,8 @@
 // names: the entries that match it, a wildcard allowed in its last component.
 #pragma once
 
-#include "drives.h"
-#include "script.h"
+#include "tools/dosbatch/drives.h"
+#include "tools/dosbatch/script.h"
 
 #include <filesystem>
 #include <string>

@@ -1,4 +1,4 @@
-#include "fileops.h"
+#include "tools/dosbatch/fileops.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,4 +1,4 @@
-#include "folder_names.h"
+#include "tools/dosbatch/folder_names.h"
 
 #include "platform/shortnames.h"
 

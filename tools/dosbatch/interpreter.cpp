@@ -1,9 +1,9 @@
-#include "interpreter.h"
+#include "tools/dosbatch/interpreter.h"
 
-#include "builtins.h"
 #include "platform/foldercache.h"
 #include "platform/shortnames.h"
-#include "script.h"
+#include "tools/dosbatch/builtins.h"
+#include "tools/dosbatch/script.h"
 
 #include <cstring>
 

@@ -3,7 +3,7 @@
 // live in a table (builtins.cpp); any other first word is a program to run.
 #pragma once
 
-#include "drives.h"
+#include "tools/dosbatch/drives.h"
 
 #include <functional>
 #include <stdexcept>

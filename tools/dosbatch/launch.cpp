@@ -1,8 +1,8 @@
-#include "launch.h"
+#include "tools/dosbatch/launch.h"
 
-#include "drives.h"
 #include "platform/dosfs.h"
-#include "script.h"
+#include "tools/dosbatch/drives.h"
+#include "tools/dosbatch/script.h"
 
 #include <cstdio>
 #include <exception>

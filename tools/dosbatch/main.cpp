@@ -5,9 +5,9 @@
 // waits for it: it shows both in a console window. This program needs no
 // window libraries, so a hidden job starts as quickly as a shell. The exit
 // status counts the failed commands.
-#include "child.h"
-#include "launch.h"
-#include "run_hidden.h"
+#include "tools/dosbatch/child.h"
+#include "tools/dosbatch/launch.h"
+#include "tools/dosbatch/run_hidden.h"
 
 #include <algorithm>
 #include <cstdio>

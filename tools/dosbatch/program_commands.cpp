@@ -1,9 +1,9 @@
 // Running programs: a line that names a program, and "start".
-#include "builtins.h"
-#include "child.h"
-#include "interpreter.h"
 #include "platform/shell.h"
-#include "script.h"
+#include "tools/dosbatch/builtins.h"
+#include "tools/dosbatch/child.h"
+#include "tools/dosbatch/interpreter.h"
+#include "tools/dosbatch/script.h"
 
 #include <cstring>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "protected_folders.h"
+#include "tools/dosbatch/protected_folders.h"
 
 #include "platform/dosfs.h"
 

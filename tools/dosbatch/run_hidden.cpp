@@ -1,6 +1,6 @@
-#include "run_hidden.h"
+#include "tools/dosbatch/run_hidden.h"
 
-#include "interpreter.h"
+#include "tools/dosbatch/interpreter.h"
 
 #include <csignal>
 #include <cstdio>

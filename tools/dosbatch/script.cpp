@@ -1,4 +1,4 @@
-#include "script.h"
+#include "tools/dosbatch/script.h"
 
 #include <algorithm>
 #include <fstream>

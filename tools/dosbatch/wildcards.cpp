@@ -1,4 +1,4 @@
-#include "wildcards.h"
+#include "tools/dosbatch/wildcards.h"
 
 namespace velmora::dosbatch {
 

@@ -2,12 +2,12 @@
 // Decodes an MPEG audio file (layers 1 to 3, MPEG 1, 2 and 2.5) into a 16-bit
 // PCM Wave file at the stream's rate and channels. A damaged stream is decoded
 // up to the damage; the output appears only when it has been written whole.
-#include "atomic_output_file.h"
-#include "byte_source.h"
-#include "coder_cli.h"
-#include "error.h"
-#include "mpg123_decoder.h"
-#include "wave_writer.h"
+#include "tools/audio/atomic_output_file.h"
+#include "tools/audio/byte_source.h"
+#include "tools/audio/coder_cli.h"
+#include "tools/audio/error.h"
+#include "tools/audio/wave_writer.h"
+#include "tools/l3dec/mpg123_decoder.h"
 
 #include <array>
 #include <string>

@@ -1,6 +1,6 @@
-#include "mpg123_decoder.h"
+#include "tools/l3dec/mpg123_decoder.h"
 
-#include "error.h"
+#include "tools/audio/error.h"
 
 #include <mpg123.h>
 #include <string>

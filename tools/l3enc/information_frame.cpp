@@ -1,4 +1,4 @@
-#include "information_frame.h"
+#include "tools/l3enc/information_frame.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "lame_encoder.h"
+#include "tools/l3enc/lame_encoder.h"
 
-#include "error.h"
+#include "tools/audio/error.h"
 
 #include <cstdarg>
 #include <lame/lame.h>

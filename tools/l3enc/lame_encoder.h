@@ -1,8 +1,8 @@
 // libmp3lame set up for constant-bit-rate Layer 3 with an information frame.
 #pragma once
 
-#include "information_frame.h"
-#include "stream_layout.h"
+#include "tools/audio/stream_layout.h"
+#include "tools/l3enc/information_frame.h"
 
 #include <cstddef>
 #include <span>

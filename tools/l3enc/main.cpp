@@ -2,12 +2,12 @@
 // Encodes a Wave or .snd file into MPEG audio Layer 3 at a constant bit rate of
 // BITS/1000 kbit/s, with the information frame that gives players the exact
 // length. The output appears only when the whole file has been written.
-#include "atomic_output_file.h"
-#include "audio_reader.h"
-#include "coder_cli.h"
-#include "error.h"
-#include "information_frame.h"
-#include "lame_encoder.h"
+#include "tools/audio/atomic_output_file.h"
+#include "tools/audio/audio_reader.h"
+#include "tools/audio/coder_cli.h"
+#include "tools/audio/error.h"
+#include "tools/l3enc/information_frame.h"
+#include "tools/l3enc/lame_encoder.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 // Message.exe MODE SOURCE OUTPUT: the notice at the end of a job script.
 // Without a display, the notice goes to standard error instead.
-#include "display_application.h"
-#include "message_window.h"
+#include "tools/display/display_application.h"
+#include "tools/message/message_window.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "message_window.h"
+#include "tools/message/message_window.h"
 
 #include "platform/dosfs.h"
 #include "platform/shell.h"

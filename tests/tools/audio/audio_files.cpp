@@ -1,4 +1,4 @@
-#include "audio_files.h"
+#include "tests/tools/audio/audio_files.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,6 +1,6 @@
-#include "coder_test_support.h"
+#include "tests/tools/audio/coder_test_support.h"
 
-#include "audio_reader.h"
+#include "tools/audio/audio_reader.h"
 
 #include <algorithm>
 #include <cmath>

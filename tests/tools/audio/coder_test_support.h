@@ -1,8 +1,8 @@
 // Shared pieces of the end-to-end tests of l3enc.exe and l3dec.exe.
 #pragma once
 
-#include "audio_files.h"
-#include "run_program.h"
+#include "tests/tools/audio/audio_files.h"
+#include "tests/tools/audio/run_program.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

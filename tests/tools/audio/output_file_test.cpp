@@ -1,9 +1,9 @@
 // The all-or-nothing output file and the Wave writer's header and size limit.
-#include "atomic_output_file.h"
-#include "audio_files.h"
-#include "audio_reader.h"
-#include "error.h"
-#include "wave_writer.h"
+#include "tests/tools/audio/audio_files.h"
+#include "tools/audio/atomic_output_file.h"
+#include "tools/audio/audio_reader.h"
+#include "tools/audio/error.h"
+#include "tools/audio/wave_writer.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "run_program.h"
+#include "tests/tools/audio/run_program.h"
 
 #include <cstdio>
 #include <cstdlib>

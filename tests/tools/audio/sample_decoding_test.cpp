@@ -1,5 +1,5 @@
 // Each sample coding converts to the float value that the formats define.
-#include "audio_reader.h"
+#include "tools/audio/audio_reader.h"
 
 #include <cmath>
 #include <cstring>

@@ -1,8 +1,8 @@
 // The Wave/.snd header reader on hand-made files: where it finds the samples
 // and what it refuses.
-#include "audio_files.h"
-#include "error.h"
-#include "stream_layout.h"
+#include "tests/tools/audio/audio_files.h"
+#include "tools/audio/error.h"
+#include "tools/audio/stream_layout.h"
 
 #include <gtest/gtest.h>
 

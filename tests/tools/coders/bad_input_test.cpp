@@ -1,6 +1,6 @@
 // Inputs that the coders cannot use: each is refused with one line on stderr,
 // a non-zero status and no output file, and never crashes.
-#include "coder_test_support.h"
+#include "tests/tools/audio/coder_test_support.h"
 
 #include <csignal>
 #include <random>

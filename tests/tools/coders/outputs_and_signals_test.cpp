@@ -2,7 +2,7 @@
 // result, names as long as the host allows, a reader that goes away and
 // signals ignored by whoever started the coder. The result is written whole
 // or not at all, and no temporary file is left behind.
-#include "coder_test_support.h"
+#include "tests/tools/audio/coder_test_support.h"
 
 #include <csignal>
 #include <fcntl.h>

@@ -1,6 +1,6 @@
 // Generated signals in every input format go through l3enc.exe and back
 // through l3dec.exe: same length in samples (gapless), same sound.
-#include "coder_test_support.h"
+#include "tests/tools/audio/coder_test_support.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "adopted_programs.h"
+#include "tests/tools/dosbatch/adopted_programs.h"
 
 #include <algorithm>
 #include <cctype>

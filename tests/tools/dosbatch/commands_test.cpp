@@ -1,6 +1,6 @@
 // Golden scripts, grouped by command: a file tree, a script, and the tree,
 // output and errors that the script must leave.
-#include "script_fixture.h"
+#include "tests/tools/dosbatch/script_fixture.h"
 
 #include <algorithm>
 

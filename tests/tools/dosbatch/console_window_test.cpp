@@ -1,9 +1,9 @@
 // The console window: caption, a font whose characters share one width,
 // output shown while the script runs, and closing itself at the end. Runs
 // offscreen.
-#include "console_window.h"
-#include "scoped_env.h"
-#include "script_fixture.h"
+#include "tests/platform/scoped_env.h"
+#include "tests/tools/dosbatch/script_fixture.h"
+#include "tools/dosbatch/console_window.h"
 
 #include <QFontMetrics>
 #include <QSignalSpy>

@@ -1,4 +1,4 @@
-#include "job_run_fixture.h"
+#include "tests/tools/dosbatch/job_run_fixture.h"
 
 #include "jobs/jobhandlers.h"
 #include "platform/dosfs.h"

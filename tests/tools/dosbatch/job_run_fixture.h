@@ -8,8 +8,8 @@
 
 #include "jobs/jobrequest.h"
 #include "jobs/linebuffer.h"
-#include "recording_host.h"
-#include "scoped_env.h"
+#include "tests/jobs/recording_host.h"
+#include "tests/platform/scoped_env.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

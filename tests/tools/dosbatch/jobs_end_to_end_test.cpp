@@ -1,10 +1,10 @@
 // Job scripts written by the job handlers, started through the shell layer
 // and run by dosbatch for real: a test coder in place of the coders, the
 // recorder in place of Message.exe, an application folder with a blank.
-#include "job_run_fixture.h"
 #include "jobs/jobhandlers.h"
 #include "platform/dosfs.h"
-#include "recorder.h"
+#include "tests/platform/recorder.h"
+#include "tests/tools/dosbatch/job_run_fixture.h"
 
 #include <fstream>
 

@@ -1,8 +1,8 @@
 // Running programs from script lines, "start", and the dosbatch program.
-#include "child.h"
-#include "recorder.h"
-#include "scoped_env.h"
-#include "script_fixture.h"
+#include "tests/platform/recorder.h"
+#include "tests/platform/scoped_env.h"
+#include "tests/tools/dosbatch/script_fixture.h"
+#include "tools/dosbatch/child.h"
 
 #include <fstream>
 

@@ -3,12 +3,12 @@
 // the real l3enc.exe and l3dec.exe from an application folder with a blank in
 // its name and ends with the real Message.exe. A generated Wave file becomes
 // a playable MP3 file under its long name, and the MP3 file a Wave file again.
-#include "adopted_programs.h"
-#include "audio_files.h"
-#include "coder_test_support.h"
-#include "job_run_fixture.h"
 #include "jobs/jobhandlers.h"
-#include "message_window.h"
+#include "tests/tools/audio/audio_files.h"
+#include "tests/tools/audio/coder_test_support.h"
+#include "tests/tools/dosbatch/adopted_programs.h"
+#include "tests/tools/dosbatch/job_run_fixture.h"
+#include "tools/message/message_window.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,8 +1,8 @@
 // The rules under the commands: splitting words, reading scripts, wildcard
 // matching, rename masks, and moves that never lose the file.
-#include "fileops.h"
-#include "script.h"
-#include "wildcards.h"
+#include "tools/dosbatch/fileops.h"
+#include "tools/dosbatch/script.h"
+#include "tools/dosbatch/wildcards.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

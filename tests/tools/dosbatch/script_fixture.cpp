@@ -1,4 +1,4 @@
-#include "script_fixture.h"
+#include "tests/tools/dosbatch/script_fixture.h"
 
 #include "platform/dosfs.h"
 

@@ -10,8 +10,8 @@
 // listed. HOME is C:\Users\me (created only when a tree names it).
 #pragma once
 
-#include "interpreter.h"
-#include "scoped_env.h"
+#include "tests/platform/scoped_env.h"
+#include "tools/dosbatch/interpreter.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

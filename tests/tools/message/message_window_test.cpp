@@ -1,7 +1,7 @@
 // Message.exe: what the notice says for each job, which folder it opens, and
 // that it goes away by itself.
-#include "message_window.h"
-#include "run_program.h"
+#include "tests/tools/audio/run_program.h"
+#include "tools/message/message_window.h"
 
 #include <QLabel>
 #include <QPushButton>
