@@ -6,8 +6,9 @@ namespace velmora::platform {
 
 bool GetVersionEx(OsVersionInfo& info)
 {
-    if (info.dwOSVersionInfoSize != sizeof(OsVersionInfo))
+    if (info.dwOSVersionInfoSize != sizeof(OsVersionInfo)) {
         return false;
+    }
     info.dwMajorVersion = 4;
     info.dwMinorVersion = 0;
     info.dwBuildNumber = 1381;

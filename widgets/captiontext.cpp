@@ -30,8 +30,9 @@ QString Displayed(const QString& caption, qsizetype& marked)
     for (qsizetype i = 0; i < caption.size(); ++i) {
         if (caption[i] == u'&' && i + 1 < caption.size()) {
             ++i;
-            if (caption[i] != u'&' && marked < 0)
+            if (caption[i] != u'&' && marked < 0) {
                 marked = shown.size();
+            }
         }
         shown += caption[i] == u'\n' ? QChar(QChar::LineSeparator) : caption[i];
     }
@@ -43,8 +44,9 @@ QString MarkedUp(const QString& shown, qsizetype marked)
 {
     QString text;
     for (qsizetype i = 0; i < shown.size(); ++i) {
-        if (shown[i] == u'&' || i == marked)
+        if (shown[i] == u'&' || i == marked) {
             text += u'&';
+        }
         text += shown[i];
     }
     return text;
@@ -58,8 +60,9 @@ void DrawWrappedWithEllipsis(QPainter& canvas, const QRect& rect, const QString&
     const QString shown = Displayed(text, marked);
     QTextLayout layout(shown, canvas.font());
     layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(rect.width());
+    }
     layout.endLayout();
 
     const QFontMetrics metrics = canvas.fontMetrics();
@@ -69,13 +72,15 @@ void DrawWrappedWithEllipsis(QPainter& canvas, const QRect& rect, const QString&
     for (int i = 0; i < layout.lineCount(); ++i) {
         const QTextLine line = layout.lineAt(i);
         QString part = shown.mid(line.textStart(), line.textLength());
-        while (part.endsWith(u' ') || part.endsWith(QChar(QChar::LineSeparator)))
+        while (part.endsWith(u' ') || part.endsWith(QChar(QChar::LineSeparator))) {
             part.chop(1);
+        }
         qsizetype partMarked = marked - line.textStart();
         if (i == layout.lineCount() - 1 && metrics.horizontalAdvance(part) > rect.width()) {
             part = metrics.elidedText(part, Qt::ElideRight, rect.width());
-            if (partMarked >= part.size() - 1)
+            if (partMarked >= part.size() - 1) {
                 partMarked = -1; // the marked character went with the cut end
+            }
         }
         const QRectF lineRect(rect.left(), top, rect.width(), line.height());
         canvas.drawText(lineRect, flags, MarkedUp(part, partMarked));
@@ -88,8 +93,9 @@ void DrawWrappedWithEllipsis(QPainter& canvas, const QRect& rect, const QString&
 
 QSize MeasureCaption(const QFontMetrics& metrics, QString& text, int width, bool wordWrap)
 {
-    if (wordWrap)
+    if (wordWrap) {
         text += u' ';
+    }
     // The extent does not depend on the alignment; left-aligned, centring does not round it.
     const int flags = TextFlags(taLeftJustify) | (wordWrap ? Qt::TextWordWrap : 0);
     return metrics.boundingRect(QRect(0, 0, width, 0), flags, text).size();
@@ -99,16 +105,17 @@ void DrawCaption(QPainter& canvas, const QRect& rect, const QString& text, TAlig
                  bool wordWrap, bool endEllipsis)
 {
     const int flags = TextFlags(alignment);
-    if (wordWrap && endEllipsis)
+    if (wordWrap && endEllipsis) {
         DrawWrappedWithEllipsis(canvas, rect, text, flags);
-    else if (wordWrap)
+    } else if (wordWrap) {
         canvas.drawText(rect, flags | Qt::TextWordWrap, text);
-    else if (endEllipsis)
+    } else if (endEllipsis) {
         canvas.drawText(rect, flags,
                         canvas.fontMetrics().elidedText(text, Qt::ElideRight, rect.width(),
                                                         Qt::TextShowMnemonic));
-    else
+    } else {
         canvas.drawText(rect, flags, text);
+    }
 }
 
 } // namespace velmora::widgets

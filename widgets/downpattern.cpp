@@ -12,16 +12,20 @@ void CreateDownPattern()
 {
     sharedPattern = std::make_unique<TBitmap>(8, 8);
     sharedPattern->Fill(clBtnFace);
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 8; ++x)
-            if (x % 2 == y % 2)
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            if (x % 2 == y % 2) {
                 sharedPattern->SetPixel(x, y, clBtnHighlight);
+            }
+        }
+    }
 }
 
 const TBitmap& DownPattern()
 {
-    if (!sharedPattern)
+    if (!sharedPattern) {
         CreateDownPattern();
+    }
     return *sharedPattern;
 }
 

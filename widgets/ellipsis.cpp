@@ -12,8 +12,9 @@ bool DetectEllipsisSupport()
 {
     platform::OsVersionInfo info;
     info.dwOSVersionInfoSize = sizeof info;
-    if (!platform::GetVersionEx(info))
+    if (!platform::GetVersionEx(info)) {
         return true;
+    }
     return EllipsisSupportedOn(info);
 }
 

@@ -46,8 +46,9 @@ TExplorerButton::TExplorerButton(QWidget* parent) : QWidget(parent)
 TExplorerButton::~TExplorerButton()
 {
     // The next paint of a down button makes the pattern again with the colours of its moment.
-    if (DownPatternExists())
+    if (DownPatternExists()) {
         FreeDownPattern();
+    }
 }
 
 void TExplorerButton::SetAlignment(TAlignment value)
@@ -58,20 +59,23 @@ void TExplorerButton::SetAlignment(TAlignment value)
 
 template <typename Change> void TExplorerButton::ForEachGroupMate(Change change)
 {
-    if (!parentWidget())
+    if (!parentWidget()) {
         return;
+    }
     for (QObject* child : parentWidget()->children()) {
         auto* mate = dynamic_cast<TExplorerButton*>(child);
-        if (mate && mate != this && mate->groupIndex_ == groupIndex_)
+        if (mate && mate != this && mate->groupIndex_ == groupIndex_) {
             change(mate);
+        }
     }
 }
 
 void TExplorerButton::SetAllowAllUp(bool value)
 {
     allowAllUp_ = value;
-    if (groupIndex_ != 0)
+    if (groupIndex_ != 0) {
         ForEachGroupMate([value](TExplorerButton* mate) { mate->allowAllUp_ = value; });
+    }
 }
 
 void TExplorerButton::SetBevelStyle(TBevelStyle value)
@@ -83,62 +87,71 @@ void TExplorerButton::SetBevelStyle(TBevelStyle value)
 void TExplorerButton::SetNoFocusBitmap(const TBitmap& value)
 {
     noFocusBitmap_.Assign(value);
-    if (!noFocusBitmap_.Empty())
+    if (!noFocusBitmap_.Empty()) {
         noFocusBitmap_.MakeDormant();
+    }
 }
 
 void TExplorerButton::SetBitmap(const TBitmap& value)
 {
     bitmap_.Assign(value);
-    if (!bitmap_.Empty())
+    if (!bitmap_.Empty()) {
         bitmap_.MakeDormant();
+    }
 }
 
 void TExplorerButton::SetDisabledBitmap(const TBitmap& value)
 {
     disabledBitmap_.Assign(value);
-    if (!disabledBitmap_.Empty())
+    if (!disabledBitmap_.Empty()) {
         disabledBitmap_.MakeDormant();
+    }
 }
 
 // The grey image is never made here: outside a form designer it comes only
 // from the stored "IBitmap" data.
 void TExplorerButton::BitmapChanged()
 {
-    if (!bitmap_.Empty())
+    if (!bitmap_.Empty()) {
         bitmap_.MakeDormant();
+    }
     repaint();
 }
 
 void TExplorerButton::NoFocusBitmapChanged()
 {
-    if (!noFocusBitmap_.Empty())
+    if (!noFocusBitmap_.Empty()) {
         noFocusBitmap_.MakeDormant();
+    }
     repaint();
 }
 
 void TExplorerButton::DisabledBitmapChanged()
 {
-    if (!disabledBitmap_.Empty())
+    if (!disabledBitmap_.Empty()) {
         disabledBitmap_.MakeDormant();
-    if (!enabled_)
+    }
+    if (!enabled_) {
         repaint();
+    }
 }
 
 void TExplorerButton::SetCaption(const QString& value)
 {
     caption_ = value;
     UpdateShortcut();
-    if (options_.Contains(boIconOnly))
+    if (options_.Contains(boIconOnly)) {
         SetHint(StripAccelerators(caption_));
-    else
+    } else {
         repaint();
+    }
 }
 
 void TExplorerButton::SetGroupIndex(int value)
 {
-    if (value == groupIndex_)
+    if (value == groupIndex_) {
         return;
+    }
     groupIndex_ = value;
     if (value == 0 && down_) {
         down_ = false;
@@ -148,8 +161,9 @@ void TExplorerButton::SetGroupIndex(int value)
 
 void TExplorerButton::SetDown(bool value)
 {
-    if (value == down_ || groupIndex_ == 0)
+    if (value == down_ || groupIndex_ == 0) {
         return;
+    }
     down_ = value;
     repaint();
     if (value) {
@@ -165,14 +179,16 @@ void TExplorerButton::SetDown(bool value)
 void TExplorerButton::SetDropDownMenu(QMenu* menu)
 {
     dropDownMenu_ = menu;
-    if (options_.Contains(boPopupMark))
+    if (options_.Contains(boPopupMark)) {
         repaint();
+    }
 }
 
 void TExplorerButton::SetEnabled(bool value)
 {
-    if (value == enabled_)
+    if (value == enabled_) {
         return;
+    }
     enabled_ = value;
     UpdateShortcut();
     ResetInteraction();
@@ -180,8 +196,9 @@ void TExplorerButton::SetEnabled(bool value)
 
 void TExplorerButton::SetLayout(TExplorerButtonLayout value)
 {
-    if (value == layout_)
+    if (value == layout_) {
         return;
+    }
     layout_ = value;
     repaint();
 }
@@ -210,32 +227,36 @@ void TExplorerButton::SetShadingType(TExplorerButtonShadingType value)
 
 void TExplorerButton::SetShowDownPattern(bool value)
 {
-    if (value == showDownPattern_)
+    if (value == showDownPattern_) {
         return;
+    }
     showDownPattern_ = value;
     repaint();
 }
 
 void TExplorerButton::SetUnselectedFontColor(TColor value)
 {
-    if (value == unselectedFontColor_)
+    if (value == unselectedFontColor_) {
         return;
+    }
     unselectedFontColor_ = value;
     repaint();
 }
 
 void TExplorerButton::SetWordWrap(bool value)
 {
-    if (value == wordWrap_)
+    if (value == wordWrap_) {
         return;
+    }
     wordWrap_ = value;
     repaint();
 }
 
 void TExplorerButton::SetFontColor(TColor value)
 {
-    if (value == fontColor_)
+    if (value == fontColor_) {
         return;
+    }
     fontColor_ = value;
     repaint();
 }
@@ -278,8 +299,9 @@ void TExplorerButton::UpdateShortcut()
 
 bool TExplorerButton::ReadIBitmap(QIODevice& stream, QString* error)
 {
-    if (!greyImage_.LoadFromStream(stream, error))
+    if (!greyImage_.LoadFromStream(stream, error)) {
         return false;
+    }
     update();
     return true;
 }
@@ -291,8 +313,9 @@ bool TExplorerButton::WriteIBitmap(QIODevice& stream) const
 
 void TExplorerButton::Click()
 {
-    if (OnClick)
+    if (OnClick) {
         OnClick(this);
+    }
 }
 
 bool TExplorerButton::CursorInside() const
@@ -303,8 +326,9 @@ bool TExplorerButton::CursorInside() const
 
 void TExplorerButton::ResetInteraction()
 {
-    if (groupIndex_ == 0)
+    if (groupIndex_ == 0) {
         down_ = false;
+    }
     pressed_ = false;
     hot_ = false;
     repaint();
@@ -317,14 +341,16 @@ void TExplorerButton::LeftButtonDown()
         form->raise();
         form->activateWindow();
     }
-    if (!enabled_ || !Visible())
+    if (!enabled_ || !Visible()) {
         return;
+    }
     pressed_ = true;
     hot_ = true;
     repaint();
     // Without a menu the press's implicit mouse grab is the capture until the release.
-    if (!dropDownMenu_)
+    if (!dropDownMenu_) {
         return;
+    }
 
     QPointer<TExplorerButton> self(this);
     QPointer<QMenu> menu = dropDownMenu_.data();
@@ -333,10 +359,12 @@ void TExplorerButton::LeftButtonDown()
     menu->setAttribute(Qt::WA_NoMouseReplay);
     inMenu_ = true;
     menu->exec(mapToGlobal(QPoint(0, height())));
-    if (menu)
+    if (menu) {
         menu->setAttribute(Qt::WA_NoMouseReplay, noReplay);
-    if (!self)
+    }
+    if (!self) {
         return;
+    }
     inMenu_ = false;
     CancelInteractionAfterMenu();
 }
@@ -348,12 +376,15 @@ void TExplorerButton::CancelInteractionAfterMenu()
     // Mouse input queued while the menu was open, such as a press the toolkit
     // replays on the window under the pointer, belonged to the menu.
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
-                              QEvent::MouseButtonDblClick, QEvent::MouseMove})
+                              QEvent::MouseButtonDblClick, QEvent::MouseMove}) {
         QCoreApplication::removePostedEvents(nullptr, type);
-    if (QWidget* grabber = QWidget::mouseGrabber())
+    }
+    if (QWidget* grabber = QWidget::mouseGrabber()) {
         grabber->releaseMouse();
-    if (!CursorInside())
+    }
+    if (!CursorInside()) {
         hot_ = false;
+    }
     pressed_ = false;
     repaint();
     SyncPointerAfterMenu();
@@ -362,21 +393,24 @@ void TExplorerButton::CancelInteractionAfterMenu()
 void TExplorerButton::SyncPointerAfterMenu()
 {
     const bool over = rect().contains(mapFromGlobal(QCursor::pos()));
-    if (over && !pointerOver_)
+    if (over && !pointerOver_) {
         PointerEntered();
-    else if (!over && pointerOver_)
+    } else if (!over && pointerOver_) {
         PointerLeft();
+    }
 }
 
 void TExplorerButton::LeftButtonUp()
 {
-    if (!enabled_ || !Visible() || !pressed_)
+    if (!enabled_ || !Visible() || !pressed_) {
         return;
+    }
     pressed_ = false;
     if (hot_ && groupIndex_ != 0) {
         if (down_) {
-            if (allowAllUp_)
+            if (allowAllUp_) {
                 down_ = false;
+            }
         } else {
             ForEachGroupMate([](TExplorerButton* mate) {
                 if (mate->down_) {
@@ -387,13 +421,16 @@ void TExplorerButton::LeftButtonUp()
             down_ = true;
         }
     }
-    if (!hot_)
+    if (!hot_) {
         return;
-    if (!CursorInside())
+    }
+    if (!CursorInside()) {
         hot_ = false;
+    }
     update();
-    if (!dropDownMenu_)
+    if (!dropDownMenu_) {
         Click();
+    }
 }
 
 void TExplorerButton::RightButtonUp(const QPoint& globalPos)
@@ -401,11 +438,13 @@ void TExplorerButton::RightButtonUp(const QPoint& globalPos)
     QPointer<TExplorerButton> self(this);
     inMenu_ = true;
     const bool hadMenu = ShowContextMenu(globalPos);
-    if (!self)
+    if (!self) {
         return;
+    }
     inMenu_ = false;
-    if (hadMenu)
+    if (hadMenu) {
         CancelInteractionAfterMenu();
+    }
 }
 
 // The button's own context menu, else the one its parent offers; answers
@@ -417,8 +456,9 @@ bool TExplorerButton::ShowContextMenu(const QPoint& globalPos)
         return true;
     }
     QWidget* parent = parentWidget();
-    if (!parent)
+    if (!parent) {
         return false;
+    }
     QContextMenuEvent event(QContextMenuEvent::Mouse, parent->mapFromGlobal(globalPos), globalPos);
     QCoreApplication::sendEvent(parent, &event);
     return event.isAccepted();
@@ -427,33 +467,39 @@ bool TExplorerButton::ShowContextMenu(const QPoint& globalPos)
 void TExplorerButton::MouseEnter()
 {
     hot_ = true;
-    if (!down_ && enabled_)
+    if (!down_ && enabled_) {
         repaint();
-    if (OnEnter)
+    }
+    if (OnEnter) {
         OnEnter(this);
+    }
 }
 
 void TExplorerButton::MouseLeave()
 {
     hot_ = false;
-    if (!down_ && enabled_)
+    if (!down_ && enabled_) {
         repaint();
-    if (OnExit)
+    }
+    if (OnExit) {
         OnExit(this);
+    }
 }
 
 void TExplorerButton::PointerEntered()
 {
-    if (inMenu_ || pointerOver_)
+    if (inMenu_ || pointerOver_) {
         return;
+    }
     pointerOver_ = true;
     MouseEnter();
 }
 
 void TExplorerButton::PointerLeft()
 {
-    if (inMenu_ || !pointerOver_)
+    if (inMenu_ || !pointerOver_) {
         return;
+    }
     pointerOver_ = false;
     MouseLeave();
 }
@@ -462,21 +508,26 @@ bool TExplorerButton::DialogChar(QChar character)
 {
     const QChar accelerator = AcceleratorOf(caption_);
     if (accelerator.isNull() || accelerator.toUpper() != character.toUpper() || !enabled_ ||
-        !Visible())
+        !Visible()) {
         return false;
+    }
     QPointer<TExplorerButton> self(this);
     hot_ = true;
     pressed_ = false;
     repaint();
     QCoreApplication::processEvents();
-    if (self)
+    if (self) {
         LeftButtonDown();
-    if (self)
+    }
+    if (self) {
         QCoreApplication::processEvents();
-    if (self)
+    }
+    if (self) {
         LeftButtonUp();
-    if (self)
+    }
+    if (self) {
         QCoreApplication::processEvents();
+    }
     if (self && !CursorInside()) {
         hot_ = false;
         repaint();
@@ -496,8 +547,9 @@ void TExplorerButton::leaveEvent(QEvent*)
 
 void TExplorerButton::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
         LeftButtonDown();
+    }
 }
 
 // A double click is a second press, so it gives a second click.
@@ -511,20 +563,23 @@ void TExplorerButton::mouseDoubleClickEvent(QMouseEvent* event)
 void TExplorerButton::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint pos = event->position().toPoint();
-    if (rect().contains(pos))
+    if (rect().contains(pos)) {
         PointerEntered();
-    else
+    } else {
         PointerLeft();
-    if (OnMouseMove)
+    }
+    if (OnMouseMove) {
         OnMouseMove(this, event->modifiers(), pos.x(), pos.y());
+    }
 }
 
 void TExplorerButton::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
         LeftButtonUp();
-    else if (event->button() == Qt::RightButton)
+    } else if (event->button() == Qt::RightButton) {
         RightButtonUp(event->globalPosition().toPoint());
+    }
 }
 
 // A press cut short by hiding the button must not come back as pressed.

@@ -26,8 +26,9 @@ void PlaceAcross(const ExplorerButtonLayoutInput& in, ExplorerButtonGeometry& g)
 // Image beside the caption: both share one row, the text cut to fit.
 void PlaceSideBySide(const ExplorerButtonLayoutInput& in, int spacing, ExplorerButtonGeometry& g)
 {
-    if (in.width - 4 < g.glyphWidth + g.textWidth + spacing)
+    if (in.width - 4 < g.glyphWidth + g.textWidth + spacing) {
         g.textWidth = in.width - 4 - spacing - g.glyphWidth;
+    }
     g.gy = Half(in.height - g.glyphHeight);
     g.ty = Half(in.height - g.textHeight);
     const int blockWidth = g.glyphWidth + g.textWidth + spacing;
@@ -61,8 +62,9 @@ ExplorerButtonGeometry LayOutExplorerButton(const ExplorerButtonLayoutInput& in)
     const int spacing = in.captionShown ? 2 : 0;
     g.textWidth = in.textWidth;
     g.textHeight = in.textHeight;
-    if (g.textWidth > in.width - 4)
+    if (g.textWidth > in.width - 4) {
         g.textWidth = in.width - 4;
+    }
     g.glyphWidth = in.bitmapWidth + (in.popupMark ? 10 : 0);
     g.glyphHeight = in.bitmapHeight;
 
@@ -70,8 +72,9 @@ ExplorerButtonGeometry LayOutExplorerButton(const ExplorerButtonLayoutInput& in)
         int blockWidth = g.textWidth;
         if (in.popupMark) {
             blockWidth = g.textWidth + 10;
-            if (g.textWidth > in.width - 14)
+            if (g.textWidth > in.width - 14) {
                 g.textWidth = in.width - 14;
+            }
         }
         g.ty = Half(in.height - g.textHeight);
         switch (in.alignment) {
@@ -97,8 +100,9 @@ ExplorerButtonGeometry LayOutExplorerButton(const ExplorerButtonLayoutInput& in)
         PlaceSideBySide(in, spacing, g);
     }
 
-    if (in.wordWrap && g.tx + g.textWidth > in.width - 5)
+    if (in.wordWrap && g.tx + g.textWidth > in.width - 5) {
         g.textWidth = in.width - g.tx - 5;
+    }
     return g;
 }
 

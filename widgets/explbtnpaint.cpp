@@ -26,16 +26,18 @@ void DrawEmbossedCaption(QPainter& canvas, const QRect& rect, const QString& tex
 // A triangle pointing down, 7 pixels wide and 4 high, its top row at Y - 1.
 void DrawPopupMark(QPainter& canvas, int x, int y, const QColor& color)
 {
-    for (int row = 0; row < 4; ++row)
+    for (int row = 0; row < 4; ++row) {
         canvas.fillRect(x + row, y - 1 + row, 7 - 2 * row, 1, color);
+    }
 }
 
 } // namespace
 
 void TExplorerButton::DrawBevel(QPainter& canvas, bool pressed) const
 {
-    if (!options_.Contains(boShowBevel))
+    if (!options_.Contains(boShowBevel)) {
         return;
+    }
     const bool raisedLook = (bevelStyle_ == bsRaised) != pressed;
     const QColor topLeft = ToQColor(raisedLook ? clBtnHighlight : clBtnShadow);
     const QColor bottomRight = ToQColor(raisedLook ? clBtnShadow : clBtnHighlight);
@@ -56,11 +58,13 @@ void TExplorerButton::paintEvent(QPaintEvent*)
 
 void TExplorerButton::Paint(QPainter& canvas)
 {
-    if (!Visible())
+    if (!Visible()) {
         return;
+    }
     const int w = width(), h = height();
-    if (down_ && showDownPattern_)
+    if (down_ && showDownPattern_) {
         canvas.fillRect(0, 0, w, h, QBrush(DownPattern().Handle()));
+    }
     canvas.setBrush(Qt::NoBrush);
     canvas.setFont(font());
 
@@ -87,26 +91,32 @@ void TExplorerButton::Paint(QPainter& canvas)
     QRect textRect = g.TextRect();
 
     if (!enabled_) {
-        if (down_)
+        if (down_) {
             DrawBevel(canvas, true);
-        if (!disabledBitmap_.Empty())
+        }
+        if (!disabledBitmap_.Empty()) {
             DrawTransparent(canvas, disabledBitmap_, g.gx, g.gy, KeyColor(disabledBitmap_));
-        else
+        } else {
             DrawEmbossed(canvas, g.gx, g.gy, bitmap_);
-        if (captionShown)
+        }
+        if (captionShown) {
             DrawEmbossedCaption(canvas, textRect, text, alignment_, wordWrap_);
+        }
     } else {
         const bool pressedLook = (pressed_ && hot_) || down_;
         const bool selected = pressedLook || hot_;
         const QColor color = ToQColor(selected ? fontColor_ : unselectedFontColor_);
         canvas.setPen(color);
-        if (selected)
+        if (selected) {
             DrawBevel(canvas, pressedLook);
+        }
         // The caption sits one pixel lower in whichever look has the lowered bevel.
-        if ((bevelStyle_ == bsLowered) != pressedLook)
+        if ((bevelStyle_ == bsLowered) != pressedLook) {
             textRect.translate(1, 1);
-        if (captionShown)
+        }
+        if (captionShown) {
             DrawCaption(canvas, textRect, text, alignment_, wordWrap_, EllipsisSupported());
+        }
         // Image and triangle sink by one pixel in the pressed look, with either bevel.
         const int sink = pressedLook ? 1 : 0;
         if (!bitmap_.Empty()) {
@@ -115,9 +125,10 @@ void TExplorerButton::Paint(QPainter& canvas)
                                    : noFocusBitmap_.Empty() ? greyImage_
                                                             : noFocusBitmap_;
             DrawTransparent(canvas, image, g.gx + sink, g.gy + sink, KeyColor(image));
-            if (popupMark)
+            if (popupMark) {
                 DrawPopupMark(canvas, g.gx + bitmap_.Width() + 3 + sink,
                               g.gy + Half(g.glyphHeight) + sink, color);
+            }
         } else if (popupMark) {
             DrawPopupMark(canvas, g.tx + g.textWidth + 3 + sink, g.ty + Half(g.textHeight) + sink,
                           color);
@@ -125,9 +136,11 @@ void TExplorerButton::Paint(QPainter& canvas)
     }
 
     // A button at rest holds its pictures in memory form only.
-    for (TBitmap* image : {&bitmap_, &disabledBitmap_, &noFocusBitmap_, &greyImage_})
-        if (!image->Empty())
+    for (TBitmap* image : {&bitmap_, &disabledBitmap_, &noFocusBitmap_, &greyImage_}) {
+        if (!image->Empty()) {
             image->MakeDormant();
+        }
+    }
 }
 
 } // namespace velmora::widgets

@@ -43,8 +43,9 @@ public:
     constexpr TExplorerButtonOptions() = default;
     constexpr TExplorerButtonOptions(std::initializer_list<TExplorerButtonOption> options)
     {
-        for (TExplorerButtonOption o : options)
+        for (TExplorerButtonOption o : options) {
             bits_ |= Bit(o);
+        }
     }
     constexpr bool Contains(TExplorerButtonOption o) const { return bits_ & Bit(o); }
     constexpr TExplorerButtonOptions With(TExplorerButtonOption o) const

@@ -27,12 +27,15 @@ Thresholds ThresholdsFor(int shading)
 TColor GreyShade(TColor rgb, const Thresholds& t)
 {
     const int s = int(rgb & 0xFF) + int((rgb >> 8) & 0xFF) + int((rgb >> 16) & 0xFF);
-    if (s > t.white)
+    if (s > t.white) {
         return clWhite;
-    if (s > t.highlight)
+    }
+    if (s > t.highlight) {
         return ColorToRGB(clBtnHighlight);
-    if (s > t.shadow)
+    }
+    if (s > t.shadow) {
         return ColorToRGB(clBtnShadow);
+    }
     return clBlack;
 }
 
@@ -42,9 +45,11 @@ QImage PaintedShape(const TBitmap& shape, TColor color)
 {
     QImage painted(shape.Width(), shape.Height(), QImage::Format_ARGB32);
     const QRgb ink = ToQColor(color).rgb();
-    for (int y = 0; y < shape.Height(); ++y)
-        for (int x = 0; x < shape.Width(); ++x)
+    for (int y = 0; y < shape.Height(); ++y) {
+        for (int x = 0; x < shape.Width(); ++x) {
             painted.setPixel(x, y, shape.Pixel(x, y) == clWhite ? ink : 0u);
+        }
+    }
     return painted;
 }
 
@@ -63,21 +68,25 @@ void MakeGreyImage(TBitmap& target, TBitmap& source, int shading)
     for (int x = 0; x < source.Width(); ++x) {
         for (int y = 0; y < source.Height(); ++y) {
             const TColor rgb = source.Pixel(x, y);
-            if (rgb != key)
+            if (rgb != key) {
                 grey.setPixel(x, y, ToQColor(GreyShade(rgb, thresholds)).rgb());
+            }
         }
     }
     target.SetImage(grey);
-    if (!source.Empty())
+    if (!source.Empty()) {
         source.MakeDormant();
-    if (!target.Empty())
+    }
+    if (!target.Empty()) {
         target.MakeDormant();
+    }
 }
 
 void DrawTransparent(QPainter& canvas, const TBitmap& image, int x, int y, TColor key)
 {
-    if (image.Empty())
+    if (image.Empty()) {
         return;
+    }
     const QImage rgb = image.Image().convertToFormat(QImage::Format_RGB32);
     // The mask image is white at the key colour's pixels, and white leaves a pixel out.
     QPixmap work = image.Handle();
@@ -88,8 +97,9 @@ void DrawTransparent(QPainter& canvas, const TBitmap& image, int x, int y, TColo
 
 void DrawEmbossed(QPainter& canvas, int x, int y, const TBitmap& image)
 {
-    if (image.Empty())
+    if (image.Empty()) {
         return;
+    }
     TBitmap shape(image);
     shape.MakeMonochrome(clBlack);
     canvas.drawImage(x + 1, y + 1, PaintedShape(shape, clBtnHighlight));

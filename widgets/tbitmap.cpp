@@ -26,26 +26,30 @@ void TBitmap::SetSize(int width, int height)
 
 TColor TBitmap::Pixel(int x, int y) const
 {
-    if (!image_.valid(x, y))
+    if (!image_.valid(x, y)) {
         return kNoPixel;
+    }
     return FromQRgb(image_.pixel(x, y));
 }
 
 void TBitmap::SetPixel(int x, int y, TColor color)
 {
-    if (!image_.valid(x, y))
+    if (!image_.valid(x, y)) {
         return;
-    if (Monochrome())
+    }
+    if (Monochrome()) {
         image_.setPixel(x, y, ColorToRGB(color) == clWhite ? 1 : 0);
-    else
+    } else {
         image_.setPixel(x, y, ToQColor(color).rgb());
+    }
     Changed();
 }
 
 void TBitmap::Fill(TColor color)
 {
-    if (Empty())
+    if (Empty()) {
         return;
+    }
     image_.fill(ToQColor(color));
     Changed();
 }
@@ -58,14 +62,17 @@ void TBitmap::Assign(const TBitmap& other)
 
 void TBitmap::MakeMonochrome(TColor whiteColor)
 {
-    if (Empty())
+    if (Empty()) {
         return;
+    }
     const QRgb white = ToQColor(whiteColor).rgb();
     QImage mono(image_.size(), QImage::Format_Mono);
     mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
-    for (int y = 0; y < image_.height(); ++y)
-        for (int x = 0; x < image_.width(); ++x)
+    for (int y = 0; y < image_.height(); ++y) {
+        for (int x = 0; x < image_.width(); ++x) {
             mono.setPixel(x, y, (image_.pixel(x, y) | 0xFF000000u) == white ? 1 : 0);
+        }
+    }
     image_ = mono;
     Changed();
 }
@@ -78,15 +85,17 @@ void TBitmap::SetImage(const QImage& image)
 
 const QPixmap& TBitmap::Handle() const
 {
-    if (!handle_)
+    if (!handle_) {
         handle_ = QPixmap::fromImage(image_);
+    }
     return *handle_;
 }
 
 bool TBitmap::SaveToStream(QIODevice& stream) const
 {
-    if (Empty())
+    if (Empty()) {
         return true;
+    }
     QImageWriter writer(&stream, "BMP");
     return writer.write(image_);
 }
@@ -105,9 +114,10 @@ bool TBitmap::LoadFromStream(QIODevice& stream, QString* error)
     QImageReader reader(&buffer, "BMP");
     const QImage loaded = reader.read();
     if (loaded.isNull()) {
-        if (error)
+        if (error) {
             *error = QStringLiteral("The stored picture is not a readable bitmap (%1).")
                          .arg(reader.errorString());
+        }
         return false;
     }
     image_ = loaded.convertToFormat(QImage::Format_RGB32);
@@ -118,8 +128,9 @@ bool TBitmap::LoadFromStream(QIODevice& stream, QString* error)
 void TBitmap::Changed()
 {
     handle_.reset();
-    if (OnChange)
+    if (OnChange) {
         OnChange();
+    }
 }
 
 } // namespace velmora::widgets

@@ -4,8 +4,9 @@ namespace velmora::widgets {
 
 TColor ColorToRGB(TColor color)
 {
-    if (color & kSystemColorFlag)
+    if (color & kSystemColorFlag) {
         return platform::GetSysColor(static_cast<int>(color & 0xFF));
+    }
     return color & 0xFFFFFF;
 }
 

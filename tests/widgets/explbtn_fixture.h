@@ -29,8 +29,9 @@ protected:
     {
         QFont font("DejaVu Sans");
         font.setPixelSize(11);
-        if (!antialiased)
+        if (!antialiased) {
             font.setStyleStrategy(QFont::NoAntialias);
+        }
         form.setFont(font);
         QPalette palette = form.palette();
         palette.setColor(QPalette::Window, velmora::widgets::ToQColor(background));

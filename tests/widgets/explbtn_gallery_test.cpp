@@ -20,12 +20,15 @@ TBitmap FolderImage()
 {
     TBitmap image(16, 16);
     image.Fill(RGB(255, 0, 255));
-    for (int y = 4; y < 14; ++y)
-        for (int x = 1; x < 15; ++x)
+    for (int y = 4; y < 14; ++y) {
+        for (int x = 1; x < 15; ++x) {
             image.SetPixel(x, y,
                            (y == 4 || y == 13 || x == 1 || x == 14) ? clBlack : RGB(255, 220, 0));
-    for (int x = 2; x < 7; ++x)
+        }
+    }
+    for (int x = 2; x < 7; ++x) {
         image.SetPixel(x, 3, clBlack);
+    }
     return image;
 }
 
@@ -95,11 +98,13 @@ protected:
     {
         std::vector<QImage> shots;
         for (const Look& look : Looks()) {
-            if (look.set)
+            if (look.set) {
                 look.set(b);
+            }
             shots.push_back(std::string(look.name) == "pressed" ? PressedShot(b) : Shot(b, 4));
-            if (look.reset)
+            if (look.reset) {
                 look.reset(b);
+            }
         }
         const int cellWidth = std::max(shots[0].width(), 84), labelHeight = 14;
         QImage sheet(cellWidth * int(shots.size()), shots[0].height() + labelHeight,
@@ -181,8 +186,9 @@ TEST_F(ExplorerButtonGallery, RendersEveryLookOfTheTypicalButtons)
     for (const Sample& sample : samples) {
         TExplorerButton* b = AddButton(QRect(QPoint(30, 30), sample.size), sample.caption);
         b->SetFontColor(clHighlight);
-        if (sample.setUp)
+        if (sample.setUp) {
             sample.setUp(b);
+        }
         const std::vector<QImage> shots = RenderSheet(b, sample.name);
         ASSERT_EQ(shots.size(), 7u);
         EXPECT_NE(shots[0], shots[1]) << qPrintable(sample.name) << ": normal and hot alike";

@@ -18,8 +18,9 @@ void CloseNextPopup(std::function<void(QWidget*)> inspect = {})
     QTimer::singleShot(20, [inspect] {
         QWidget* popup = QApplication::activePopupWidget();
         ASSERT_NE(popup, nullptr) << "no menu popped up";
-        if (inspect)
+        if (inspect) {
             inspect(popup);
+        }
         popup->close();
     });
 }
@@ -171,8 +172,9 @@ TEST_F(ExplorerButtonForm, GroupTogglesAndAllowAllUpIsShared)
     TExplorerButton* a = AddButton(QRect(10, 10, 60, 30), "A");
     TExplorerButton* b = AddButton(QRect(80, 10, 60, 30), "B");
     TExplorerButton* other = AddButton(QRect(150, 10, 60, 30), "Other");
-    for (TExplorerButton* x : {a, b})
+    for (TExplorerButton* x : {a, b}) {
         x->SetGroupIndex(1);
+    }
     other->SetGroupIndex(2);
     other->SetDown(true);
     int clicks = 0;
@@ -328,8 +330,9 @@ TEST_F(ExplorerButtonForm, MouseInputQueuedWhileTheMenuWasOpenIsDropped)
                                                        Qt::LeftButton, Qt::NoModifier));
     });
     QTimer::singleShot(150, [] { // closes a menu that a stale press opened again
-        if (QWidget* popup = QApplication::activePopupWidget())
+        if (QWidget* popup = QApplication::activePopupWidget()) {
             popup->close();
+        }
     });
     Press(b);
     QTest::qWait(200);

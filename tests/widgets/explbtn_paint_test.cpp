@@ -40,10 +40,13 @@ struct Box
 Box BoxOf(const QImage& image, TColor colour)
 {
     Box box;
-    for (int y = 1; y < image.height() - 1; ++y)
-        for (int x = 1; x < image.width() - 1; ++x)
-            if (FromQRgb(image.pixel(x, y)) == colour)
+    for (int y = 1; y < image.height() - 1; ++y) {
+        for (int x = 1; x < image.width() - 1; ++x) {
+            if (FromQRgb(image.pixel(x, y)) == colour) {
                 box.Add(x, y);
+            }
+        }
+    }
     return box;
 }
 
@@ -80,8 +83,9 @@ protected:
     static void ExpectTriangle(const QImage& image, int x, int y, TColor colour)
     {
         for (int row = 0; row < 4; ++row) {
-            for (int col = x + row; col < x + 7 - row; ++col)
+            for (int col = x + row; col < x + 7 - row; ++col) {
                 EXPECT_EQ(At(image, col, y - 1 + row), colour) << col << "," << y - 1 + row;
+            }
             EXPECT_NE(At(image, x + row - 1, y - 1 + row), colour) << "left of row " << row;
             EXPECT_NE(At(image, x + 7 - row, y - 1 + row), colour) << "right of row " << row;
         }
@@ -113,9 +117,11 @@ TEST_F(ExplorerButtonPaint, WorkedExampleTextRectangleAndTriangle)
     b->SetDropDownMenu(&menu);
     image = Shot(b);
     ExpectTriangle(image, 62, 12, kCaption);
-    for (int y = 11; y <= 14; ++y)
-        for (int x = 62; x <= 68; ++x)
+    for (int y = 11; y <= 14; ++y) {
+        for (int x = 62; x <= 68; ++x) {
             image.setPixel(x, y, ToQColor(kBackground).rgb());
+        }
+    }
     text = BoxOf(image, kCaption);
     EXPECT_GE(text.left, 19);
     EXPECT_LE(text.left, 21);
@@ -162,25 +168,29 @@ TEST_F(ExplorerButtonPaint, BevelColoursOfBothStylesInTheHotAndPressedLooks)
     for (const Case& c : cases) {
         TExplorerButton* b = AddPainted(QRect(20, 20, 30, 20), QString());
         b->SetBevelStyle(c.style);
-        if (c.pressed)
+        if (c.pressed) {
             Press(b, QPoint(10, 10));
-        else
+        } else {
             PointerTo(b, QPoint(10, 10));
+        }
         const QImage image = Shot(b);
         const int w = 30, h = 20;
         for (QPoint p :
-             {QPoint(0, 0), QPoint(0, 10), QPoint(0, h - 1), QPoint(15, 0), QPoint(w - 2, 0)})
+             {QPoint(0, 0), QPoint(0, 10), QPoint(0, h - 1), QPoint(15, 0), QPoint(w - 2, 0)}) {
             EXPECT_EQ(At(image, p.x(), p.y()), c.topLeft)
                 << "style " << c.style << " pressed " << c.pressed << " at " << p.x() << ","
                 << p.y();
+        }
         for (QPoint p : {QPoint(w - 1, 0), QPoint(w - 1, 10), QPoint(w - 1, h - 1),
-                         QPoint(1, h - 1), QPoint(15, h - 1)})
+                         QPoint(1, h - 1), QPoint(15, h - 1)}) {
             EXPECT_EQ(At(image, p.x(), p.y()), c.bottomRight)
                 << "style " << c.style << " pressed " << c.pressed << " at " << p.x() << ","
                 << p.y();
+        }
         EXPECT_EQ(At(image, 1, 1), kBackground); // not opaque
-        if (c.pressed)
+        if (c.pressed) {
             Release(b, QPoint(10, 10));
+        }
         delete b;
         PointerAway();
     }
@@ -246,11 +256,12 @@ TEST_F(ExplorerButtonPaint, DisabledCaptionIsEmbossedWithoutTriangleOrBevel)
     EXPECT_EQ(light.bottom, shadow.bottom + 1);
     EXPECT_GE(shadow.left, 19);
     EXPECT_LE(shadow.right, 58);
-    for (int y = 0; y < image.height(); ++y)
+    for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const TColor c = At(image, x, y);
             EXPECT_TRUE(c == kBackground || c == kShadow || c == kLight) << x << "," << y;
         }
+    }
     EXPECT_EQ(At(image, 0, 0), kBackground);
     EXPECT_EQ(At(image, 65, 12), kBackground); // no triangle
 }
@@ -288,10 +299,12 @@ TEST_F(ExplorerButtonPaint, DownButtonIsFilledWithTheCheckerboardInEveryLook)
         b->SetEnabled(enabled);
         b->SetDown(true);
         const QImage image = Shot(b);
-        for (int y = 1; y < 29; ++y)
-            for (int x = 1; x < 39; ++x)
+        for (int y = 1; y < 29; ++y) {
+            for (int x = 1; x < 39; ++x) {
                 ASSERT_EQ(At(image, x, y), (x + y) % 2 == 0 ? kLight : kFace)
                     << x << "," << y << " enabled " << enabled;
+            }
+        }
         EXPECT_EQ(At(image, 0, 5), kShadow); // the pressed bevel, disabled too
         EXPECT_EQ(At(image, 39, 5), kLight);
     }
@@ -378,9 +391,11 @@ TEST_F(ExplorerButtonPaint, LongCaptionsAreCutOrWrapped)
     EXPECT_LE(text.bottom - text.top, 12);
     ASSERT_TRUE(TExplorerButton::EllipsisSupported());
     // It ends in an ellipsis: only dots on the baseline in its last columns.
-    for (int x = text.right - 6; x <= text.right; ++x)
-        for (int y = text.top; y < text.bottom - 1; ++y)
+    for (int x = text.right - 6; x <= text.right; ++x) {
+        for (int y = text.top; y < text.bottom - 1; ++y) {
             EXPECT_NE(At(cut, x, y), kCaption) << x << "," << y;
+        }
+    }
 
     b->SetWordWrap(true);
     text = BoxOf(Shot(b), kCaption);
@@ -403,13 +418,16 @@ TEST_F(ExplorerButtonPaint, WrappedCaptionEndsInAnEllipsisOnlyOnItsLastLine)
     const int lineHeight = QFontMetrics(b->font()).height();
     EXPECT_GT(text.bottom - text.top, lineHeight);
     const int secondLine = text.bottom - lineHeight + 1;
-    for (int x = text.right - 6; x <= text.right; ++x)
-        for (int y = secondLine; y < text.bottom - 2; ++y)
+    for (int x = text.right - 6; x <= text.right; ++x) {
+        for (int y = secondLine; y < text.bottom - 2; ++y) {
             EXPECT_NE(At(image, x, y), kCaption) << x << "," << y;
+        }
+    }
     // The marked "e" keeps its underline below the second line's letters.
     bool underline = false;
-    for (int x = text.left; x < text.left + 6; ++x)
+    for (int x = text.left; x < text.left + 6; ++x) {
         underline = underline || At(image, x, text.bottom) == kCaption;
+    }
     EXPECT_TRUE(underline);
 }
 

@@ -148,9 +148,11 @@ TEST(DrawEmbossed, OnlyPureBlackPixelsShowAsShadowOverHighlight)
     EXPECT_EQ(At(canvas, 3, 2), light);
     EXPECT_EQ(At(canvas, 2, 2), light);
     int drawn = 0;
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 6; ++x)
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 6; ++x) {
             drawn += At(canvas, x, y) != kCanvas;
+        }
+    }
     EXPECT_EQ(drawn, 4);
     EXPECT_EQ(image.Pixel(0, 0), clBlack); // the caller's picture is unchanged
     EXPECT_FALSE(image.Monochrome());
@@ -178,11 +180,13 @@ TEST(DownPattern, IsACheckerboardOfHighlightAndFaceThatCanBeRecreated)
     ASSERT_TRUE(DownPatternExists());
     ASSERT_EQ(pattern.Width(), 8);
     ASSERT_EQ(pattern.Height(), 8);
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 8; ++x)
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x) {
             EXPECT_EQ(pattern.Pixel(x, y),
                       ColorToRGB((x + y) % 2 == 0 ? clBtnHighlight : clBtnFace))
                 << x << "," << y;
+        }
+    }
     FreeDownPattern();
     EXPECT_FALSE(DownPatternExists());
     EXPECT_EQ(DownPattern().Pixel(1, 0), ColorToRGB(clBtnFace));

@@ -52,8 +52,9 @@ TEST(TBitmap, DormantPictureRecreatesItsHandleFromMemory)
 TEST(TBitmap, StreamRoundTripKeepsEveryPixel)
 {
     TBitmap b(5, 3);
-    for (int x = 0; x < 5; ++x)
+    for (int x = 0; x < 5; ++x) {
         b.SetPixel(x, x % 3, RGB(x * 50, 255 - x, 7));
+    }
     QBuffer stream;
     stream.open(QIODevice::ReadWrite);
     ASSERT_TRUE(b.SaveToStream(stream));
