@@ -140,13 +140,13 @@ AudioReader::AudioReader(std::unique_ptr<ByteSource> source)
     : source_(std::move(source)), layout_(ReadStreamLayout(*source_))
 {}
 
-std::size_t AudioReader::read(std::span<float> out)
+std::size_t AudioReader::Read(std::span<float> out)
 {
     const std::uint64_t left = layout_.frameCount - framesRead_;
     const std::size_t wanted = std::min<std::uint64_t>(out.size() / layout_.channels, left);
-    raw_.resize(wanted * layout_.frameBytes());
-    const std::uint64_t offset = layout_.dataOffset + framesRead_ * layout_.frameBytes();
-    const std::size_t frames = source_->readAt(offset, raw_) / layout_.frameBytes();
+    raw_.resize(wanted * layout_.FrameBytes());
+    const std::uint64_t offset = layout_.dataOffset + framesRead_ * layout_.FrameBytes();
+    const std::size_t frames = source_->ReadAt(offset, raw_) / layout_.FrameBytes();
     DecodeSamples(layout_, raw_.data(), frames * layout_.channels, out.data());
     framesRead_ += frames;
     return frames;

@@ -17,12 +17,12 @@ public:
     // Reads the header at once; throws Error when it cannot be read.
     explicit AudioReader(std::unique_ptr<ByteSource> source);
 
-    const StreamLayout& layout() const { return layout_; }
+    const StreamLayout& Layout() const { return layout_; }
     std::uint64_t framesRead() const { return framesRead_; }
 
     // Fills out (a whole number of frames) and returns the frames read; 0 at
     // the end. A file that shrinks while it is read ends early.
-    std::size_t read(std::span<float> out);
+    std::size_t Read(std::span<float> out);
 
 private:
     std::unique_ptr<ByteSource> source_;

@@ -47,7 +47,7 @@ FileByteSource::~FileByteSource()
     ::close(fd_);
 }
 
-std::size_t FileByteSource::readAt(std::uint64_t offset, std::span<std::byte> buffer)
+std::size_t FileByteSource::ReadAt(std::uint64_t offset, std::span<std::byte> buffer)
 {
     std::size_t done = 0;
     while (done < buffer.size()) {
@@ -67,7 +67,7 @@ std::size_t FileByteSource::readAt(std::uint64_t offset, std::span<std::byte> bu
     return done;
 }
 
-std::size_t MemoryByteSource::readAt(std::uint64_t offset, std::span<std::byte> buffer)
+std::size_t MemoryByteSource::ReadAt(std::uint64_t offset, std::span<std::byte> buffer)
 {
     if (offset >= bytes_.size()) {
         return 0;

@@ -16,7 +16,7 @@ public:
     virtual std::uint64_t size() const = 0;
     // Reads up to buffer.size() bytes at offset; returns how many were read,
     // fewer only at the end of the source.
-    virtual std::size_t readAt(std::uint64_t offset, std::span<std::byte> buffer) = 0;
+    virtual std::size_t ReadAt(std::uint64_t offset, std::span<std::byte> buffer) = 0;
 };
 
 // A regular file opened for reading. Throws Error (the system's reason) when the
@@ -31,9 +31,9 @@ public:
     FileByteSource& operator=(const FileByteSource&) = delete;
 
     std::uint64_t size() const override { return size_; }
-    std::size_t readAt(std::uint64_t offset, std::span<std::byte> buffer) override;
+    std::size_t ReadAt(std::uint64_t offset, std::span<std::byte> buffer) override;
     // The open file, for libraries that read it themselves.
-    int descriptor() const { return fd_; }
+    int Descriptor() const { return fd_; }
 
 private:
     int fd_ = -1;
@@ -47,7 +47,7 @@ public:
     explicit MemoryByteSource(std::span<const std::byte> bytes) : bytes_(bytes) {}
 
     std::uint64_t size() const override { return bytes_.size(); }
-    std::size_t readAt(std::uint64_t offset, std::span<std::byte> buffer) override;
+    std::size_t ReadAt(std::uint64_t offset, std::span<std::byte> buffer) override;
 
 private:
     std::span<const std::byte> bytes_;

@@ -79,7 +79,7 @@ void RefuseOutputThatIsInput(int inputFd, const std::filesystem::path& output)
     }
 }
 
-void PercentProgress::update(std::uint64_t done)
+void PercentProgress::Update(std::uint64_t done)
 {
     const int percent =
         total_ == 0 ? 100 : static_cast<int>(std::min<std::uint64_t>(done, total_) * 100 / total_);

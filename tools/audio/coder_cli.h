@@ -53,7 +53,7 @@ class PercentProgress
 {
 public:
     PercentProgress(std::uint64_t total, std::FILE* out) : total_(total), out_(out) {}
-    void update(std::uint64_t done);
+    void Update(std::uint64_t done);
 
 private:
     std::uint64_t total_;

@@ -18,16 +18,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         AudioReader reader(std::make_unique<MemoryByteSource>(
             std::span(reinterpret_cast<const std::byte*>(data), size)));
-        std::vector<float> samples(1000 * reader.layout().channels);
-        while (const std::size_t frames = reader.read(samples)) {
-            for (std::size_t i = 0; i < frames * reader.layout().channels; ++i) {
+        std::vector<float> samples(1000 * reader.Layout().channels);
+        while (const std::size_t frames = reader.Read(samples)) {
+            for (std::size_t i = 0; i < frames * reader.Layout().channels; ++i) {
                 if (!(samples[i] >= -1.0f && samples[i] <= 1.0f)) {
                     __builtin_trap();
                 }
             }
         }
         // Bytes in memory cannot run out early: every frame announced is read.
-        if (reader.framesRead() != reader.layout().frameCount) {
+        if (reader.framesRead() != reader.Layout().frameCount) {
             __builtin_trap();
         }
     } catch (const Error&) {

@@ -127,7 +127,7 @@ StreamLayout ReadWave(ByteSource& source)
     std::uint64_t offset = 12;
     while (!haveFormat || !dataBytes) {
         std::array<std::byte, 8> chunk{};
-        if (source.readAt(offset, chunk) < chunk.size()) {
+        if (source.ReadAt(offset, chunk) < chunk.size()) {
             throw Error(haveFormat ? "no data chunk" : "no format chunk");
         }
         const std::uint32_t size = Le32(chunk.data() + 4);
@@ -135,7 +135,7 @@ StreamLayout ReadWave(ByteSource& source)
         if (HasTag(chunk.data(), "fmt ") && !haveFormat) {
             std::array<std::byte, 40> fmt{};
             const std::size_t wanted = size < fmt.size() ? size : fmt.size();
-            if (source.readAt(body, std::span(fmt).first(wanted)) < wanted) {
+            if (source.ReadAt(body, std::span(fmt).first(wanted)) < wanted) {
                 throw Error("truncated format chunk");
             }
             ReadWaveFormat(fmt.data(), static_cast<std::uint32_t>(wanted), layout);
@@ -152,7 +152,7 @@ StreamLayout ReadWave(ByteSource& source)
     if (!haveFormat) {
         throw Error("no format chunk");
     }
-    layout.frameCount = *dataBytes / layout.frameBytes();
+    layout.frameCount = *dataBytes / layout.FrameBytes();
     return layout;
 }
 
@@ -160,7 +160,7 @@ StreamLayout ReadWave(ByteSource& source)
 StreamLayout ReadSnd(ByteSource& source)
 {
     std::array<std::byte, 24> header{};
-    if (source.readAt(0, header) < header.size()) {
+    if (source.ReadAt(0, header) < header.size()) {
         throw Error("truncated header");
     }
     StreamLayout layout;
@@ -201,7 +201,7 @@ StreamLayout ReadSnd(ByteSource& source)
     layout.coding = found->coding;
     layout.bytesPerSample = found->bytes;
     CheckChannelsAndRate(layout);
-    layout.frameCount = DataBytes(source, layout.dataOffset, declared) / layout.frameBytes();
+    layout.frameCount = DataBytes(source, layout.dataOffset, declared) / layout.FrameBytes();
     return layout;
 }
 
@@ -210,7 +210,7 @@ StreamLayout ReadSnd(ByteSource& source)
 StreamLayout ReadStreamLayout(ByteSource& source)
 {
     std::array<std::byte, 12> magic{};
-    const std::size_t n = source.readAt(0, magic);
+    const std::size_t n = source.ReadAt(0, magic);
     if (n >= 4 && HasTag(magic.data(), ".snd")) {
         return ReadSnd(source);
     }

@@ -27,7 +27,7 @@ struct StreamLayout
     std::uint64_t dataOffset = 0;
     std::uint64_t frameCount = 0; // whole frames present in the file
 
-    unsigned frameBytes() const { return bytesPerSample * channels; }
+    unsigned FrameBytes() const { return bytesPerSample * channels; }
 };
 
 // Reads the header of a RIFF/WAVE or Sun/NeXT .snd file. Throws Error with the

@@ -46,7 +46,7 @@ WaveWriter::WaveWriter(AtomicOutputFile& file, unsigned sampleRate, unsigned cha
     file_.write(MakeHeader(sampleRate, channels, 0));
 }
 
-void WaveWriter::write(std::span<const std::int16_t> samples)
+void WaveWriter::Write(std::span<const std::int16_t> samples)
 {
     const std::uint64_t bytes = samples.size_bytes();
     if (dataBytes_ + bytes > maxDataBytes_) {
@@ -57,7 +57,7 @@ void WaveWriter::write(std::span<const std::int16_t> samples)
     dataBytes_ += bytes;
 }
 
-void WaveWriter::finish()
+void WaveWriter::Finish()
 {
     file_.writeAt(0, MakeHeader(sampleRate_, channels_, static_cast<std::uint32_t>(dataBytes_)));
 }

@@ -22,9 +22,9 @@ public:
                std::uint64_t maxDataBytes = kMaxDataBytes);
 
     // Appends interleaved samples; throws Error past the size limit.
-    void write(std::span<const std::int16_t> samples);
+    void Write(std::span<const std::int16_t> samples);
     // Fills in the sizes of the header.
-    void finish();
+    void Finish();
 
     std::uint64_t dataBytes() const { return dataBytes_; }
 

@@ -21,10 +21,10 @@ public:
     DisplayApplication(const DisplayApplication&) = delete;
     DisplayApplication& operator=(const DisplayApplication&) = delete;
 
-    QApplication& app() { return *app_; }
+    QApplication& App() { return *app_; }
     // False when no display could be opened and the offscreen platform,
     // which nobody asked for, stands in.
-    bool hasDisplay() const { return hasDisplay_; }
+    bool HasDisplay() const { return hasDisplay_; }
 
 private:
     // The arguments that Qt gets: the caller's, with the platforms to try.

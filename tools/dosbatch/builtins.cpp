@@ -33,7 +33,7 @@ const Builtin* FindBuiltin(std::string_view name)
 
 void ChangeDrive(Interpreter& interp, char letter)
 {
-    if (!interp.drives().SetCurrentDrive(letter)) {
+    if (!interp.DosDrives().SetCurrentDrive(letter)) {
         throw CommandError("Invalid drive");
     }
 }
@@ -41,7 +41,7 @@ void ChangeDrive(Interpreter& interp, char letter)
 void EchoCommand(Interpreter& interp, std::string_view args)
 {
     if (args.empty()) {
-        interp.Print(interp.echo() ? "ECHO is on." : "ECHO is off.");
+        interp.Print(interp.Echo() ? "ECHO is on." : "ECHO is off.");
         return;
     }
     // The character after the name separates it from the text, except a
@@ -53,7 +53,7 @@ void EchoCommand(Interpreter& interp, std::string_view args)
     } else if (args.front() != '.' && platform::EqualIgnoringAsciiCase(word, "on")) {
         interp.SetEcho(true);
     } else if (args.front() != '.' && word.empty()) {
-        interp.Print(interp.echo() ? "ECHO is on." : "ECHO is off.");
+        interp.Print(interp.Echo() ? "ECHO is on." : "ECHO is off.");
     } else {
         interp.Print(text);
     }
@@ -64,7 +64,7 @@ void CdCommand(Interpreter& interp, std::string_view args)
     std::string folder;
     std::remove_copy(args.begin(), args.end(), std::back_inserter(folder), '"');
     const std::string_view wanted = TrimBlanks(folder);
-    Drives& drives = interp.drives();
+    Drives& drives = interp.DosDrives();
     if (wanted.empty()) {
         interp.Print(drives.CurrentFolder());
     } else if (wanted.size() == 2 && DriveOf(wanted) != 0) {
@@ -92,7 +92,7 @@ void IfCommand(Interpreter& interp, std::string_view args)
         throw CommandError("Syntax error");
     }
     const Word& path = words[i + 1];
-    const bool exists = !MatchingFiles(interp.drives(), path).entries.empty();
+    const bool exists = !MatchingFiles(interp.DosDrives(), path).entries.empty();
     if (exists != negate) {
         interp.Execute(args.substr(path.end));
     }

@@ -66,7 +66,7 @@ void DelCommand(Interpreter& interp, std::string_view args)
     }
     std::string failure;
     for (const Word& target : targets) {
-        const Matches matches = MatchingFiles(interp.drives(), target);
+        const Matches matches = MatchingFiles(interp.DosDrives(), target);
         if (matches.entries.empty() && failure.empty()) {
             failure = "File not found - " + target.text;
         }
@@ -93,8 +93,8 @@ void DeltreeCommand(Interpreter& interp, std::string_view args)
     }
     const ProtectedFolders guard;
     for (const Word& target : targets) {
-        const Matches matches = MatchingEntries(interp.drives(), target);
-        const bool wholeRoot = interp.drives().Absolute(target.text).ends_with('\\');
+        const Matches matches = MatchingEntries(interp.DosDrives(), target);
+        const bool wholeRoot = interp.DosDrives().Absolute(target.text).ends_with('\\');
         const bool refused =
             wholeRoot || (matches.wildcard && guard.Is(matches.hostFolder)) ||
             std::any_of(matches.entries.begin(), matches.entries.end(),
@@ -121,7 +121,7 @@ void RenCommand(Interpreter& interp, std::string_view args)
     if (mask.empty() || mask.find_first_of("\\/:") != std::string::npos) {
         throw CommandError("Invalid parameter - " + mask);
     }
-    const Matches matches = MatchingFiles(interp.drives(), operands[0]);
+    const Matches matches = MatchingFiles(interp.DosDrives(), operands[0]);
     if (matches.entries.empty()) {
         throw CommandError("File not found - " + operands[0].text);
     }
@@ -150,11 +150,11 @@ void MoveCommand(Interpreter& interp, std::string_view args)
 {
     const std::vector<Word> operands = Operands(args, 2);
     const std::string& target = operands[1].text;
-    const Matches matches = MatchingFiles(interp.drives(), operands[0]);
+    const Matches matches = MatchingFiles(interp.DosDrives(), operands[0]);
     if (matches.entries.empty()) {
         throw CommandError("File not found - " + operands[0].text);
     }
-    const std::string dosTarget = interp.drives().Absolute(target);
+    const std::string dosTarget = interp.DosDrives().Absolute(target);
     const bool intoFolder = platform::DirectoryExists(dosTarget);
     if (!intoFolder && (target.ends_with('\\') || target.ends_with('/'))) {
         throw CommandError("Path not found - " + target);

@@ -42,8 +42,8 @@ public:
     int Run(const std::vector<std::string>& lines);
 
     // What the built-ins work with.
-    Drives& drives() { return drives_; }
-    bool echo() const { return echo_; }
+    Drives& DosDrives() { return drives_; }
+    bool Echo() const { return echo_; }
     void SetEcho(bool on) { echo_ = on; }
     // Prints one line of output.
     void Print(std::string_view line);

@@ -67,13 +67,13 @@ void RunProgram(Interpreter& interp, std::string_view line)
 {
     const std::vector<Word> words = SplitWords(line);
     const std::optional<fs::path> program =
-        words.empty() ? std::nullopt : ResolveProgram(interp.drives(), words[0].text);
+        words.empty() ? std::nullopt : ResolveProgram(interp.DosDrives(), words[0].text);
     if (!program) {
         throw CommandError("Bad command or file name");
     }
-    const ChildResult result =
-        RunChild(HostCommandLine(interp.drives(), *program, words), WorkingFolder(interp.drives()),
-                 [&](std::string_view output) { interp.Write(output); });
+    const ChildResult result = RunChild(HostCommandLine(interp.DosDrives(), *program, words),
+                                        WorkingFolder(interp.DosDrives()),
+                                        [&](std::string_view output) { interp.Write(output); });
     if (result.error != 0) {
         throw CommandError("Cannot run " + words[0].text + ": " + std::strerror(result.error));
     }
@@ -88,12 +88,12 @@ void StartCommand(Interpreter& interp, std::string_view args)
     if (words.empty()) {
         throw CommandError("Required parameter missing");
     }
-    const std::optional<fs::path> program = ResolveProgram(interp.drives(), words[0].text);
+    const std::optional<fs::path> program = ResolveProgram(interp.DosDrives(), words[0].text);
     if (!program) {
         throw CommandError("Bad command or file name");
     }
-    const int error = platform::StartDetached(HostCommandLine(interp.drives(), *program, words),
-                                              WorkingFolder(interp.drives()).string());
+    const int error = platform::StartDetached(HostCommandLine(interp.DosDrives(), *program, words),
+                                              WorkingFolder(interp.DosDrives()).string());
     if (error != 0) {
         throw CommandError("Cannot start " + words[0].text + ": " + std::strerror(error));
     }

@@ -25,7 +25,7 @@ int main(int argc, char** argv)
     }
     velmora::display::DisplayApplication gui(argc, argv);
     const int failures =
-        gui.hasDisplay() ? RunInConsoleWindow(gui.app(), QString::fromStdString(launch->caption),
+        gui.HasDisplay() ? RunInConsoleWindow(gui.App(), QString::fromStdString(launch->caption),
                                               launch->show, std::move(*lines))
                          : RunHidden(*lines);
     return std::min(failures, 255);

@@ -25,16 +25,16 @@ std::string Decode(Mpg123Decoder& decoder, const FileByteSource& input, WaveWrit
                    std::uint64_t& framesOut)
 {
     PercentProgress progress(input.size(), stdout);
-    progress.update(0);
+    progress.Update(0);
     std::vector<std::int16_t> samples(1 << 17);
     Mpg123Decoder::Status status = Mpg123Decoder::Status::Decoding;
     while (status == Mpg123Decoder::Status::Decoding) {
-        const std::size_t n = decoder.read(samples, status);
-        wave.write(std::span(samples).first(n));
-        framesOut += n / decoder.channels();
-        progress.update(decoder.inputPosition());
+        const std::size_t n = decoder.Read(samples, status);
+        wave.Write(std::span(samples).first(n));
+        framesOut += n / decoder.Channels();
+        progress.Update(decoder.inputPosition());
     }
-    progress.update(input.size());
+    progress.Update(input.size());
     const std::optional<std::uint64_t> expected = decoder.exactLength();
     if (status == Mpg123Decoder::Status::FormatChange) {
         return "the stream is damaged or changes its sample rate or channels";
@@ -74,7 +74,7 @@ int main(int argc, char** argv)
     try {
         input = std::make_unique<FileByteSource>(HostPathOfArgument(args.input));
         decoder =
-            std::make_unique<Mpg123Decoder>(input->descriptor(), args.switches.contains("-dm"));
+            std::make_unique<Mpg123Decoder>(input->Descriptor(), args.switches.contains("-dm"));
     } catch (const Error& e) {
         PrintLine(kProgram, "cannot read " + args.input + ": " + e.what());
         return 1;
@@ -83,15 +83,15 @@ int main(int argc, char** argv)
     std::uint64_t frames = 0;
     try {
         const std::filesystem::path output = HostPathOfArgument(args.output);
-        RefuseOutputThatIsInput(input->descriptor(), output);
+        RefuseOutputThatIsInput(input->Descriptor(), output);
         AtomicOutputFile out(output);
-        WaveWriter wave(out, decoder->sampleRate(), decoder->channels());
+        WaveWriter wave(out, decoder->SampleRate(), decoder->Channels());
         warning = Decode(*decoder, *input, wave, frames);
         if (frames == 0 && !warning.empty()) {
             PrintLine(kProgram, "cannot read " + args.input + ": no decodable MPEG audio frame");
             return 1;
         }
-        wave.finish();
+        wave.Finish();
         out.commit();
     } catch (const Error& e) {
         PrintLine(kProgram, "cannot write " + args.output + ": " + e.what());

@@ -46,7 +46,7 @@ Mpg123Decoder::~Mpg123Decoder()
     mpg123_delete(handle_);
 }
 
-std::size_t Mpg123Decoder::read(std::span<std::int16_t> out, Status& status)
+std::size_t Mpg123Decoder::Read(std::span<std::int16_t> out, Status& status)
 {
     std::size_t bytes = 0;
     const int result = mpg123_read(handle_, out.data(), out.size_bytes(), &bytes);

@@ -28,12 +28,12 @@ public:
     Mpg123Decoder(const Mpg123Decoder&) = delete;
     Mpg123Decoder& operator=(const Mpg123Decoder&) = delete;
 
-    unsigned sampleRate() const { return static_cast<unsigned>(rate_); }
-    unsigned channels() const { return static_cast<unsigned>(channels_); }
+    unsigned SampleRate() const { return static_cast<unsigned>(rate_); }
+    unsigned Channels() const { return static_cast<unsigned>(channels_); }
 
     // Fills out with interleaved samples and returns how many; status tells
     // whether more may follow.
-    std::size_t read(std::span<std::int16_t> out, Status& status);
+    std::size_t Read(std::span<std::int16_t> out, Status& status);
 
     // The length in frames (samples per channel) when the information frame
     // gives it exactly, encoder delay and padding removed.

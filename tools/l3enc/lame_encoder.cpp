@@ -81,7 +81,7 @@ LameEncoder::~LameEncoder()
     lame_close(lame_);
 }
 
-std::span<const std::byte> LameEncoder::encode(const float* samples, std::size_t frames)
+std::span<const std::byte> LameEncoder::Encode(const float* samples, std::size_t frames)
 {
     // libmp3lame's documented bound, 1.25 bytes per sample plus 7200, counts
     // output samples: an input at a lower rate than the stream's is
@@ -101,7 +101,7 @@ std::span<const std::byte> LameEncoder::encode(const float* samples, std::size_t
     return std::as_bytes(std::span(buffer_).first(static_cast<std::size_t>(written)));
 }
 
-std::span<const std::byte> LameEncoder::flush()
+std::span<const std::byte> LameEncoder::Flush()
 {
     buffer_.resize(7200);
     const int written = lame_encode_flush(lame_, buffer_.data(), static_cast<int>(buffer_.size()));
@@ -111,7 +111,7 @@ std::span<const std::byte> LameEncoder::flush()
     return std::as_bytes(std::span(buffer_).first(static_cast<std::size_t>(written)));
 }
 
-StreamFacts LameEncoder::facts() const
+StreamFacts LameEncoder::Facts() const
 {
     StreamFacts f;
     f.sampleRate = lame_get_out_samplerate(lame_);

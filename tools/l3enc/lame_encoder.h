@@ -31,13 +31,13 @@ public:
 
     // Encodes interleaved samples in [-1, 1]; the result is valid until the
     // next call.
-    std::span<const std::byte> encode(const float* samples, std::size_t frames);
+    std::span<const std::byte> Encode(const float* samples, std::size_t frames);
     // The last frames.
-    std::span<const std::byte> flush();
+    std::span<const std::byte> Flush();
 
     // What the information frame tells of the stream; the counts are complete
-    // after flush().
-    StreamFacts facts() const;
+    // after Flush().
+    StreamFacts Facts() const;
 
 private:
     lame_global_struct* lame_ = nullptr;

@@ -71,11 +71,11 @@ public:
 void Encode(const std::string& input, AudioReader& reader, LameEncoder& encoder,
             AtomicOutputFile& file)
 {
-    const StreamLayout& layout = reader.layout();
+    const StreamLayout& layout = reader.Layout();
     PercentProgress progress(layout.frameCount, stdout);
-    progress.update(0);
+    progress.Update(0);
     // The information frame's place; its counts are known at the end.
-    file.write(std::vector<std::byte>(InformationFrameSize(encoder.facts())));
+    file.write(std::vector<std::byte>(InformationFrameSize(encoder.Facts())));
     AudioOut out(file);
     // Whole MPEG frames per call keep the encoder's own buffering small.
     std::vector<float> samples(1152 * 16 * layout.channels);
@@ -83,8 +83,8 @@ void Encode(const std::string& input, AudioReader& reader, LameEncoder& encoder,
         std::size_t frames = 0;
         std::span<const std::byte> mp3;
         try {
-            frames = reader.read(samples);
-            mp3 = frames == 0 ? encoder.flush() : encoder.encode(samples.data(), frames);
+            frames = reader.Read(samples);
+            mp3 = frames == 0 ? encoder.Flush() : encoder.Encode(samples.data(), frames);
         } catch (const Error& e) {
             throw InputError("cannot encode " + input + ": " + e.what());
         }
@@ -92,13 +92,13 @@ void Encode(const std::string& input, AudioReader& reader, LameEncoder& encoder,
         if (frames == 0) {
             break;
         }
-        progress.update(reader.framesRead());
+        progress.Update(reader.framesRead());
     }
-    velmora::l3enc::StreamFacts facts = encoder.facts();
+    velmora::l3enc::StreamFacts facts = encoder.Facts();
     facts.fileBytes = file.size();
     facts.audioCrc = out.crc();
     file.writeAt(0, BuildInformationFrame(facts));
-    progress.update(layout.frameCount);
+    progress.Update(layout.frameCount);
 }
 
 } // namespace
@@ -129,7 +129,7 @@ int main(int argc, char** argv)
     int inputFd = -1;
     try {
         auto source = std::make_unique<FileByteSource>(HostPathOfArgument(args.input));
-        inputFd = source->descriptor();
+        inputFd = source->Descriptor();
         reader = std::make_unique<AudioReader>(std::move(source));
     } catch (const Error& e) {
         PrintLine(kProgram, "cannot read " + args.input + ": " + e.what());
@@ -137,7 +137,7 @@ int main(int argc, char** argv)
     }
     std::unique_ptr<LameEncoder> encoder;
     try {
-        encoder = std::make_unique<LameEncoder>(reader->layout(), settings);
+        encoder = std::make_unique<LameEncoder>(reader->Layout(), settings);
     } catch (const Error& e) {
         PrintLine(kProgram, "cannot encode " + args.input + ": " + e.what());
         return 1;

@@ -14,12 +14,12 @@ int main(int argc, char** argv)
         return 2;
     }
     velmora::display::DisplayApplication gui(argc, argv);
-    if (!gui.hasDisplay()) {
+    if (!gui.HasDisplay()) {
         std::fprintf(stderr, "%s\n%s\n", Headline(*report).toUtf8().constData(),
                      Detail(*report).toUtf8().constData());
         return 0;
     }
     MessageWindow window(*report, CloseAfterMs());
     window.show();
-    return gui.app().exec();
+    return gui.App().exec();
 }

@@ -128,21 +128,21 @@ MessageWindow::MessageWindow(const JobReport& report, int closeAfterMs, QWidget*
     setMinimumWidth(360);
 
     connect(ok_, &QPushButton::clicked, this, &QWidget::close);
-    connect(openFolder_, &QPushButton::clicked, this, &MessageWindow::openFolder);
+    connect(openFolder_, &QPushButton::clicked, this, &MessageWindow::OpenFolder);
     QTimer::singleShot(closeAfterMs, this, &QWidget::close);
 }
 
-QString MessageWindow::headline() const
+QString MessageWindow::HeadlineText() const
 {
     return headline_->text();
 }
 
-QString MessageWindow::detail() const
+QString MessageWindow::DetailText() const
 {
     return detail_->text();
 }
 
-void MessageWindow::openFolder()
+void MessageWindow::OpenFolder()
 {
     // The shell's file manager takes the folder as its parameter; a folder
     // given as the file to open would be no document and not start.

@@ -42,13 +42,13 @@ public:
     // Closes itself after closeAfterMs milliseconds.
     MessageWindow(const JobReport& report, int closeAfterMs, QWidget* parent = nullptr);
 
-    QString headline() const;
-    QString detail() const;
+    QString HeadlineText() const;
+    QString DetailText() const;
     QPushButton* okButton() const { return ok_; }
     QPushButton* openFolderButton() const { return openFolder_; }
 
 private:
-    void openFolder();
+    void OpenFolder();
 
     JobReport report_;
     QLabel* headline_;

@@ -14,10 +14,10 @@ Pcm ReadWave(const fs::path& path)
 {
     audio::AudioReader reader(std::make_unique<audio::FileByteSource>(path));
     Pcm pcm;
-    pcm.rate = reader.layout().sampleRate;
-    pcm.channels = reader.layout().channels;
-    pcm.samples.resize(reader.layout().frameCount * pcm.channels);
-    const std::size_t frames = reader.read(pcm.samples);
+    pcm.rate = reader.Layout().sampleRate;
+    pcm.channels = reader.Layout().channels;
+    pcm.samples.resize(reader.Layout().frameCount * pcm.channels);
+    const std::size_t frames = reader.Read(pcm.samples);
     pcm.samples.resize(frames * pcm.channels);
     return pcm;
 }

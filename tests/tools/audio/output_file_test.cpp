@@ -72,17 +72,17 @@ TEST_F(OutputFileTest, WaveHeaderDescribesTheSamplesAndReadsBack)
         AtomicOutputFile file(target);
         WaveWriter wave(file, 22050, 2);
         const std::vector<std::int16_t> samples = {0, 16384, -32768, 32767, 1, -1};
-        wave.write(samples);
-        wave.finish();
+        wave.Write(samples);
+        wave.Finish();
         file.commit();
     }
     EXPECT_EQ(fs::file_size(target), 44u + 12u);
     AudioReader reader(std::make_unique<FileByteSource>(target));
-    EXPECT_EQ(reader.layout().sampleRate, 22050u);
-    EXPECT_EQ(reader.layout().channels, 2u);
-    EXPECT_EQ(reader.layout().frameCount, 3u);
+    EXPECT_EQ(reader.Layout().sampleRate, 22050u);
+    EXPECT_EQ(reader.Layout().channels, 2u);
+    EXPECT_EQ(reader.Layout().frameCount, 3u);
     std::vector<float> back(6);
-    ASSERT_EQ(reader.read(back), 3u);
+    ASSERT_EQ(reader.Read(back), 3u);
     EXPECT_FLOAT_EQ(back[1], 0.5f);
     EXPECT_FLOAT_EQ(back[2], -1.0f);
 }
@@ -92,8 +92,8 @@ TEST_F(OutputFileTest, WaveWriterStopsAtItsSizeLimit)
     AtomicOutputFile file(dir_ / "out.wav");
     WaveWriter wave(file, 8000, 1, 8);
     const std::vector<std::int16_t> four(4);
-    wave.write(four);
-    EXPECT_THROW(wave.write(std::span(four).first(1)), Error);
+    wave.Write(four);
+    EXPECT_THROW(wave.Write(std::span(four).first(1)), Error);
     EXPECT_EQ(wave.dataBytes(), 8u);
     // The real limit keeps the RIFF size, data size + 36, within 32 bits.
     EXPECT_EQ(WaveWriter::kMaxDataBytes + 36, 0xFFFFFFFFull);

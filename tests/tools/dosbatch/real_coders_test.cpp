@@ -142,7 +142,7 @@ protected:
             return {"<bad arguments>"};
         }
         const message::MessageWindow window(*report, 60000);
-        return {window.headline().toStdString(), window.detail().toStdString()};
+        return {window.HeadlineText().toStdString(), window.DetailText().toStdString()};
     }
 
     AdoptedPrograms adopted_;

@@ -68,8 +68,8 @@ TEST_F(MessageTest, SaysWhatTheJobProduced)
         SCOPED_TRACE(c.report.output);
         MessageWindow window(c.report, 60000);
         EXPECT_EQ(window.windowTitle(), "Velmora");
-        EXPECT_EQ(window.headline(), c.headline);
-        EXPECT_EQ(window.detail(), c.detail);
+        EXPECT_EQ(window.HeadlineText(), c.headline);
+        EXPECT_EQ(window.DetailText(), c.detail);
         EXPECT_EQ(window.okButton()->text(), "OK");
         EXPECT_EQ(window.openFolderButton()->text(), "Open folder");
     }
