@@ -76,21 +76,6 @@ std::string Opener()
     return opener != nullptr && *opener != '\0' ? opener : "xdg-open";
 }
 
-std::string_view ShowName(ShowState show)
-{
-    switch (show) {
-    case ShowState::Hidden:
-        return "hidden";
-    case ShowState::Minimized:
-        return "minimized";
-    case ShowState::Maximized:
-        return "maximized";
-    case ShowState::Normal:
-        break;
-    }
-    return "normal";
-}
-
 } // namespace
 
 bool ShellExecute(std::string_view verb, std::string_view file, std::string_view parameters,
@@ -129,7 +114,7 @@ bool ShellExecute(std::string_view verb, std::string_view file, std::string_view
         if (!appFolder) {
             return false;
         }
-        const std::string showArg = "--show=" + std::string(ShowName(show));
+        const std::string showArg = "--show=" + std::string(ShowStateName(show));
         return StartDetached({(*appFolder / "dosbatch").string(), showArg, path->string()},
                              workFolder) == 0;
     }

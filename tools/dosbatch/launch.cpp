@@ -10,28 +10,6 @@
 
 namespace velmora::dosbatch {
 
-namespace {
-
-std::optional<platform::ShowState> ParseShow(std::string_view value)
-{
-    using platform::ShowState;
-    if (value == "hidden") {
-        return ShowState::Hidden;
-    }
-    if (value == "minimized") {
-        return ShowState::Minimized;
-    }
-    if (value == "normal") {
-        return ShowState::Normal;
-    }
-    if (value == "maximized") {
-        return ShowState::Maximized;
-    }
-    return std::nullopt;
-}
-
-} // namespace
-
 std::optional<Launch> ParseLaunch(int argc, const char* const* argv)
 {
     Launch launch;
@@ -39,7 +17,7 @@ std::optional<Launch> ParseLaunch(int argc, const char* const* argv)
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg.starts_with("--show=")) {
-            const std::optional<platform::ShowState> show = ParseShow(arg.substr(7));
+            const std::optional<platform::ShowState> show = platform::ParseShowState(arg.substr(7));
             if (!show) {
                 return std::nullopt;
             }
