@@ -1,5 +1,6 @@
 #include "platform/shell.h"
 
+#include "platform/argument.h"
 #include "platform/dosfs.h"
 #include "platform/shortnames.h"
 
@@ -39,16 +40,14 @@ bool HasScheme(std::string_view text)
     return true;
 }
 
-// The host path of NAME: a DOS path, a host path, or a path relative to
-// FOLDER (itself any of these; empty for the current folder), matched the
-// way DOS matches names.
+// The host path of NAME: a DOS or host path as HostPathOfArgument takes it,
+// except that a relative name is taken from FOLDER (itself any of these;
+// empty for the current folder) and matched the way DOS matches names.
 std::optional<fs::path> LocalPath(std::string_view name, std::string_view folder)
 {
-    if (HasDrive(name)) {
-        return HostPath(name);
-    }
-    if (name.starts_with('/')) {
-        return fs::path(name);
+    const std::optional<fs::path> path = HostPathOfArgument(name);
+    if (!path || path->is_absolute()) {
+        return path;
     }
     std::error_code error;
     const std::optional<fs::path> base =

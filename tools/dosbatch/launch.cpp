@@ -1,7 +1,6 @@
 #include "tools/dosbatch/launch.h"
 
-#include "platform/dosfs.h"
-#include "tools/dosbatch/drives.h"
+#include "platform/argument.h"
 #include "tools/dosbatch/script.h"
 
 #include <cstdio>
@@ -23,9 +22,7 @@ std::optional<Launch> ParseLaunch(int argc, const char* const* argv)
             }
             launch.show = *show;
         } else if (!haveScript) {
-            const bool dos = arg.size() >= 3 && DriveOf(arg) != 0 && arg[2] == '\\';
-            launch.script = dos ? platform::HostPath(arg).value_or(std::filesystem::path(arg))
-                                : std::filesystem::path(arg);
+            launch.script = platform::HostPathOfArgument(arg).value_or(std::filesystem::path(arg));
             launch.caption = arg.substr(arg.find_last_of("\\/") + 1);
             haveScript = true;
         } else {
