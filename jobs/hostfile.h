@@ -11,10 +11,10 @@ namespace velmora::jobs {
 // The file's bytes, or nullopt when it cannot be opened or read.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& file);
 
-// Replaces FILE by BYTES through a temporary file in the same folder that is
-// flushed to disk and then renamed over FILE, so that a crash leaves either
-// the old file or the new one, never a part of it. False when any step fails;
-// the temporary file is then removed and FILE is untouched.
+// Replaces FILE by BYTES through a platform::AtomicFile (".saving-" and six
+// characters beside it), so that a crash leaves either the old file or the
+// new one, never a part of it. False when any step fails; the temporary file
+// is then removed and FILE is untouched.
 bool ReplaceWholeFile(const std::filesystem::path& file, std::string_view bytes);
 
 } // namespace velmora::jobs

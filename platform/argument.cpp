@@ -3,7 +3,6 @@
 #include "platform/dosfs.h"
 #include "platform/resolve.h"
 
-#include <filesystem>
 #include <system_error>
 
 namespace velmora::platform {
@@ -29,6 +28,17 @@ std::string DosFormOfArgument(std::string_view argument)
         return std::string(argument);
     }
     return DosPath(absolute.lexically_normal()).value_or(std::string(argument));
+}
+
+std::optional<std::filesystem::path> HostPathOfArgument(std::string_view argument)
+{
+    if (IsDosPath(argument)) {
+        return HostPath(argument);
+    }
+    if (argument.find('\0') != std::string_view::npos) {
+        return std::nullopt;
+    }
+    return std::filesystem::path(argument);
 }
 
 } // namespace velmora::platform

@@ -2,6 +2,8 @@
 // "Open with", which passes host paths.
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,5 +14,11 @@ namespace velmora::platform {
 // current folder, through the drive table. Empty text, and a host path that
 // no mapped drive holds, stay as they are.
 std::string DosFormOfArgument(std::string_view argument);
+
+// The host path of ARGUMENT, the other way: a DOS path (as above) through the
+// drive table; anything else as the host path it is, a relative one thus
+// taken against the current folder. Nullopt for what names nothing: a DOS
+// path on an unmapped drive, a share, an ambiguous component, or a NUL byte.
+std::optional<std::filesystem::path> HostPathOfArgument(std::string_view argument);
 
 } // namespace velmora::platform

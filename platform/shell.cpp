@@ -1,5 +1,6 @@
 #include "platform/shell.h"
 
+#include "platform/argument.h"
 #include "platform/dosfs.h"
 #include "platform/shortnames.h"
 
@@ -39,16 +40,14 @@ bool HasScheme(std::string_view text)
     return true;
 }
 
-// The host path of NAME: a DOS path, a host path, or a path relative to
-// FOLDER (itself any of these; empty for the current folder), matched the
-// way DOS matches names.
+// The host path of NAME: a DOS or host path as HostPathOfArgument takes it,
+// except that a relative name is taken from FOLDER (itself any of these;
+// empty for the current folder) and matched the way DOS matches names.
 std::optional<fs::path> LocalPath(std::string_view name, std::string_view folder)
 {
-    if (HasDrive(name)) {
-        return HostPath(name);
-    }
-    if (name.starts_with('/')) {
-        return fs::path(name);
+    const std::optional<fs::path> path = HostPathOfArgument(name);
+    if (!path || path->is_absolute()) {
+        return path;
     }
     std::error_code error;
     const std::optional<fs::path> base =
@@ -74,21 +73,6 @@ std::string Opener()
 {
     const char* opener = std::getenv("VELMORA_OPENER");
     return opener != nullptr && *opener != '\0' ? opener : "xdg-open";
-}
-
-std::string_view ShowName(ShowState show)
-{
-    switch (show) {
-    case ShowState::Hidden:
-        return "hidden";
-    case ShowState::Minimized:
-        return "minimized";
-    case ShowState::Maximized:
-        return "maximized";
-    case ShowState::Normal:
-        break;
-    }
-    return "normal";
 }
 
 } // namespace
@@ -129,7 +113,7 @@ bool ShellExecute(std::string_view verb, std::string_view file, std::string_view
         if (!appFolder) {
             return false;
         }
-        const std::string showArg = "--show=" + std::string(ShowName(show));
+        const std::string showArg = "--show=" + std::string(ShowStateName(show));
         return StartDetached({(*appFolder / "dosbatch").string(), showArg, path->string()},
                              workFolder) == 0;
     }

@@ -1,5 +1,9 @@
-// How a started program's window appears.
+// How a started program's window appears, and its name on a command line
+// ("--show=hidden"): the shell writes it, the interpreter reads it.
 #pragma once
+
+#include <optional>
+#include <string_view>
 
 namespace velmora::platform {
 
@@ -10,5 +14,12 @@ enum class ShowState
     Normal,
     Maximized
 };
+
+// "hidden", "minimized", "normal" or "maximized".
+std::string_view ShowStateName(ShowState show);
+
+// The state that NAME names, in lower case as ShowStateName gives it; nullopt
+// for any other text.
+std::optional<ShowState> ParseShowState(std::string_view name);
 
 } // namespace velmora::platform

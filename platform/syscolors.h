@@ -38,6 +38,14 @@ enum SysColorIndex : int
     COLOR_INFOBK = 24,
 };
 
+// The colour value 0x00BBGGRR of red, green and blue; each part keeps its
+// low byte only.
+constexpr std::uint32_t RGB(int r, int g, int b)
+{
+    return static_cast<std::uint32_t>(r & 0xFF) | static_cast<std::uint32_t>(g & 0xFF) << 8 |
+           static_cast<std::uint32_t>(b & 0xFF) << 16;
+}
+
 // The colour of INDEX as 0x00BBGGRR; 0 (black) for an index outside the table.
 std::uint32_t GetSysColor(int index);
 

@@ -22,11 +22,7 @@ constexpr TColor clBtnFace = kSystemColorFlag | platform::COLOR_BTNFACE;
 constexpr TColor clBtnShadow = kSystemColorFlag | platform::COLOR_BTNSHADOW;
 constexpr TColor clBtnHighlight = kSystemColorFlag | platform::COLOR_BTNHIGHLIGHT;
 
-constexpr TColor RGB(int r, int g, int b)
-{
-    return static_cast<TColor>(r & 0xFF) | static_cast<TColor>(g & 0xFF) << 8 |
-           static_cast<TColor>(b & 0xFF) << 16;
-}
+using platform::RGB;
 
 // The RGB value of COLOR, system colours looked up in the table now.
 TColor ColorToRGB(TColor color);

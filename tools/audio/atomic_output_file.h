@@ -1,8 +1,11 @@
-// An output file that appears under its name only when it is complete: the
-// bytes go to a hidden temporary file in the same folder (".coding-" and six
-// characters), which commit() renames over the target. Destroying it uncommitted removes the
-// temporary file, so a failed run leaves nothing behind.
+// A coder's output file, buffered, that appears under its name only when it
+// is complete: the bytes go to a platform::AtomicFile (".coding-" and six
+// characters beside the target), which commit() moves to the target's name.
+// Destroying it uncommitted removes the temporary file, so a failed run leaves
+// nothing behind.
 #pragma once
+
+#include "platform/atomicfile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -18,9 +21,6 @@ public:
     // Creates the temporary file; throws Error (the system's reason) on failure,
     // also when TARGET is a folder.
     explicit AtomicOutputFile(std::filesystem::path target);
-    ~AtomicOutputFile();
-    AtomicOutputFile(const AtomicOutputFile&) = delete;
-    AtomicOutputFile& operator=(const AtomicOutputFile&) = delete;
 
     // Appends bytes (buffered).
     void write(std::span<const std::byte> bytes);
@@ -31,14 +31,10 @@ public:
     // Writes what is buffered and moves the file to its name.
     void commit();
 
-    const std::filesystem::path& temporaryPath() const { return temporary_; }
-
 private:
     void flush();
 
-    std::filesystem::path target_;
-    std::filesystem::path temporary_;
-    int fd_ = -1;
+    platform::AtomicFile file_;
     std::uint64_t written_ = 0;
     std::vector<std::byte> buffer_;
 };

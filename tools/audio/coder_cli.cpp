@@ -1,6 +1,6 @@
 #include "tools/audio/coder_cli.h"
 
-#include "platform/dosfs.h"
+#include "platform/argument.h"
 #include "tools/audio/error.h"
 
 #include <algorithm>
@@ -48,14 +48,9 @@ CoderArguments ParseCoderArguments(std::span<const char* const> args,
     return result;
 }
 
-std::filesystem::path HostPathOfArgument(std::string_view argument)
+std::filesystem::path HostPathOfOperand(std::string_view operand)
 {
-    const bool dos = argument.size() >= 2 && argument[1] == ':' &&
-                     std::isalpha(static_cast<unsigned char>(argument[0]));
-    if (!dos) {
-        return std::filesystem::path(argument);
-    }
-    const std::optional<std::filesystem::path> host = platform::HostPath(argument);
+    const std::optional<std::filesystem::path> host = platform::HostPathOfArgument(operand);
     if (!host) {
         throw Error("no such drive or path");
     }

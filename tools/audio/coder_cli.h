@@ -32,10 +32,9 @@ struct CoderArguments
 CoderArguments ParseCoderArguments(std::span<const char* const> args,
                                    std::span<const SwitchSpec> known);
 
-// The host path of a command-line path: a DOS path (drive letter and colon)
-// through the DOS file layer, anything else as it is. Throws Error when a DOS
-// path names no mapped drive.
-std::filesystem::path HostPathOfArgument(std::string_view argument);
+// The host path of an INPUT or OUTPUT operand, as platform::HostPathOfArgument
+// finds it. Throws Error when it names nothing (a DOS path on no mapped drive).
+std::filesystem::path HostPathOfOperand(std::string_view operand);
 
 // Keeps the coder going when whoever reads its output goes away (the console
 // closed, the interpreter ended): a write to a pipe without a reader then

@@ -1,9 +1,12 @@
 #include "tools/dosbatch/fileops.h"
 
+#include "platform/atomicfile.h"
+
 #include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
+#include <span>
 #include <stdio.h>
-#include <string>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -38,16 +41,7 @@ private:
     int fd_;
 };
 
-void SyncFolder(const fs::path& folder)
-{
-    const Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() >= 0) {
-        ::fsync(dir.get());
-    }
-}
-
-// Copies FROM into a new temporary file beside TO, flushes it and renames it
-// over TO.
+// Copies FROM into a platform::AtomicFile beside TO, with FROM's permissions.
 void CopyIntoPlace(const fs::path& from, const fs::path& to)
 {
     const Fd in(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
@@ -59,42 +53,25 @@ void CopyIntoPlace(const fs::path& from, const fs::path& to)
     if (::fstat(in.get(), &info) != 0) {
         ThrowErrno(errno, from);
     }
-    // A name of its own, as the target's may already be as long as a name can be.
-    std::string temp = (to.parent_path() / ".moving-XXXXXX").string();
-    const Fd out(::mkostemp(temp.data(), O_CLOEXEC));
-    if (out.get() < 0) {
-        ThrowErrno(errno, to);
-    }
-    try {
-        char buffer[1 << 16];
-        for (;;) {
-            const ssize_t got = ::read(in.get(), buffer, sizeof buffer);
-            if (got < 0 && errno == EINTR) {
-                continue;
-            }
-            if (got < 0) {
-                ThrowErrno(errno, from);
-            }
-            if (got == 0) {
-                break;
-            }
-            for (ssize_t done = 0; done < got;) {
-                const ssize_t put = ::write(out.get(), buffer + done, got - done);
-                if (put < 0 && errno != EINTR) {
-                    ThrowErrno(errno, to);
-                }
-                done += put < 0 ? 0 : put;
-            }
+    platform::AtomicFile out(to, ".moving-");
+    std::uint64_t done = 0;
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t got = ::read(in.get(), buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) {
+            continue;
         }
-        ::fchmod(out.get(), info.st_mode & 07777);
-        if (::fsync(out.get()) != 0 || ::rename(temp.c_str(), to.c_str()) != 0) {
-            ThrowErrno(errno, to);
+        if (got < 0) {
+            ThrowErrno(errno, from);
         }
-    } catch (...) {
-        ::unlink(temp.c_str());
-        throw;
+        if (got == 0) {
+            break;
+        }
+        out.writeAt(done, std::as_bytes(std::span(buffer, static_cast<std::size_t>(got))));
+        done += static_cast<std::uint64_t>(got);
     }
-    SyncFolder(to.parent_path());
+    out.setPermissions(info.st_mode);
+    out.commit();
 }
 
 } // namespace

@@ -15,8 +15,8 @@ void RenameWithoutReplacing(const std::filesystem::path& from, const std::filesy
 bool IsReadOnlyFile(const std::filesystem::path& file);
 
 // Moves the file FROM to TO, replacing a file TO. A rename where the file
-// system allows it; across file systems the data is copied to a temporary
-// file beside TO, flushed to disk and renamed into place before FROM is
+// system allows it; across file systems the data is copied, with FROM's
+// permissions, through a platform::AtomicFile beside TO before FROM is
 // deleted, so an interruption leaves at least one whole copy. Moving a file
 // onto itself does nothing.
 void MoveReplacing(const std::filesystem::path& from, const std::filesystem::path& to);

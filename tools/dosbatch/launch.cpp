@@ -1,7 +1,6 @@
 #include "tools/dosbatch/launch.h"
 
-#include "platform/dosfs.h"
-#include "tools/dosbatch/drives.h"
+#include "platform/argument.h"
 #include "tools/dosbatch/script.h"
 
 #include <cstdio>
@@ -10,28 +9,6 @@
 
 namespace velmora::dosbatch {
 
-namespace {
-
-std::optional<platform::ShowState> ParseShow(std::string_view value)
-{
-    using platform::ShowState;
-    if (value == "hidden") {
-        return ShowState::Hidden;
-    }
-    if (value == "minimized") {
-        return ShowState::Minimized;
-    }
-    if (value == "normal") {
-        return ShowState::Normal;
-    }
-    if (value == "maximized") {
-        return ShowState::Maximized;
-    }
-    return std::nullopt;
-}
-
-} // namespace
-
 std::optional<Launch> ParseLaunch(int argc, const char* const* argv)
 {
     Launch launch;
@@ -39,15 +16,13 @@ std::optional<Launch> ParseLaunch(int argc, const char* const* argv)
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg.starts_with("--show=")) {
-            const std::optional<platform::ShowState> show = ParseShow(arg.substr(7));
+            const std::optional<platform::ShowState> show = platform::ParseShowState(arg.substr(7));
             if (!show) {
                 return std::nullopt;
             }
             launch.show = *show;
         } else if (!haveScript) {
-            const bool dos = arg.size() >= 3 && DriveOf(arg) != 0 && arg[2] == '\\';
-            launch.script = dos ? platform::HostPath(arg).value_or(std::filesystem::path(arg))
-                                : std::filesystem::path(arg);
+            launch.script = platform::HostPathOfArgument(arg).value_or(std::filesystem::path(arg));
             launch.caption = arg.substr(arg.find_last_of("\\/") + 1);
             haveScript = true;
         } else {

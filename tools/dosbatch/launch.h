@@ -18,9 +18,9 @@ struct Launch
 };
 
 // Reads "[--show=hidden|minimized|normal|maximized] SCRIPT"; nullopt for
-// anything else. SCRIPT is a DOS path (drive, colon, backslash) or a host
-// path; a DOS path that does not resolve is kept as given, so reading it
-// fails with its name.
+// anything else. SCRIPT is a DOS or a host path, as
+// platform::HostPathOfArgument takes it; one that does not resolve is kept as
+// given, so reading it fails with its name.
 std::optional<Launch> ParseLaunch(int argc, const char* const* argv);
 
 // Reads LAUNCH's script whole; nullopt after saying why on standard error.

@@ -72,7 +72,7 @@ int main(int argc, char** argv)
     std::unique_ptr<FileByteSource> input;
     std::unique_ptr<Mpg123Decoder> decoder;
     try {
-        input = std::make_unique<FileByteSource>(HostPathOfArgument(args.input));
+        input = std::make_unique<FileByteSource>(HostPathOfOperand(args.input));
         decoder =
             std::make_unique<Mpg123Decoder>(input->Descriptor(), args.switches.contains("-dm"));
     } catch (const Error& e) {
@@ -82,7 +82,7 @@ int main(int argc, char** argv)
     std::string warning;
     std::uint64_t frames = 0;
     try {
-        const std::filesystem::path output = HostPathOfArgument(args.output);
+        const std::filesystem::path output = HostPathOfOperand(args.output);
         RefuseOutputThatIsInput(input->Descriptor(), output);
         AtomicOutputFile out(output);
         WaveWriter wave(out, decoder->SampleRate(), decoder->Channels());

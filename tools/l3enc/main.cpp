@@ -128,7 +128,7 @@ int main(int argc, char** argv)
     std::unique_ptr<AudioReader> reader;
     int inputFd = -1;
     try {
-        auto source = std::make_unique<FileByteSource>(HostPathOfArgument(args.input));
+        auto source = std::make_unique<FileByteSource>(HostPathOfOperand(args.input));
         inputFd = source->Descriptor();
         reader = std::make_unique<AudioReader>(std::move(source));
     } catch (const Error& e) {
@@ -143,7 +143,7 @@ int main(int argc, char** argv)
         return 1;
     }
     try {
-        const std::filesystem::path output = HostPathOfArgument(args.output);
+        const std::filesystem::path output = HostPathOfOperand(args.output);
         RefuseOutputThatIsInput(inputFd, output);
         AtomicOutputFile out(output);
         Encode(args.input, *reader, *encoder, out);

@@ -1,6 +1,6 @@
 #include "tools/message/message_window.h"
 
-#include "platform/dosfs.h"
+#include "platform/argument.h"
 #include "platform/shell.h"
 
 #include <QHBoxLayout>
@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <cctype>
 #include <cstdlib>
+#include <filesystem>
 
 namespace velmora::message {
 
@@ -23,14 +24,14 @@ bool IsDosPath(const std::string& path)
 
 bool IsFolder(const std::string& path)
 {
-    const std::optional<std::filesystem::path> host = HostPathOf(path);
+    const std::optional<std::filesystem::path> host = platform::HostPathOfArgument(path);
     std::error_code error;
     return host && std::filesystem::is_directory(*host, error);
 }
 
 bool IsFile(const std::string& path)
 {
-    const std::optional<std::filesystem::path> host = HostPathOf(path);
+    const std::optional<std::filesystem::path> host = platform::HostPathOfArgument(path);
     std::error_code error;
     return host && std::filesystem::is_regular_file(*host, error);
 }
@@ -60,14 +61,6 @@ std::optional<JobReport> ParseJobReport(int argc, const char* const* argv)
         report.output = report.output.substr(1, report.output.size() - 2);
     }
     return report;
-}
-
-std::optional<std::filesystem::path> HostPathOf(const std::string& path)
-{
-    if (IsDosPath(path)) {
-        return platform::HostPath(path);
-    }
-    return std::filesystem::path(path);
 }
 
 std::string FolderToOpen(const JobReport& report)

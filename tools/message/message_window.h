@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QWidget>
-#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -22,9 +21,6 @@ struct JobReport
 
 // Reads MODE SOURCE OUTPUT; nullopt for anything else.
 std::optional<JobReport> ParseJobReport(int argc, const char* const* argv);
-
-// The host path of a DOS or host path; nullopt for an unmapped DOS path.
-std::optional<std::filesystem::path> HostPathOf(const std::string& path);
 
 // The folder that "Open folder" shows: the output's folder for E and D, the
 // output itself for L (DOS paths keep their form).

@@ -1,4 +1,5 @@
-// The all-or-nothing output file and the Wave writer's header and size limit.
+// The Wave writer's header, written through the coders' output file, and its
+// size limit.
 #include "tests/tools/audio/audio_files.h"
 #include "tools/audio/atomic_output_file.h"
 #include "tools/audio/audio_reader.h"
@@ -25,45 +26,8 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    std::size_t EntriesInFolder() const
-    {
-        return static_cast<std::size_t>(
-            std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
-    }
-
     fs::path dir_;
 };
-
-TEST_F(OutputFileTest, AppearsOnlyWhenCommitted)
-{
-    const fs::path target = dir_ / "SONG~1.MP3";
-    {
-        AtomicOutputFile file(target);
-        file.write(std::as_bytes(std::span("abc", 3)));
-        EXPECT_FALSE(fs::exists(target));
-        EXPECT_TRUE(fs::exists(file.temporaryPath()));
-        EXPECT_EQ(file.temporaryPath().parent_path(), dir_);
-        file.writeAt(0, std::as_bytes(std::span("X", 1)));
-        file.commit();
-    }
-    EXPECT_EQ(velmora::test::ReadBytes(target).size(), 3u);
-    EXPECT_EQ(static_cast<char>(velmora::test::ReadBytes(target)[0]), 'X');
-    EXPECT_EQ(EntriesInFolder(), 1u);
-}
-
-TEST_F(OutputFileTest, LeavesNothingWhenAbandoned)
-{
-    {
-        AtomicOutputFile file(dir_ / "out.wav");
-        file.write(std::as_bytes(std::span("abc", 3)));
-    }
-    EXPECT_EQ(EntriesInFolder(), 0u);
-}
-
-TEST_F(OutputFileTest, MissingFolderIsAnError)
-{
-    EXPECT_THROW(AtomicOutputFile(dir_ / "no" / "out.wav"), Error);
-}
 
 TEST_F(OutputFileTest, WaveHeaderDescribesTheSamplesAndReadsBack)
 {
