@@ -41,8 +41,8 @@ bool ReplaceWholeFile(const std::filesystem::path& file, std::string_view bytes)
 {
     try {
         platform::AtomicFile replacement(file, ".saving-");
-        replacement.writeAt(0, std::as_bytes(std::span(bytes)));
-        replacement.commit();
+        replacement.WriteAt(0, std::as_bytes(std::span(bytes)));
+        replacement.Commit();
         return true;
     } catch (const std::system_error&) {
         return false;

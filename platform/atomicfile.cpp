@@ -146,10 +146,10 @@ AtomicFile::AtomicFile(fs::path target, std::string_view prefix) : target_(std::
 
 AtomicFile::~AtomicFile()
 {
-    abandon();
+    Abandon();
 }
 
-void AtomicFile::abandon()
+void AtomicFile::Abandon()
 {
     if (fd_ >= 0) {
         ::close(fd_);
@@ -166,7 +166,7 @@ void AtomicFile::abandon()
     }
 }
 
-void AtomicFile::writeAt(std::uint64_t offset, std::span<const std::byte> bytes)
+void AtomicFile::WriteAt(std::uint64_t offset, std::span<const std::byte> bytes)
 {
     while (!bytes.empty()) {
         const ssize_t n = ::pwrite(fd_, bytes.data(), bytes.size(), static_cast<off_t>(offset));
@@ -181,12 +181,12 @@ void AtomicFile::writeAt(std::uint64_t offset, std::span<const std::byte> bytes)
     }
 }
 
-void AtomicFile::setPermissions(mode_t mode)
+void AtomicFile::SetPermissions(mode_t mode)
 {
     ::fchmod(fd_, mode & 07777);
 }
 
-void AtomicFile::commit()
+void AtomicFile::Commit()
 {
     int error = ::fsync(fd_) == 0 ? 0 : errno;
     if (::close(fd_) != 0 && error == 0) {
@@ -201,7 +201,7 @@ void AtomicFile::commit()
             error = errno;
         }
     }
-    abandon();
+    Abandon();
     if (error != 0) {
         ThrowErrno(error, target_);
     }

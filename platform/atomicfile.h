@@ -1,7 +1,7 @@
 // A file that appears under its final name only whole. The bytes go to a
 // hidden temporary file in the same folder, named by a short fixed prefix and
 // six random characters so that it fits beside a final name as long as a name
-// can be; commit() flushes it to disk, renames it over the final name and
+// can be; Commit() flushes it to disk, renames it over the final name and
 // flushes the folder, so that after a crash the folder holds either the old
 // file or the new one. An uncommitted file is removed when the object goes
 // away, and also when a stopping signal (SIGINT, SIGTERM, SIGHUP, SIGQUIT) ends
@@ -32,21 +32,21 @@ public:
     AtomicFile& operator=(const AtomicFile&) = delete;
 
     // Writes all of BYTES at OFFSET; throws std::system_error.
-    void writeAt(std::uint64_t offset, std::span<const std::byte> bytes);
+    void WriteAt(std::uint64_t offset, std::span<const std::byte> bytes);
     // Gives the file the permission bits of MODE instead (those of the file
     // it takes the place of, say); best effort.
-    void setPermissions(mode_t mode);
+    void SetPermissions(mode_t mode);
     // Moves the file to its final name as the header describes. Throws
     // std::system_error naming TARGET when a step fails; the temporary file is
     // then removed and TARGET untouched.
-    void commit();
+    void Commit();
 
-    const std::filesystem::path& temporaryPath() const { return temporary_; }
+    const std::filesystem::path& TemporaryPath() const { return temporary_; }
 
 private:
     // Closes and removes the temporary file unless it was renamed, and gives
     // up the guard against signals.
-    void abandon();
+    void Abandon();
 
     std::filesystem::path target_;
     std::filesystem::path temporary_;

@@ -42,12 +42,12 @@ TEST_F(AtomicFileTest, AppearsOnlyWhenCommitted)
     const fs::path target = root / "SONG~1.MP3";
     {
         AtomicFile file(target, ".coding-");
-        file.writeAt(0, Bytes("abc"));
+        file.WriteAt(0, Bytes("abc"));
         EXPECT_FALSE(fs::exists(target));
-        EXPECT_TRUE(fs::exists(file.temporaryPath()));
-        EXPECT_EQ(file.temporaryPath().parent_path(), root);
-        file.writeAt(0, Bytes("X"));
-        file.commit();
+        EXPECT_TRUE(fs::exists(file.TemporaryPath()));
+        EXPECT_EQ(file.TemporaryPath().parent_path(), root);
+        file.WriteAt(0, Bytes("X"));
+        file.Commit();
     }
     EXPECT_EQ(Contents(target), "Xbc");
     EXPECT_EQ(EntriesInFolder(), 1u);
@@ -57,7 +57,7 @@ TEST_F(AtomicFileTest, LeavesNothingWhenAbandoned)
 {
     {
         AtomicFile file(root / "out.wav", ".coding-");
-        file.writeAt(0, Bytes("abc"));
+        file.WriteAt(0, Bytes("abc"));
     }
     EXPECT_EQ(EntriesInFolder(), 0u);
 }
@@ -83,9 +83,9 @@ TEST_F(AtomicFileTest, GetsTheNewFilePermissionsOrTheGivenOnes)
     for (const auto& [given, expected] : cases) {
         AtomicFile file(root / "out", ".saving-");
         if (given) {
-            file.setPermissions(*given);
+            file.SetPermissions(*given);
         }
-        file.commit();
+        file.Commit();
         EXPECT_EQ(fs::status(root / "out").permissions(), expected);
     }
     ::umask(mask);
@@ -109,7 +109,7 @@ TEST_F(AtomicFileTest, AStoppingSignalRemovesTheTemporaryFile)
             }
             AtomicFile file(root / "out", ".coding-");
             ::raise(signalNumber);
-            file.commit();
+            file.Commit();
             ::_exit(0);
         }
         int status = 0;

@@ -30,36 +30,36 @@ try : file_(std::move(target), ".coding-") {
     ThrowSystemError(e.code().value());
 }
 
-void AtomicOutputFile::write(std::span<const std::byte> bytes)
+void AtomicOutputFile::Write(std::span<const std::byte> bytes)
 {
     if (buffer_.size() + bytes.size() > kBufferBytes) {
-        flush();
+        Flush();
     }
     if (bytes.size() >= kBufferBytes) {
-        AsCoderError([&] { file_.writeAt(written_, bytes); });
+        AsCoderError([&] { file_.WriteAt(written_, bytes); });
         written_ += bytes.size();
         return;
     }
     buffer_.insert(buffer_.end(), bytes.begin(), bytes.end());
 }
 
-void AtomicOutputFile::writeAt(std::uint64_t offset, std::span<const std::byte> bytes)
+void AtomicOutputFile::WriteAt(std::uint64_t offset, std::span<const std::byte> bytes)
 {
-    flush();
-    AsCoderError([&] { file_.writeAt(offset, bytes); });
+    Flush();
+    AsCoderError([&] { file_.WriteAt(offset, bytes); });
 }
 
-void AtomicOutputFile::flush()
+void AtomicOutputFile::Flush()
 {
-    AsCoderError([&] { file_.writeAt(written_, buffer_); });
+    AsCoderError([&] { file_.WriteAt(written_, buffer_); });
     written_ += buffer_.size();
     buffer_.clear();
 }
 
-void AtomicOutputFile::commit()
+void AtomicOutputFile::Commit()
 {
-    flush();
-    AsCoderError([&] { file_.commit(); });
+    Flush();
+    AsCoderError([&] { file_.Commit(); });
 }
 
 } // namespace velmora::audio

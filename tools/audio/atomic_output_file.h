@@ -1,6 +1,6 @@
 // A coder's output file, buffered, that appears under its name only when it
 // is complete: the bytes go to a platform::AtomicFile (".coding-" and six
-// characters beside the target), which commit() moves to the target's name.
+// characters beside the target), which Commit() moves to the target's name.
 // Destroying it uncommitted removes the temporary file, so a failed run leaves
 // nothing behind.
 #pragma once
@@ -23,16 +23,16 @@ public:
     explicit AtomicOutputFile(std::filesystem::path target);
 
     // Appends bytes (buffered).
-    void write(std::span<const std::byte> bytes);
+    void Write(std::span<const std::byte> bytes);
     // Overwrites bytes already written, such as a header patched at the end.
-    void writeAt(std::uint64_t offset, std::span<const std::byte> bytes);
+    void WriteAt(std::uint64_t offset, std::span<const std::byte> bytes);
     // Bytes written so far.
-    std::uint64_t size() const { return written_ + buffer_.size(); }
+    std::uint64_t Size() const { return written_ + buffer_.size(); }
     // Writes what is buffered and moves the file to its name.
-    void commit();
+    void Commit();
 
 private:
-    void flush();
+    void Flush();
 
     platform::AtomicFile file_;
     std::uint64_t written_ = 0;

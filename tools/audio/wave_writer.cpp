@@ -43,7 +43,7 @@ WaveWriter::WaveWriter(AtomicOutputFile& file, unsigned sampleRate, unsigned cha
                        std::uint64_t maxDataBytes)
     : file_(file), sampleRate_(sampleRate), channels_(channels), maxDataBytes_(maxDataBytes)
 {
-    file_.write(MakeHeader(sampleRate, channels, 0));
+    file_.Write(MakeHeader(sampleRate, channels, 0));
 }
 
 void WaveWriter::Write(std::span<const std::int16_t> samples)
@@ -53,13 +53,13 @@ void WaveWriter::Write(std::span<const std::int16_t> samples)
         throw Error("the output would pass the 4 GiB limit of a Wave file");
     }
     static_assert(std::endian::native == std::endian::little, "Wave samples are little-endian");
-    file_.write(std::as_bytes(samples));
+    file_.Write(std::as_bytes(samples));
     dataBytes_ += bytes;
 }
 
 void WaveWriter::Finish()
 {
-    file_.writeAt(0, MakeHeader(sampleRate_, channels_, static_cast<std::uint32_t>(dataBytes_)));
+    file_.WriteAt(0, MakeHeader(sampleRate_, channels_, static_cast<std::uint32_t>(dataBytes_)));
 }
 
 } // namespace velmora::audio

@@ -67,11 +67,11 @@ void CopyIntoPlace(const fs::path& from, const fs::path& to)
         if (got == 0) {
             break;
         }
-        out.writeAt(done, std::as_bytes(std::span(buffer, static_cast<std::size_t>(got))));
+        out.WriteAt(done, std::as_bytes(std::span(buffer, static_cast<std::size_t>(got))));
         done += static_cast<std::uint64_t>(got);
     }
-    out.setPermissions(info.st_mode);
-    out.commit();
+    out.SetPermissions(info.st_mode);
+    out.Commit();
 }
 
 } // namespace

@@ -92,7 +92,7 @@ int main(int argc, char** argv)
             return 1;
         }
         wave.Finish();
-        out.commit();
+        out.Commit();
     } catch (const Error& e) {
         PrintLine(kProgram, "cannot write " + args.output + ": " + e.what());
         return 1;

@@ -51,7 +51,7 @@ public:
     void write(std::span<const std::byte> bytes)
     {
         crc_ = velmora::l3enc::Crc16(bytes, crc_);
-        file_.write(bytes);
+        file_.Write(bytes);
     }
     std::uint16_t crc() const { return crc_; }
 
@@ -75,7 +75,7 @@ void Encode(const std::string& input, AudioReader& reader, LameEncoder& encoder,
     PercentProgress progress(layout.frameCount, stdout);
     progress.Update(0);
     // The information frame's place; its counts are known at the end.
-    file.write(std::vector<std::byte>(InformationFrameSize(encoder.Facts())));
+    file.Write(std::vector<std::byte>(InformationFrameSize(encoder.Facts())));
     AudioOut out(file);
     // Whole MPEG frames per call keep the encoder's own buffering small.
     std::vector<float> samples(1152 * 16 * layout.channels);
@@ -95,9 +95,9 @@ void Encode(const std::string& input, AudioReader& reader, LameEncoder& encoder,
         progress.Update(reader.framesRead());
     }
     velmora::l3enc::StreamFacts facts = encoder.Facts();
-    facts.fileBytes = file.size();
+    facts.fileBytes = file.Size();
     facts.audioCrc = out.crc();
-    file.writeAt(0, BuildInformationFrame(facts));
+    file.WriteAt(0, BuildInformationFrame(facts));
     progress.Update(layout.frameCount);
 }
 
@@ -147,7 +147,7 @@ int main(int argc, char** argv)
         RefuseOutputThatIsInput(inputFd, output);
         AtomicOutputFile out(output);
         Encode(args.input, *reader, *encoder, out);
-        out.commit();
+        out.Commit();
     } catch (const InputError& e) {
         PrintLine(kProgram, e.what());
         return 1;

@@ -38,7 +38,7 @@ TEST_F(OutputFileTest, WaveHeaderDescribesTheSamplesAndReadsBack)
         const std::vector<std::int16_t> samples = {0, 16384, -32768, 32767, 1, -1};
         wave.Write(samples);
         wave.Finish();
-        file.commit();
+        file.Commit();
     }
     EXPECT_EQ(fs::file_size(target), 44u + 12u);
     AudioReader reader(std::make_unique<FileByteSource>(target));
