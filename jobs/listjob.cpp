@@ -11,6 +11,7 @@
 #include "jobs/settings.h"
 #include "platform/dosfs.h"
 #include "platform/foldercache.h"
+#include "platform/shortnames.h"
 
 #include <filesystem>
 #include <optional>
@@ -28,7 +29,7 @@ bool IsListEntryAccepted(std::string_view entry, const std::optional<platform::F
                          JobKind kind, const FolderIdentity& workFolder)
 {
     return found && platform::HostFileExists(found->host) &&
-           UpperCase(ExtensionPart(entry)) == TextsOf(kind).listExtension &&
+           platform::UpperAscii(ExtensionPart(entry)) == TextsOf(kind).listExtension &&
            IsSafeToQuote(FileNamePart(entry)) && !HasWildcards(FileNamePart(entry)) &&
            !workFolder.Holds(found->host);
 }

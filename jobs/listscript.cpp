@@ -2,6 +2,7 @@
 
 #include "jobs/pathparts.h"
 #include "jobs/scripttext.h"
+#include "platform/shortnames.h"
 
 namespace velmora::jobs {
 
@@ -21,7 +22,8 @@ std::vector<std::string> ListScriptHead(const ListScriptValues& v)
     const JobKindTexts& texts = TextsOf(v.kind);
     // Quoted, so that a blank in the application folder cannot split the
     // argument into two deletion targets.
-    const std::string allWork = UpperCase(v.paths.appFolder + std::string(texts.listWorkFolder));
+    const std::string allWork =
+        platform::UpperAscii(v.paths.appFolder + std::string(texts.listWorkFolder));
     return {
         std::string(kEchoOffLine),
         std::string(kBannerLine),

@@ -1,5 +1,6 @@
 #include "jobs/pathparts.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace velmora::jobs {
@@ -12,18 +13,6 @@ std::size_t NameStart(std::string_view path)
 {
     const std::size_t last = path.find_last_of("\\:");
     return last == std::string_view::npos ? 0 : last + 1;
-}
-
-// TEXT with every letter from FIRST to LAST moved by SHIFT; other bytes stay.
-std::string ShiftLetters(std::string_view text, char first, char last, int shift)
-{
-    std::string result(text);
-    for (char& c : result) {
-        if (c >= first && c <= last) {
-            c = static_cast<char>(c + shift);
-        }
-    }
-    return result;
 }
 
 } // namespace
@@ -70,14 +59,13 @@ std::string DrivePart(std::string_view path)
     return {};
 }
 
-std::string UpperCase(std::string_view text)
-{
-    return ShiftLetters(text, 'a', 'z', 'A' - 'a');
-}
-
 std::string LowerCase(std::string_view text)
 {
-    return ShiftLetters(text, 'A', 'Z', 'a' - 'A');
+    std::string lower(text);
+    std::ranges::transform(lower, lower.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
+    return lower;
 }
 
 } // namespace velmora::jobs

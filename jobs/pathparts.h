@@ -27,8 +27,7 @@ std::string ExtensionPart(std::string_view path);
 // path that begins with two backslashes; otherwise empty.
 std::string DrivePart(std::string_view path);
 
-// Case changes of the ASCII letters only; every other byte stays as it is.
-std::string UpperCase(std::string_view text);
+// TEXT with its ASCII letters in lower case; every other byte stays as it is.
 std::string LowerCase(std::string_view text);
 
 } // namespace velmora::jobs
