@@ -1,12 +1,10 @@
 // The list job handlers.
 #include "jobs/coderline.h"
-#include "jobs/folderchain.h"
 #include "jobs/jobhandlers.h"
 #include "jobs/launch.h"
 #include "jobs/linemodel.h"
 #include "jobs/listscript.h"
-#include "jobs/namechecks.h"
-#include "jobs/pathparts.h"
+#include "jobs/paths.h"
 #include "jobs/scripttext.h"
 #include "jobs/settings.h"
 #include "platform/dosfs.h"

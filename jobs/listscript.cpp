@@ -1,6 +1,6 @@
 #include "jobs/listscript.h"
 
-#include "jobs/pathparts.h"
+#include "jobs/paths.h"
 #include "jobs/scripttext.h"
 #include "platform/shortnames.h"
 

@@ -1,6 +1,6 @@
 #include "jobs/scriptpaths.h"
 
-#include "jobs/pathparts.h"
+#include "jobs/paths.h"
 #include "jobs/settings.h"
 #include "platform/dosfs.h"
 

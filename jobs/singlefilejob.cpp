@@ -1,10 +1,9 @@
 // The single-file job handlers.
 #include "jobs/coderline.h"
-#include "jobs/folderchain.h"
 #include "jobs/jobhandlers.h"
 #include "jobs/launch.h"
-#include "jobs/namechecks.h"
-#include "jobs/pathparts.h"
+#include "jobs/paths.h"
+#include "jobs/scripttext.h"
 #include "jobs/settings.h"
 #include "jobs/singlefilescript.h"
 #include "platform/dosfs.h"
@@ -15,6 +14,17 @@ namespace velmora::jobs {
 namespace {
 
 constexpr std::size_t kCaptionNameLength = 12;
+
+// An output file name a single-file job accepts: a file-name part that is not
+// empty and does not begin with "." (".mp3" alone is what the output field
+// leaves when no name was typed), and nothing that cannot stand quoted in a
+// script line or that the script would read as a pattern.
+bool IsOutputFileName(std::string_view output)
+{
+    const std::string name = FileNamePart(output);
+    return !name.empty() && !name.starts_with('.') && IsSafeToQuote(output) &&
+           !HasWildcards(output);
+}
 
 // The first COUNT characters of TEXT; the bytes of one UTF-8 sequence count
 // as one character, so that the caption never ends in a broken one.

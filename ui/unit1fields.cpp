@@ -1,7 +1,7 @@
 // The main window's input and output fields: start-up state, the extension
 // rules, the open-file dialog, dropped files, and the focus bookkeeping that
 // decides when the output field is entered and left.
-#include "jobs/pathparts.h"
+#include "jobs/paths.h"
 #include "jobs/settings.h"
 #include "platform/shortnames.h"
 #include "ui/filedrops.h"

@@ -3,8 +3,7 @@
 #include "ui/unit6.h"
 
 #include "jobs/linemodel.h"
-#include "jobs/namechecks.h"
-#include "jobs/pathparts.h"
+#include "jobs/paths.h"
 #include "platform/shell.h"
 #include "platform/shortnames.h"
 #include "ui/controls.h"

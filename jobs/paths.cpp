@@ -1,7 +1,11 @@
-#include "jobs/pathparts.h"
+#include "jobs/paths.h"
+
+#include "platform/dosfs.h"
 
 #include <algorithm>
 #include <cstddef>
+#include <sys/stat.h>
+#include <system_error>
 
 namespace velmora::jobs {
 namespace {
@@ -13,6 +17,14 @@ std::size_t NameStart(std::string_view path)
 {
     const std::size_t last = path.find_last_of("\\:");
     return last == std::string_view::npos ? 0 : last + 1;
+}
+
+bool SameHostEntry(std::string_view first, std::string_view second)
+{
+    const auto a = platform::HostPath(first);
+    const auto b = platform::HostPath(second);
+    std::error_code error;
+    return a && b && std::filesystem::equivalent(*a, *b, error);
 }
 
 } // namespace
@@ -66,6 +78,58 @@ std::string LowerCase(std::string_view text)
         return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     });
     return lower;
+}
+
+bool SameFile(std::string_view first, std::string_view second)
+{
+    return platform::FileExists(first) && platform::FileExists(second) &&
+           SameHostEntry(first, second);
+}
+
+FolderIdentity::FolderIdentity(std::string_view folder)
+{
+    const auto host = platform::HostPath(folder);
+    struct stat info
+    {};
+    if (host && stat(host->c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+        exists_ = true;
+        device_ = info.st_dev;
+        inode_ = info.st_ino;
+    }
+}
+
+bool FolderIdentity::Holds(const std::filesystem::path& hostEntry) const
+{
+    if (!exists_) {
+        return false;
+    }
+    for (std::filesystem::path parent = hostEntry.parent_path(); parent.has_relative_path();
+         parent = parent.parent_path()) {
+        struct stat info
+        {};
+        if (stat(parent.c_str(), &info) == 0 && info.st_dev == device_ && info.st_ino == inode_) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void CreateFolderChain(std::string_view path)
+{
+    if (path.ends_with('\\')) {
+        path.remove_suffix(1);
+    }
+    if (path.size() < 3 || platform::DirectoryExists(path)) {
+        return;
+    }
+    const std::string parent = DirectoryPart(path);
+    // A path that ends in a colon is its own directory part; recursing on it
+    // would never end, and no folder can be made of it.
+    if (parent.size() == path.size()) {
+        return;
+    }
+    CreateFolderChain(parent);
+    platform::CreateDir(path);
 }
 
 } // namespace velmora::jobs

@@ -1,4 +1,4 @@
-#include "jobs/pathparts.h"
+#include "jobs/paths.h"
 #include "platform/shortnames.h"
 
 #include <gtest/gtest.h>
