@@ -2,7 +2,7 @@
 #include "jobs/coderline.h"
 #include "jobs/jobhandlers.h"
 #include "jobs/launch.h"
-#include "jobs/linemodel.h"
+#include "jobs/linebuffer.h"
 #include "jobs/listscript.h"
 #include "jobs/paths.h"
 #include "jobs/scripttext.h"

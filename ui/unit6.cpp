@@ -2,7 +2,7 @@
 // its handlers.
 #include "ui/unit6.h"
 
-#include "jobs/linemodel.h"
+#include "jobs/linebuffer.h"
 #include "jobs/paths.h"
 #include "platform/shell.h"
 #include "platform/shortnames.h"
