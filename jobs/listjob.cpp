@@ -1,6 +1,6 @@
 // The list job handlers.
-#include "jobs/coderline.h"
 #include "jobs/jobhandlers.h"
+#include "jobs/jobkind.h"
 #include "jobs/launch.h"
 #include "jobs/linebuffer.h"
 #include "jobs/listscript.h"

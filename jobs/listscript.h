@@ -2,7 +2,6 @@
 // entry (ten when sources are deleted) and a tail of two lines.
 #pragma once
 
-#include "jobs/coderline.h"
 #include "jobs/jobkind.h"
 #include "jobs/scriptpaths.h"
 

@@ -1,6 +1,6 @@
 // The single-file job handlers.
-#include "jobs/coderline.h"
 #include "jobs/jobhandlers.h"
+#include "jobs/jobkind.h"
 #include "jobs/launch.h"
 #include "jobs/paths.h"
 #include "jobs/scripttext.h"

@@ -1,7 +1,6 @@
 // The fourteen lines of a single-file job script.
 #pragma once
 
-#include "jobs/coderline.h"
 #include "jobs/jobkind.h"
 #include "jobs/scriptpaths.h"
 
