@@ -3,9 +3,8 @@
 #include "jobs/jobkind.h"
 #include "jobs/launch.h"
 #include "jobs/paths.h"
-#include "jobs/scripttext.h"
+#include "jobs/scripts.h"
 #include "jobs/settings.h"
-#include "jobs/singlefilescript.h"
 #include "platform/dosfs.h"
 
 #include <cstddef>
