@@ -1,10 +1,9 @@
-// The scratch line buffer: the program's one list of text lines in which
-// Settings.ini is read and written and every job script is assembled. The
-// window that holds it owns it and passes it to whoever uses it in turn; it
-// keeps its lines from one use to the next.
+// Multi-line texts: the line model that every text of lines follows, the
+// scratch line buffer and the errors of reading and writing it as a file.
 #pragma once
 
 #include <cstddef>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -12,6 +11,32 @@
 
 namespace velmora::jobs {
 
+// The line model (the scratch line buffer, the process list): a line break is
+// CR LF, a lone CR or a lone LF; a single break at the very end adds no line;
+// an empty text has no lines.
+std::vector<std::string> SplitLines(std::string_view text);
+
+// Line I counted from 0; a line that the list does not have reads as empty.
+std::string_view LineAt(const std::vector<std::string>& lines, std::size_t i);
+
+// Run-time errors of file access. The text is exactly what the program's
+// general error handler shows (followed there by "."), with the file's path.
+class FileError : public std::runtime_error
+{
+public:
+    // "Cannot open file PATH": an existing file could not be read.
+    static FileError CannotOpen(std::string_view path);
+    // "Cannot create file PATH": a file could not be written or replaced.
+    static FileError CannotCreate(std::string_view path);
+
+private:
+    using std::runtime_error::runtime_error;
+};
+
+// The scratch line buffer: the program's one list of text lines in which
+// Settings.ini is read and written and every job script is assembled. The
+// window that holds it owns it and passes it to whoever uses it in turn; it
+// keeps its lines from one use to the next.
 class LineBuffer
 {
 public:

@@ -32,13 +32,4 @@ std::string CoderPath(const CoderPathFields& fields, JobKind kind)
     return kind == JobKind::Encoding ? fields.EncoderPath() : fields.DecoderPath();
 }
 
-bool CoderPathCheck(JobWindows& windows, JobKind kind)
-{
-    if (platform::FileExists(CoderPath(windows.CoderPaths(), kind))) {
-        return true;
-    }
-    windows.ShowSettingsDialog();
-    return platform::FileExists(CoderPath(windows.CoderPaths(), kind));
-}
-
 } // namespace velmora::jobs

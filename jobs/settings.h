@@ -5,12 +5,23 @@
 #pragma once
 
 #include "jobs/jobkind.h"
-#include "jobs/jobwindows.h"
 #include "jobs/linebuffer.h"
 
 #include <string>
 
 namespace velmora::jobs {
+
+// The settings dialog's two path fields: the one copy of the coder paths in
+// memory. LoadSettings writes them, the jobs read them, the dialog edits them.
+class CoderPathFields
+{
+public:
+    virtual ~CoderPathFields() = default;
+    virtual std::string EncoderPath() const = 0;
+    virtual void SetEncoderPath(std::string path) = 0;
+    virtual std::string DecoderPath() const = 0;
+    virtual void SetDecoderPath(std::string path) = 0;
+};
 
 // DOS path of Settings.ini in the application folder.
 std::string SettingsFilePath();
@@ -27,10 +38,5 @@ void SaveSettings(LineBuffer& buffer, const CoderPathFields& fields);
 
 // The path of the coder that a job of KIND runs, as the field holds it now.
 std::string CoderPath(const CoderPathFields& fields, JobKind kind);
-
-// True when the kind's coder path names an existing file. When it does not,
-// the settings dialog is shown modally and the field is tested once more,
-// without reading the file again; whatever the field then holds counts.
-bool CoderPathCheck(JobWindows& windows, JobKind kind);
 
 } // namespace velmora::jobs

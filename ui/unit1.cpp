@@ -1,7 +1,7 @@
 // The main window's controls, laid out at their fixed positions.
 #include "ui/unit1.h"
 
-#include "jobs/bitrate.h"
+#include "jobs/jobkind.h"
 #include "jobs/jobmonitor.h"
 #include "ui/controls.h"
 #include "ui/formstyle.h"

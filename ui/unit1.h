@@ -4,10 +4,9 @@
 // job handlers.
 #pragma once
 
+#include "jobs/jobhandlers.h"
 #include "jobs/jobkind.h"
 #include "jobs/jobmonitor.h"
-#include "jobs/jobrequest.h"
-#include "jobs/jobwindows.h"
 #include "widgets/explbtn.h"
 
 #include <QList>

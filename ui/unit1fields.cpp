@@ -1,8 +1,9 @@
 // The main window's input and output fields: start-up state, the extension
 // rules, the open-file dialog, dropped files, and the focus bookkeeping that
 // decides when the output field is entered and left.
-#include "jobs/pathparts.h"
+#include "jobs/paths.h"
 #include "jobs/settings.h"
+#include "platform/shortnames.h"
 #include "ui/filedrops.h"
 #include "ui/forms.h"
 #include "ui/opendialog.h"
@@ -25,7 +26,7 @@ std::string Text(const QLineEdit* edit)
 
 std::string UpperExtension(const std::string& path)
 {
-    return jobs::UpperCase(jobs::ExtensionPart(path));
+    return platform::UpperAscii(jobs::ExtensionPart(path));
 }
 
 } // namespace

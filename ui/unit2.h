@@ -4,7 +4,7 @@
 // Only ever shown modally; it has no default or cancel button.
 #pragma once
 
-#include "jobs/jobwindows.h"
+#include "jobs/settings.h"
 #include "widgets/explbtn.h"
 
 #include <QDialog>

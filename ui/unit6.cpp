@@ -2,10 +2,10 @@
 // its handlers.
 #include "ui/unit6.h"
 
-#include "jobs/linemodel.h"
-#include "jobs/namechecks.h"
-#include "jobs/pathparts.h"
+#include "jobs/linebuffer.h"
+#include "jobs/paths.h"
 #include "platform/shell.h"
+#include "platform/shortnames.h"
 #include "ui/controls.h"
 #include "ui/filedrops.h"
 #include "ui/forms.h"
@@ -40,7 +40,7 @@ std::vector<std::string> Lines(const QPlainTextEdit* memo)
 
 bool IsListExtension(const std::string& name)
 {
-    const std::string extension = jobs::UpperCase(jobs::ExtensionPart(name));
+    const std::string extension = platform::UpperAscii(jobs::ExtensionPart(name));
     return extension == ".WAV" || extension == ".MP3";
 }
 
@@ -170,7 +170,7 @@ bool TForm6::FormCloseQuery()
     main.ExplorerButton5->SetCaption("Edi&t list");
     main.ExplorerButton7->SetEnabled(false);
     main.ExplorerButton6->SetEnabled(false);
-    const std::string first = jobs::UpperCase(jobs::ExtensionPart(jobs::LineAt(lines, 0)));
+    const std::string first = platform::UpperAscii(jobs::ExtensionPart(jobs::LineAt(lines, 0)));
     if (first == ".WAV") {
         main.ExplorerButton6->SetEnabled(true);
     }

@@ -1,7 +1,6 @@
 #include "tests/jobs/jobsandbox.h"
 
-#include "jobs/fileerror.h"
-#include "jobs/linemodel.h"
+#include "jobs/linebuffer.h"
 #include "platform/dosfs.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "jobs/linemodel.h"
+#include "jobs/linebuffer.h"
 #include "tests/jobs/jobsandbox.h"
 
 #include <functional>

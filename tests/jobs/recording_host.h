@@ -5,7 +5,7 @@
 // script to the shell layer, which runs it.
 #pragma once
 
-#include "jobs/jobwindows.h"
+#include "jobs/jobhandlers.h"
 
 #include <functional>
 #include <string>

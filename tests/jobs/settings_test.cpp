@@ -1,4 +1,4 @@
-#include "jobs/folderchain.h"
+#include "jobs/paths.h"
 #include "jobs/settings.h"
 #include "tests/jobs/jobsandbox.h"
 

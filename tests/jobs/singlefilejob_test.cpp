@@ -1,5 +1,5 @@
 #include "jobs/jobhandlers.h"
-#include "jobs/pathparts.h"
+#include "jobs/paths.h"
 #include "platform/dosfs.h"
 #include "tests/jobs/jobsandbox.h"
 

@@ -6,7 +6,7 @@
 // layer starts.
 #pragma once
 
-#include "jobs/jobrequest.h"
+#include "jobs/jobhandlers.h"
 #include "jobs/linebuffer.h"
 #include "tests/jobs/recording_host.h"
 #include "tests/platform/scoped_env.h"

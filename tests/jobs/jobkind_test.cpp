@@ -1,5 +1,4 @@
-#include "jobs/bitrate.h"
-#include "jobs/coderline.h"
+#include "jobs/jobkind.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
-#include "jobs/pathparts.h"
+#include "jobs/paths.h"
+#include "platform/shortnames.h"
 
 #include <gtest/gtest.h>
 
@@ -54,9 +55,9 @@ TEST(PathParts, FileNamePartKeepsAtMost255Characters)
 TEST(PathParts, CaseChangesTouchOnlyAsciiLetters)
 {
     const std::string mixed = "d:\\Müsic\\My Song_1.wav\xC4\xE4";
-    EXPECT_EQ(UpperCase(mixed), "D:\\MüSIC\\MY SONG_1.WAV\xC4\xE4");
+    EXPECT_EQ(platform::UpperAscii(mixed), "D:\\MüSIC\\MY SONG_1.WAV\xC4\xE4");
     EXPECT_EQ(LowerCase(mixed), "d:\\müsic\\my song_1.wav\xC4\xE4");
-    EXPECT_EQ(UpperCase("az@[`{AZ"), "AZ@[`{AZ");
+    EXPECT_EQ(platform::UpperAscii("az@[`{AZ"), "AZ@[`{AZ");
     EXPECT_EQ(LowerCase("az@[`{AZ"), "az@[`{az");
 }
 

@@ -1,0 +1,252 @@
+#include "jobs/jobhandlers.h"
+
+#include "jobs/paths.h"
+#include "jobs/scripts.h"
+#include "platform/dosfs.h"
+#include "platform/foldercache.h"
+#include "platform/shortnames.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+namespace velmora::jobs {
+namespace {
+
+// True when the kind's coder path names an existing file. When it does not,
+// the settings dialog is shown modally and the field is tested once more,
+// without reading the file again; whatever the field then holds counts.
+bool CoderPathCheck(JobWindows& windows, JobKind kind)
+{
+    if (platform::FileExists(CoderPath(windows.CoderPaths(), kind))) {
+        return true;
+    }
+    windows.ShowSettingsDialog();
+    return platform::FileExists(CoderPath(windows.CoderPaths(), kind));
+}
+
+// Unless the job was refused, writes the buffer to SCRIPT and starts it,
+// minimised when VIEWCODING is set and hidden otherwise. The buffer is left
+// empty in every case, also when writing throws FileError "Cannot create
+// file". A script that could not be started is deleted again, or its kind
+// would count as busy for ever, and the error "The job could not be started."
+// is shown. True when the script runs.
+bool WriteAndStartScript(JobWindows& windows, LineBuffer& buffer, std::string_view script,
+                         bool refused, bool viewCoding)
+{
+    if (!refused) {
+        try {
+            buffer.SaveToFile(script);
+        } catch (...) {
+            // The buffer must not hand script lines to a later LoadSettings.
+            buffer.Clear();
+            throw;
+        }
+    }
+    buffer.Clear();
+    if (refused) {
+        return false;
+    }
+    const auto show = viewCoding ? platform::ShowState::Minimized : platform::ShowState::Hidden;
+    if (windows.StartScript(script, show)) {
+        return true;
+    }
+    platform::DeleteFile(script);
+    windows.ShowError("The job could not be started.");
+    return false;
+}
+
+// An output file name a single-file job accepts: a file-name part that is not
+// empty and does not begin with "." (".mp3" alone is what the output field
+// leaves when no name was typed), and nothing that cannot stand quoted in a
+// script line or that the script would read as a pattern.
+bool IsOutputFileName(std::string_view output)
+{
+    const std::string name = FileNamePart(output);
+    return !name.empty() && !name.starts_with('.') && IsSafeToQuote(output) &&
+           !HasWildcards(output);
+}
+
+constexpr std::size_t kCaptionNameLength = 12;
+
+// The first COUNT characters of TEXT; the bytes of one UTF-8 sequence count
+// as one character, so that the caption never ends in a broken one.
+std::string_view LeadingCharacters(std::string_view text, std::size_t count)
+{
+    std::size_t end = 0;
+    for (std::size_t characters = 0; end < text.size(); ++end) {
+        const bool continuation = (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80;
+        if (!continuation && characters++ == count) {
+            break;
+        }
+    }
+    return text.substr(0, end);
+}
+
+// An entry is coded only when it names an existing file (taken literally) with
+// the kind's extension, its name can stand quoted in the script and holds no
+// pattern characters, and it does not lie anywhere below the list work
+// folder, which the script empties, subfolders included, before it starts.
+// FOUND is the entry as found on the host.
+bool IsListEntryAccepted(std::string_view entry, const std::optional<platform::FoundPath>& found,
+                         JobKind kind, const FolderIdentity& workFolder)
+{
+    return found && platform::HostFileExists(found->host) &&
+           platform::UpperAscii(ExtensionPart(entry)) == TextsOf(kind).listExtension &&
+           IsSafeToQuote(FileNamePart(entry)) && !HasWildcards(FileNamePart(entry)) &&
+           !workFolder.Holds(found->host);
+}
+
+// True when FOLDER is an existing folder without entries.
+bool IsEmptyFolder(std::string_view folder)
+{
+    const auto host = platform::HostPath(folder);
+    std::error_code error;
+    return host && std::filesystem::is_empty(*host, error) && !error;
+}
+
+} // namespace
+
+void RunSingleFileJob(JobKind kind, JobWindows& windows, LineBuffer& scratch,
+                      const JobRequest& request)
+{
+    const JobKindTexts& texts = TextsOf(kind);
+    bool refused = false;
+
+    LoadSettings(scratch, windows.CoderPaths());
+    if (!CoderPathCheck(windows, kind)) {
+        refused = true;
+    }
+    const ScriptPaths paths = WorkOutScriptPaths(windows.CoderPaths(), kind);
+    if (platform::FileExists(paths.script)) {
+        windows.ShowError(texts.singleBusyMessage);
+        refused = true;
+    }
+    const bool inputExists = platform::FileExists(request.input);
+    if (!inputExists) {
+        windows.ShowError("Please enter an existing input file.");
+        refused = true;
+    }
+    const bool outputAccepted = IsOutputFileName(request.output);
+    if (!outputAccepted) {
+        windows.ShowError("Please enter an output file.");
+        refused = true;
+    }
+    const std::string source = platform::ShortPath(request.input);
+    const std::string temp = paths.appFolderShort + "Temp\\" + FileNamePart(source);
+    // An output that is the input would be overwritten by the result; a
+    // temporary output that is the input would be deleted before it is coded.
+    if (inputExists && outputAccepted &&
+        (SameFile(request.input, request.output) || SameFile(request.input, temp))) {
+        windows.ShowError("The output file must differ from the input file.");
+        refused = true;
+    }
+
+    if (!refused && kind == JobKind::Encoding) {
+        CreateFolderChain(DirectoryPart(request.output));
+    }
+    if (!refused) {
+        CreateFolderChain(paths.appFolder + "Temp");
+        if (platform::FileExists(temp)) {
+            platform::DeleteFile(temp);
+        }
+    }
+
+    const CoderSwitches switches =
+        kind == JobKind::Encoding
+            ? EncoderSwitches(request.bitRateEntry, request.highQuality, request.mono)
+            : DecoderSwitches(false, false);
+    scratch.Clear();
+    scratch.Append(SingleFileScript({kind, paths, source, temp, request.output, switches}));
+    if (!WriteAndStartScript(windows, scratch, paths.script, refused, request.viewCoding)) {
+        return;
+    }
+
+    const std::string name = FileNamePart(request.input);
+    const std::string word(texts.statusWord);
+    windows.SetStatus(kind, word + std::string(LeadingCharacters(name, kCaptionNameLength)) + "...",
+                      word + name);
+    windows.EnableMonitor(kind);
+}
+
+void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const JobRequest& request)
+{
+    // Every entry's checks and short path look into its folder: kept, the
+    // listing of a folder of thousands of entries is read once, not per entry.
+    const platform::FolderCache folders;
+    const JobKindTexts& texts = TextsOf(kind);
+    // {A}Temp\LE or {A}Temp\LD, long and without its trailing backslash.
+    const std::string longWorkFolder =
+        FolderPart(platform::ApplicationFolder() + std::string(texts.listWorkFolder));
+    bool refused = false;
+
+    const std::vector<std::string> entries = SplitLines(request.listEntries);
+    bool listAccepted = true;
+    const FolderIdentity workFolder(longWorkFolder);
+    // Each entry is found on the host once, for its checks and its short path.
+    std::vector<std::string> sources;
+    sources.reserve(entries.size());
+    platform::PathFinder finder;
+    for (const std::string& entry : entries) {
+        std::optional<platform::FoundPath> found = finder.Find(entry);
+        if (!IsListEntryAccepted(entry, found, kind, workFolder)) {
+            listAccepted = false;
+        }
+        sources.push_back(found ? std::move(found->shortPath) : std::string());
+    }
+    if (!listAccepted) {
+        windows.ShowError("There are errors in your input list, please resolve them and retry.");
+        refused = true;
+    }
+    const std::string& out = request.outputDirectory;
+    if (!refused && (DirectoryPart(out).empty() || !IsSafeToQuote(out) || HasWildcards(out))) {
+        windows.ShowError("Please enter an output directory.");
+        refused = true;
+    }
+    LoadSettings(scratch, windows.CoderPaths());
+    if (!CoderPathCheck(windows, kind)) {
+        refused = true;
+    }
+    const ScriptPaths paths = WorkOutScriptPaths(windows.CoderPaths(), kind);
+    if (!refused && platform::FileExists(paths.script)) {
+        windows.ShowError(texts.listBusyMessage);
+        refused = true;
+    }
+
+    const CoderSwitches switches =
+        kind == JobKind::Encoding
+            ? EncoderSwitches(request.bitRateEntry, request.highQuality, request.mono)
+            : DecoderSwitches(request.highQuality, request.mono);
+    const ListScriptValues values{kind, paths,    ListWorkFolder(paths, kind),
+                                  out,  switches, request.deleteSource};
+    scratch.Clear();
+    scratch.Append(ListScriptHead(values));
+    // The folders are the same for every entry: made once, before the first
+    // entry's temporary output is looked for.
+    if (!entries.empty()) {
+        if (!refused) {
+            CreateFolderChain(DirectoryPart(out));
+        }
+        CreateFolderChain(longWorkFolder);
+    }
+    // Leftover temporary outputs can only be in a work folder that holds files.
+    const bool leftovers = !refused && !IsEmptyFolder(longWorkFolder);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const std::string& entry = entries[i];
+        const std::string& source = sources[i];
+        const std::string temp = values.workFolder + FileNamePart(source);
+        if (leftovers && platform::FileExists(temp)) {
+            platform::DeleteFile(temp);
+        }
+        scratch.Append(ListScriptEntryLines(values, {i, source, temp, FileNamePart(entry)}));
+    }
+    scratch.Append(ListScriptTail(values));
+    if (!WriteAndStartScript(windows, scratch, paths.script, refused, request.viewCoding)) {
+        return;
+    }
+    windows.SetStatus(kind, texts.listCaption, texts.listHint);
+    windows.EnableMonitor(kind);
+}
+
+} // namespace velmora::jobs

@@ -1,0 +1,135 @@
+#include "jobs/paths.h"
+
+#include "platform/dosfs.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <sys/stat.h>
+#include <system_error>
+
+namespace velmora::jobs {
+namespace {
+
+constexpr std::size_t kMaxFileNameLength = 255;
+
+// Index just past the last backslash or colon; 0 when there is none.
+std::size_t NameStart(std::string_view path)
+{
+    const std::size_t last = path.find_last_of("\\:");
+    return last == std::string_view::npos ? 0 : last + 1;
+}
+
+bool SameHostEntry(std::string_view first, std::string_view second)
+{
+    const auto a = platform::HostPath(first);
+    const auto b = platform::HostPath(second);
+    std::error_code error;
+    return a && b && std::filesystem::equivalent(*a, *b, error);
+}
+
+} // namespace
+
+std::string DirectoryPart(std::string_view path)
+{
+    return std::string(path.substr(0, NameStart(path)));
+}
+
+std::string FolderPart(std::string_view path)
+{
+    std::string folder = DirectoryPart(path);
+    const std::size_t n = folder.size();
+    if (n >= 2 && folder[n - 1] == '\\' && folder[n - 2] != ':' && folder[n - 2] != '\\') {
+        folder.pop_back();
+    }
+    return folder;
+}
+
+std::string FileNamePart(std::string_view path)
+{
+    return std::string(path.substr(NameStart(path), kMaxFileNameLength));
+}
+
+std::string ExtensionPart(std::string_view path)
+{
+    const std::string_view name = path.substr(NameStart(path));
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot));
+}
+
+std::string DrivePart(std::string_view path)
+{
+    if (path.size() >= 2 && path[1] == ':') {
+        return std::string(path.substr(0, 2));
+    }
+    if (path.starts_with("\\\\")) {
+        // \\server\share: stop before the backslash that follows the share name.
+        const std::size_t serverEnd = path.find('\\', 2);
+        const std::size_t shareEnd =
+            serverEnd == std::string_view::npos ? serverEnd : path.find('\\', serverEnd + 1);
+        return std::string(path.substr(0, shareEnd));
+    }
+    return {};
+}
+
+std::string LowerCase(std::string_view text)
+{
+    std::string lower(text);
+    std::ranges::transform(lower, lower.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
+    return lower;
+}
+
+bool SameFile(std::string_view first, std::string_view second)
+{
+    return platform::FileExists(first) && platform::FileExists(second) &&
+           SameHostEntry(first, second);
+}
+
+FolderIdentity::FolderIdentity(std::string_view folder)
+{
+    const auto host = platform::HostPath(folder);
+    struct stat info
+    {};
+    if (host && stat(host->c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+        exists_ = true;
+        device_ = info.st_dev;
+        inode_ = info.st_ino;
+    }
+}
+
+bool FolderIdentity::Holds(const std::filesystem::path& hostEntry) const
+{
+    if (!exists_) {
+        return false;
+    }
+    for (std::filesystem::path parent = hostEntry.parent_path(); parent.has_relative_path();
+         parent = parent.parent_path()) {
+        struct stat info
+        {};
+        if (stat(parent.c_str(), &info) == 0 && info.st_dev == device_ && info.st_ino == inode_) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void CreateFolderChain(std::string_view path)
+{
+    if (path.ends_with('\\')) {
+        path.remove_suffix(1);
+    }
+    if (path.size() < 3 || platform::DirectoryExists(path)) {
+        return;
+    }
+    const std::string parent = DirectoryPart(path);
+    // A path that ends in a colon is its own directory part; recursing on it
+    // would never end, and no folder can be made of it.
+    if (parent.size() == path.size()) {
+        return;
+    }
+    CreateFolderChain(parent);
+    platform::CreateDir(path);
+}
+
+} // namespace velmora::jobs

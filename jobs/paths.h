@@ -1,0 +1,65 @@
+// DOS paths as the jobs use them. The parts are byte texts cut from a path,
+// where a separator is a backslash or a colon, never resolved on disk; the
+// rest asks the host about the files and folders that paths name, or makes
+// folders.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+
+namespace velmora::jobs {
+
+// Everything up to and including the last separator; empty when there is none.
+std::string DirectoryPart(std::string_view path);
+
+// The directory part without its trailing backslash, except when that
+// backslash follows a colon or another backslash or stands first, where
+// dropping it would name another folder: C:\L3\L3ENC.EXE gives C:\L3,
+// C:\L3ENC.EXE gives C:\.
+std::string FolderPart(std::string_view path);
+
+// Everything after the last separator, at most 255 characters.
+std::string FileNamePart(std::string_view path);
+
+// From the last dot of the file-name part to the end, dot included; empty
+// when the file-name part has no dot.
+std::string ExtensionPart(std::string_view path);
+
+// "C:" for a path whose second character is a colon; "\\server\share" for a
+// path that begins with two backslashes; otherwise empty.
+std::string DrivePart(std::string_view path);
+
+// TEXT with its ASCII letters in lower case; every other byte stays as it is.
+std::string LowerCase(std::string_view text);
+
+// True when both DOS paths name the same existing file, however they spell it
+// (letter case, short aliases, links).
+bool SameFile(std::string_view first, std::string_view second);
+
+// An existing folder, taken by its identity on the host, so that any number
+// of paths can be tested against it with one look-up of the folder.
+class FolderIdentity
+{
+public:
+    // FOLDER is a DOS path; a missing folder holds nothing.
+    explicit FolderIdentity(std::string_view folder);
+
+    // True when the existing host entry lies in the folder or in any of its
+    // subfolders, however either is spelled.
+    bool Holds(const std::filesystem::path& hostEntry) const;
+
+private:
+    bool exists_ = false;
+    dev_t device_ = 0;
+    ino_t inode_ = 0;
+};
+
+// Makes sure that the folder at DOS path PATH exists (a trailing backslash is
+// allowed), creating missing parents first. Paths shorter than three
+// characters (empty, "C:") are left alone. A folder that cannot be created
+// is passed over in silence: the job that needs it fails later in its script.
+void CreateFolderChain(std::string_view path);
+
+} // namespace velmora::jobs
