@@ -1,4 +1,5 @@
 // The all-or-nothing output file and the Wave writer's header and size limit.
+#include "tests/support/temp_folder.h"
 #include "tests/tools/audio/audio_files.h"
 #include "tools/audio/atomic_output_file.h"
 #include "tools/audio/audio_reader.h"
@@ -17,21 +18,14 @@ namespace {
 class OutputFileTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = fs::temp_directory_path() / "velmora-out-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     std::size_t EntriesInFolder() const
     {
         return static_cast<std::size_t>(
             std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
     }
 
-    fs::path dir_;
+    velmora::test::TempFolder folder_{"velmora-out"};
+    const fs::path dir_ = folder_.path();
 };
 
 TEST_F(OutputFileTest, AppearsOnlyWhenCommitted)

@@ -9,7 +9,8 @@
 #include "jobs/jobrequest.h"
 #include "jobs/linebuffer.h"
 #include "tests/jobs/recording_host.h"
-#include "tests/platform/scoped_env.h"
+#include "tests/support/scoped_env.h"
+#include "tests/support/temp_folder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -58,7 +59,8 @@ protected:
     // Waits until the started script SCRIPT_NAME has deleted itself.
     void WaitUntilScriptIsGone(const std::string& scriptName) const;
 
-    std::filesystem::path root;
+    velmora::test::TempFolder folder_{"velmora-job-runs"};
+    const std::filesystem::path root = folder_.path();
     jobs::test::RecordingHost host;
 
 private:

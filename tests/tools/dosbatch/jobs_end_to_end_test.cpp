@@ -3,7 +3,7 @@
 // recorder in place of Message.exe, an application folder with a blank.
 #include "jobs/jobhandlers.h"
 #include "platform/dosfs.h"
-#include "tests/platform/recorder.h"
+#include "tests/support/recorder.h"
 #include "tests/tools/dosbatch/job_run_fixture.h"
 
 #include <fstream>
