@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-namespace velmora::dosbatch::test {
+namespace velmora::jobs::test {
 
 using JobHandler = void (*)(jobs::JobWindows&, jobs::LineBuffer&, const jobs::JobRequest&);
 
@@ -61,10 +61,10 @@ protected:
 
     velmora::test::TempFolder folder_{"velmora-job-runs"};
     const std::filesystem::path root = folder_.path();
-    jobs::test::RecordingHost host;
+    RecordingHost host;
 
 private:
     std::vector<std::unique_ptr<velmora::test::ScopedEnv>> env_;
 };
 
-} // namespace velmora::dosbatch::test
+} // namespace velmora::jobs::test

@@ -1,4 +1,4 @@
-#include "tests/tools/dosbatch/job_run_fixture.h"
+#include "tests/jobs/job_run_fixture.h"
 
 #include "jobs/jobhandlers.h"
 #include "platform/dosfs.h"
@@ -8,7 +8,7 @@
 #include <chrono>
 #include <thread>
 
-namespace velmora::dosbatch::test {
+namespace velmora::jobs::test {
 
 namespace fs = std::filesystem;
 
@@ -109,4 +109,4 @@ void JobRunFixture::WaitUntilScriptIsGone(const std::string& scriptName) const
     EXPECT_FALSE(fs::exists(script)) << "the script never deleted itself";
 }
 
-} // namespace velmora::dosbatch::test
+} // namespace velmora::jobs::test
