@@ -85,7 +85,7 @@ protected:
     }
 
     velmora::test::TempFolder folder_{"velmora install"};
-    const fs::path root = folder_.path();
+    const fs::path root = folder_.Path();
     fs::path prefix;
     fs::path app;
 };

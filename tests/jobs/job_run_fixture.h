@@ -60,7 +60,7 @@ protected:
     void WaitUntilScriptIsGone(const std::string& scriptName) const;
 
     velmora::test::TempFolder folder_{"velmora-job-runs"};
-    const std::filesystem::path root = folder_.path();
+    const std::filesystem::path root = folder_.Path();
     RecordingHost host;
 
 private:

@@ -72,7 +72,7 @@ protected:
     }
 
     TempFolder folder_{"velmora"};
-    const std::filesystem::path root = folder_.path();
+    const std::filesystem::path root = folder_.Path();
     std::optional<std::string> previous;
 
 private:

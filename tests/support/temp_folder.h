@@ -17,7 +17,7 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    const std::filesystem::path& path() const { return path_; }
+    const std::filesystem::path& Path() const { return path_; }
     // Leaves the folder in place, for a look at what a failed test left.
     void Keep() { keep_ = true; }
 

@@ -41,7 +41,7 @@ void CoderTest::SetUp()
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string(info->test_suite_name()) + "-" + info->name();
     std::replace(name.begin(), name.end(), '/', '_');
-    dir_ = folder_.emplace("velmora-coders-" + name).path();
+    dir_ = folder_.emplace("velmora-coders-" + name).Path();
 }
 
 void CoderTest::TearDown()

@@ -25,7 +25,7 @@ protected:
     }
 
     velmora::test::TempFolder folder_{"velmora-out"};
-    const fs::path dir_ = folder_.path();
+    const fs::path dir_ = folder_.Path();
 };
 
 TEST_F(OutputFileTest, AppearsOnlyWhenCommitted)

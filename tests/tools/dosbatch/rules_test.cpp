@@ -111,7 +111,7 @@ class FileMoves : public ::testing::Test
 {
 protected:
     velmora::test::TempFolder folder_{"velmora-moves"};
-    const fs::path dir = folder_.path();
+    const fs::path dir = folder_.Path();
 };
 
 // /dev/shm is another file system than the temporary folder on most hosts;

@@ -54,7 +54,7 @@ public:
 
 private:
     velmora::test::TempFolder folder_{"velmora-scripts"};
-    const std::filesystem::path root_ = folder_.path();
+    const std::filesystem::path root_ = folder_.Path();
     std::vector<std::unique_ptr<velmora::test::ScopedEnv>> env_;
 };
 

@@ -34,7 +34,7 @@ protected:
         ::unsetenv("VELMORA_OPENER");
     }
     velmora::test::TempFolder folder_{"velmora-message"};
-    const fs::path dir_ = folder_.path();
+    const fs::path dir_ = folder_.Path();
 };
 
 TEST_F(MessageTest, SaysWhatTheJobProduced)

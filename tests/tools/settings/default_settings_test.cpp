@@ -25,7 +25,7 @@ int WriteDefaults(const fs::path& settings)
 TEST(DefaultSettings, NamesBothCodersByDosPathAndNeverOverwrites)
 {
     const TempFolder dir("velmora-default-settings");
-    const fs::path settings = dir.path() / "Settings.ini";
+    const fs::path settings = dir.Path() / "Settings.ini";
 
     ASSERT_EQ(WriteDefaults(settings), 0);
     EXPECT_EQ(ReadFile(settings), "Z:\\opt\\velmora\\l3enc.exe\r\nZ:\\opt\\velmora\\l3dec.exe\r\n");
