@@ -1,8 +1,10 @@
 // Installs the build into a temporary prefix whose path has a blank, as
 // `make install PREFIX=...` does, and runs the installed programs from there.
 #include "platform/dosfs.h"
+#include "tests/support/files.h"
+#include "tests/support/run_program.h"
+#include "tests/support/temp_folder.h"
 #include "tests/tools/audio/audio_files.h"
-#include "tests/tools/audio/run_program.h"
 
 #include <algorithm>
 #include <chrono>
@@ -11,20 +13,14 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+using velmora::test::ReadFile;
 using velmora::test::RunProgram;
 
 namespace {
-
-std::string Slurp(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<missing>";
-}
 
 class Installed : public ::testing::Test
 {
@@ -33,16 +29,11 @@ protected:
     {
         // The install refuses to run under sudo; a suite run with sudo is still one user's.
         ::unsetenv("SUDO_USER");
-        std::string pattern = fs::temp_directory_path() / "velmora install-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        root = pattern;
         prefix = root / "pre fix";
         app = prefix / "lib/velmora";
         fs::create_directories(root / "home");
         Install();
     }
-
-    void TearDown() override { fs::remove_all(root); }
 
     // Runs a program in the temporary root. The children get a home of their
     // own, so that nothing reaches the real one.
@@ -93,7 +84,8 @@ protected:
         EXPECT_EQ(Files(), std::vector<std::string>{"lib/velmora/Settings.ini"});
     }
 
-    fs::path root;
+    velmora::test::TempFolder folder_{"velmora install"};
+    const fs::path root = folder_.Path();
     fs::path prefix;
     fs::path app;
 };
@@ -113,7 +105,7 @@ TEST_F(Installed, HasItsApplicationFolderSettingsLauncherDesktopEntryAndIcons)
     EXPECT_TRUE(fs::is_regular_file(app / "samples/Velmora Sample.wav"));
     // The program reads the coders' DOS paths from it (CR LF lines); they must
     // lead to the installed coders.
-    const auto lines = velmora::test::Lines(Slurp(app / "Settings.ini"));
+    const auto lines = velmora::test::Lines(ReadFile(app / "Settings.ini"));
     ASSERT_EQ(lines.size(), 2U);
     EXPECT_EQ(velmora::platform::HostPath(lines[0].substr(0, lines[0].size() - 1)),
               app / "l3enc.exe")
@@ -127,9 +119,9 @@ TEST_F(Installed, HasItsApplicationFolderSettingsLauncherDesktopEntryAndIcons)
     }
 
     const fs::path entry = prefix / "share/applications/velmora.desktop";
-    EXPECT_NE(Slurp(entry).find("\nExec=\"" + (prefix / "bin/velmora").string() + "\" %f\n"),
+    EXPECT_NE(ReadFile(entry).find("\nExec=\"" + (prefix / "bin/velmora").string() + "\" %f\n"),
               std::string::npos)
-        << Slurp(entry);
+        << ReadFile(entry);
     if (std::string(VELMORA_DESKTOP_FILE_VALIDATE).find("NOTFOUND") == std::string::npos) {
         const auto result = Run(VELMORA_DESKTOP_FILE_VALIDATE, {entry});
         EXPECT_EQ(result.status, 0) << result.out << result.err;
@@ -152,7 +144,7 @@ TEST_F(Installed, LauncherStartsTheProgramFromItsApplicationFolder)
     for (int i = 0; i < 100 && fs::read_symlink(exe, error) != app / "velmora"; ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
-    EXPECT_EQ(fs::read_symlink(exe, error), app / "velmora") << Slurp(out);
+    EXPECT_EQ(fs::read_symlink(exe, error), app / "velmora") << ReadFile(out);
     ::kill(pid, SIGTERM);
     velmora::test::WaitForProgram(pid);
 }
@@ -162,7 +154,7 @@ TEST_F(Installed, ReinstallKeepsChangedSettingsAndUninstallLeavesThem)
     const std::string mine = "C:\\L3\\L3ENC.EXE\r\nC:\\L3\\L3DEC.EXE\r\n";
     std::ofstream(app / "Settings.ini", std::ios::binary) << mine;
     Install();
-    EXPECT_EQ(Slurp(app / "Settings.ini"), mine);
+    EXPECT_EQ(ReadFile(app / "Settings.ini"), mine);
 
     // What an ended job leaves in its work folder, and the demonstration
     // beside the sample.
@@ -170,9 +162,9 @@ TEST_F(Installed, ReinstallKeepsChangedSettingsAndUninstallLeavesThem)
     std::ofstream(app / "Temp/A_SONG~1.MP3") << "ID3";
     std::ofstream(app / "samples/Velmora Sample.mp3") << "ID3";
     ExpectUninstallLeavesOnlySettings();
-    EXPECT_EQ(Slurp(app / "Settings.ini"), mine);
+    EXPECT_EQ(ReadFile(app / "Settings.ini"), mine);
     Install();
-    EXPECT_EQ(Slurp(app / "Settings.ini"), mine);
+    EXPECT_EQ(ReadFile(app / "Settings.ini"), mine);
 }
 
 TEST_F(Installed, ARunningJobBlocksReinstallAndUninstall)

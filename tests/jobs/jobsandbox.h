@@ -6,6 +6,7 @@
 
 #include "jobs/linebuffer.h"
 #include "tests/jobs/recording_host.h"
+#include "tests/support/temp_drives.h"
 
 #include <filesystem>
 #include <functional>
@@ -22,7 +23,8 @@ using Events = std::vector<std::string>;
 // The text of the FileError that ACTION throws, or "<no error>".
 std::string FileErrorText(const std::function<void()>& action);
 
-class JobSandbox : public ::testing::Test
+// Its file helpers take DOS paths, unlike those of TempDrives.
+class JobSandbox : public velmora::test::TempDrives
 {
 protected:
     static constexpr const char* kAppFolder = "C:\\APPS\\FRONT\\";
@@ -37,8 +39,6 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // The host path of a DOS path on C: or D:, which need not exist.
-    std::filesystem::path Host(std::string_view dosPath) const;
     // Creates the file, and its folders, holding BYTES.
     void MakeFile(std::string_view dosPath, std::string_view bytes = "data") const;
     void SaveCoders(const std::string& encoder, const std::string& decoder) const;
@@ -52,7 +52,6 @@ protected:
     // The bytes of a script of these lines.
     static std::string Script(std::initializer_list<std::string> lines);
 
-    std::filesystem::path root_;
     RecordingHost host_;
     LineBuffer scratch_;
 };

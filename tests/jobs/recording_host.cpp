@@ -2,9 +2,7 @@
 
 #include "platform/dosfs.h"
 #include "platform/shell.h"
-
-#include <fstream>
-#include <sstream>
+#include "tests/support/files.h"
 
 namespace velmora::jobs::test {
 namespace {
@@ -36,10 +34,7 @@ bool RecordingHost::StartScript(std::string_view script, platform::ShowState sho
                                                                  : "other";
     events.push_back("start: " + std::string(script) + " " + state);
     const auto host = platform::HostPath(script);
-    std::ifstream in(host.value_or(""), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    startedScript = in ? bytes.str() : "<missing>";
+    startedScript = velmora::test::ReadFile(host.value_or(""));
     return runThroughShell ? platform::ShellExecute("open", script, "", "", show) : startSucceeds;
 }
 

@@ -1,7 +1,8 @@
 // The file that appears under its name only whole: committed, abandoned,
 // refused, its permissions, and its removal when a signal ends the process.
 #include "platform/atomicfile.h"
-#include "tests/platform/temp_drives.h"
+#include "tests/support/files.h"
+#include "tests/support/temp_drives.h"
 
 #include <csignal>
 #include <span>
@@ -19,21 +20,11 @@ namespace fs = std::filesystem;
 class AtomicFileTest : public test::TempDrives
 {
 protected:
-    std::size_t EntriesInFolder() const
-    {
-        return static_cast<std::size_t>(
-            std::distance(fs::directory_iterator(root), fs::directory_iterator()));
-    }
+    std::size_t EntriesInFolder() const { return test::FolderEntries(root).size(); }
 
     static std::span<const std::byte> Bytes(std::string_view text)
     {
         return std::as_bytes(std::span(text.data(), text.size()));
-    }
-
-    static std::string Contents(const fs::path& file)
-    {
-        std::ifstream in(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
     }
 };
 
@@ -49,7 +40,7 @@ TEST_F(AtomicFileTest, AppearsOnlyWhenCommitted)
         file.WriteAt(0, Bytes("X"));
         file.Commit();
     }
-    EXPECT_EQ(Contents(target), "Xbc");
+    EXPECT_EQ(test::ReadFile(target), "Xbc");
     EXPECT_EQ(EntriesInFolder(), 1u);
 }
 

@@ -2,9 +2,9 @@
 // started program is detached from the caller.
 #include "platform/dosfs.h"
 #include "platform/shell.h"
-#include "tests/platform/recorder.h"
-#include "tests/platform/scoped_env.h"
-#include "tests/platform/temp_drives.h"
+#include "tests/support/recorder.h"
+#include "tests/support/scoped_env.h"
+#include "tests/support/temp_drives.h"
 
 #include <cerrno>
 #include <sys/wait.h>
@@ -18,7 +18,7 @@ using velmora::test::ScopedEnv;
 using velmora::test::WaitForRecord;
 namespace fs = std::filesystem;
 
-class ShellOpen : public TempDrives
+class ShellOpen : public velmora::test::TempDrives
 {
 protected:
     void SetUp() override

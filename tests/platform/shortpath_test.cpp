@@ -1,7 +1,8 @@
 #include "platform/dosfs.h"
 #include "platform/shortnames.h"
-#include "tests/platform/temp_drives.h"
+#include "tests/support/temp_drives.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 #include <random>
 #include <regex>

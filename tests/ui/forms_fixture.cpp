@@ -1,14 +1,12 @@
 #include "tests/ui/forms_fixture.h"
 
 #include "platform/dosfs.h"
+#include "tests/support/files.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QTest>
-#include <algorithm>
-#include <fstream>
-#include <iterator>
 
 namespace velmora::ui::test {
 
@@ -18,11 +16,9 @@ void FormsFixture::SetUp()
 {
     TempDrives::SetUp();
     MapDrives("CD");
-    fs::create_directories(Host(kApp));
-    fs::copy_file(VELMORA_DOSBATCH, Host(std::string(kApp) + "dosbatch"));
-    fs::create_directories(Host("C:\\L3"));
-    fs::copy_file(VELMORA_TEST_CODER, Host(kEncoder));
-    fs::copy_file(VELMORA_TEST_CODER, Host(kDecoder));
+    velmora::test::CopyProgram(VELMORA_DOSBATCH, Host(std::string(kApp) + "dosbatch"));
+    velmora::test::CopyProgram(VELMORA_TEST_CODER, Host(kEncoder));
+    velmora::test::CopyProgram(VELMORA_TEST_CODER, Host(kDecoder));
     Write(std::string(kApp) + "Settings.ini", std::string(kEncoder) + "\r\n" + kDecoder + "\r\n");
     platform::SetApplicationFolder(kApp);
     shellRecord = root / "shell.record";
@@ -46,24 +42,14 @@ void FormsFixture::Start(const std::string& argument)
     ASSERT_TRUE(QTest::qWaitForWindowActive(forms_->Form1.get()));
 }
 
-fs::path FormsFixture::Host(const std::string& dosPath) const
-{
-    std::string relative =
-        dosPath.substr(0, 1) + "/" + dosPath.substr(std::min<size_t>(3, dosPath.size()));
-    std::replace(relative.begin(), relative.end(), '\\', '/');
-    return root / relative;
-}
-
 void FormsFixture::Write(const std::string& dosPath, const std::string& bytes) const
 {
-    fs::create_directories(Host(dosPath).parent_path());
-    std::ofstream(Host(dosPath), std::ios::binary) << bytes;
+    velmora::test::WriteFile(Host(dosPath), bytes);
 }
 
 std::string FormsFixture::Read(const std::string& dosPath) const
 {
-    std::ifstream in(Host(dosPath), std::ios::binary);
-    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<missing>";
+    return velmora::test::ReadFile(Host(dosPath));
 }
 
 void FormsFixture::Drop(const QList<QUrl>& urls)

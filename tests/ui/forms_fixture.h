@@ -4,8 +4,8 @@
 // Settings.ini, and the shell's other targets handed to the recorder.
 #pragma once
 
-#include "tests/platform/scoped_env.h"
-#include "tests/platform/temp_drives.h"
+#include "tests/support/scoped_env.h"
+#include "tests/support/temp_drives.h"
 #include "tests/ui/dialog_answers.h"
 #include "ui/forms.h"
 #include "ui/unit1.h"
@@ -19,7 +19,7 @@
 
 namespace velmora::ui::test {
 
-class FormsFixture : public platform::test::TempDrives
+class FormsFixture : public velmora::test::TempDrives
 {
 protected:
     static constexpr const char* kApp = "C:\\Velmora\\";
@@ -33,8 +33,7 @@ protected:
     // command-line argument, and shows the main window.
     void Start(const std::string& argument = "");
 
-    // The host path of a DOS path on C: or D:.
-    std::filesystem::path Host(const std::string& dosPath) const;
+    // Write and Read take DOS paths on C: or D:.
     void Write(const std::string& dosPath, const std::string& bytes = "x") const;
     // The file's bytes; "<missing>" when there is no such file.
     std::string Read(const std::string& dosPath) const;

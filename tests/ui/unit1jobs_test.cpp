@@ -1,6 +1,6 @@
 // The main window's jobs, menu and dialogs: real scripts started through the
 // shell layer and run by dosbatch with stand-in coders.
-#include "tests/platform/recorder.h"
+#include "tests/support/recorder.h"
 #include "tests/ui/forms_fixture.h"
 #include "ui/unit2.h"
 #include "ui/unit4.h"

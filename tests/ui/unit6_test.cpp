@@ -1,7 +1,7 @@
 // The process list window: drops, the hint text, "&Remove all", the close
 // check with its effect on the main window, the output directory, and list
 // jobs started from the main window and run by dosbatch to their ends.
-#include "tests/platform/recorder.h"
+#include "tests/support/recorder.h"
 #include "tests/ui/forms_fixture.h"
 #include "ui/unit6.h"
 

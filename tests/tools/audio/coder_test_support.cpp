@@ -1,10 +1,10 @@
 #include "tests/tools/audio/coder_test_support.h"
 
+#include "tests/support/files.h"
 #include "tools/audio/audio_reader.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 namespace velmora::test {
 
@@ -41,27 +41,19 @@ void CoderTest::SetUp()
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string(info->test_suite_name()) + "-" + info->name();
     std::replace(name.begin(), name.end(), '/', '_');
-    // A fresh folder per run, so that runs of the same test never share one.
-    std::string pattern = (fs::temp_directory_path() / ("velmora-coders-" + name + "-XXXXXX"));
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr) << pattern;
-    dir_ = pattern;
+    dir_ = folder_.emplace("velmora-coders-" + name).Path();
 }
 
 void CoderTest::TearDown()
 {
-    if (!HasFailure()) {
-        fs::remove_all(dir_);
+    if (HasFailure()) {
+        folder_->Keep();
     }
 }
 
 std::vector<std::string> CoderTest::Entries() const
 {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir_)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
+    return FolderEntries(dir_);
 }
 
 } // namespace velmora::test

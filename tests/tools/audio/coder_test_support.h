@@ -1,11 +1,13 @@
 // Shared pieces of the end-to-end tests of l3enc.exe and l3dec.exe.
 #pragma once
 
+#include "tests/support/run_program.h"
+#include "tests/support/temp_folder.h"
 #include "tests/tools/audio/audio_files.h"
-#include "tests/tools/audio/run_program.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,7 +28,7 @@ Pcm ReadWave(const std::filesystem::path& path);
 double Correlation(const std::vector<float>& a, const std::vector<float>& b, unsigned channels,
                    unsigned channel);
 
-// A fresh, empty folder per test, removed afterwards.
+// A fresh, empty folder per test, named after it; kept when the test fails.
 class CoderTest : public ::testing::Test
 {
 protected:
@@ -36,6 +38,9 @@ protected:
     std::vector<std::string> Entries() const;
 
     std::filesystem::path dir_;
+
+private:
+    std::optional<TempFolder> folder_;
 };
 
 } // namespace velmora::test

@@ -1,5 +1,6 @@
 // The Wave writer's header, written through the coders' output file, and its
 // size limit.
+#include "tests/support/temp_folder.h"
 #include "tests/tools/audio/audio_files.h"
 #include "tools/audio/atomic_output_file.h"
 #include "tools/audio/audio_reader.h"
@@ -18,15 +19,8 @@ namespace {
 class OutputFileTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = fs::temp_directory_path() / "velmora-out-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    fs::path dir_;
+    velmora::test::TempFolder folder_{"velmora-out"};
+    const fs::path dir_ = folder_.Path();
 };
 
 TEST_F(OutputFileTest, WaveHeaderDescribesTheSamplesAndReadsBack)

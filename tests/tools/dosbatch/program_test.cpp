@@ -1,6 +1,6 @@
 // Running programs from script lines, "start", and the dosbatch program.
-#include "tests/platform/recorder.h"
-#include "tests/platform/scoped_env.h"
+#include "tests/support/recorder.h"
+#include "tests/support/scoped_env.h"
 #include "tests/tools/dosbatch/script_fixture.h"
 #include "tools/dosbatch/child.h"
 

@@ -1,12 +1,13 @@
 // The rules under the commands: splitting words, reading scripts, wildcard
 // matching, rename masks, and moves that never lose the file.
+#include "tests/support/files.h"
+#include "tests/support/temp_folder.h"
 #include "tools/dosbatch/fileops.h"
 #include "tools/dosbatch/script.h"
 #include "tools/dosbatch/wildcards.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <sys/stat.h>
 
 namespace velmora::dosbatch {
@@ -109,25 +110,8 @@ TEST(Wildcards, RenameMasks)
 class FileMoves : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "dosbatch-moves-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    static void Write(const fs::path& file, const std::string& text)
-    {
-        std::ofstream(file, std::ios::binary) << text;
-    }
-    static std::string Read(const fs::path& file)
-    {
-        std::ifstream in(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-
-    fs::path dir;
+    velmora::test::TempFolder folder_{"velmora-moves"};
+    const fs::path dir = folder_.Path();
 };
 
 // /dev/shm is another file system than the temporary folder on most hosts;
@@ -145,10 +129,10 @@ TEST_F(FileMoves, AcrossFileSystemsTheDataArrivesWhole)
     const fs::path source = fs::path("/dev/shm") / ("dosbatch-move-" + dir.filename().string());
     const std::string data(300000, 'd');
     for (const std::string& name : {std::string("target.mp3"), std::string(251, 'n') + ".mp3"}) {
-        Write(source, data);
-        Write(dir / name, "old");
+        velmora::test::WriteFile(source, data);
+        velmora::test::WriteFile(dir / name, "old");
         MoveReplacing(source, dir / name);
-        EXPECT_EQ(Read(dir / name), data);
+        EXPECT_EQ(velmora::test::ReadFile(dir / name), data);
         EXPECT_FALSE(fs::exists(source));
         EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
         fs::remove(dir / name);

@@ -1,11 +1,9 @@
 #include "tests/tools/dosbatch/script_fixture.h"
 
 #include "platform/dosfs.h"
+#include "tests/support/files.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 namespace velmora::dosbatch::test {
@@ -14,11 +12,6 @@ namespace fs = std::filesystem;
 
 ScriptFixture::ScriptFixture()
 {
-    std::string pattern = (fs::temp_directory_path() / "dosbatch-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot create a temporary folder");
-    }
-    root_ = pattern;
     fs::create_directories(root_ / "C");
     fs::create_directories(root_ / "D");
     const std::pair<std::string, std::string> env[] = {
@@ -29,12 +22,6 @@ ScriptFixture::ScriptFixture()
     for (const auto& [name, value] : env) {
         env_.push_back(std::make_unique<velmora::test::ScopedEnv>(name, value));
     }
-}
-
-ScriptFixture::~ScriptFixture()
-{
-    std::error_code error;
-    fs::remove_all(root_, error);
 }
 
 void ScriptFixture::Build(const std::vector<std::string>& tree)
@@ -52,14 +39,13 @@ void ScriptFixture::Build(const std::vector<std::string>& tree)
         }
         const std::size_t equals = entry.find('=');
         const fs::path file = root_ / entry.substr(0, equals);
-        fs::create_directories(file.parent_path());
         const std::string content = equals == std::string::npos ? "" : entry.substr(equals + 1);
         if (content == "@recorder") {
-            fs::copy_file(VELMORA_TEST_RECORDER, file);
+            velmora::test::CopyProgram(VELMORA_TEST_RECORDER, file);
         } else if (content == "@coder") {
-            fs::copy_file(VELMORA_TEST_CODER, file);
+            velmora::test::CopyProgram(VELMORA_TEST_CODER, file);
         } else {
-            std::ofstream(file, std::ios::binary) << content;
+            velmora::test::WriteFile(file, content);
         }
     }
 }
@@ -81,8 +67,7 @@ std::vector<std::string> ScriptFixture::Tree() const
                    fs::perms::none) {
             tree.push_back(name + "*");
         } else {
-            std::ifstream in(it->path(), std::ios::binary);
-            const std::string content{std::istreambuf_iterator<char>(in), {}};
+            const std::string content = velmora::test::ReadFile(it->path());
             tree.push_back(content.empty() ? name : name + "=" + content);
         }
     }

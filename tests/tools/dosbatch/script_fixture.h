@@ -10,7 +10,8 @@
 // listed. HOME is C:\Users\me (created only when a tree names it).
 #pragma once
 
-#include "tests/platform/scoped_env.h"
+#include "tests/support/scoped_env.h"
+#include "tests/support/temp_folder.h"
 #include "tools/dosbatch/interpreter.h"
 
 #include <filesystem>
@@ -33,9 +34,6 @@ class ScriptFixture
 {
 public:
     ScriptFixture();
-    ~ScriptFixture();
-    ScriptFixture(const ScriptFixture&) = delete;
-    ScriptFixture& operator=(const ScriptFixture&) = delete;
 
     const std::filesystem::path& root() const { return root_; }
 
@@ -55,7 +53,8 @@ public:
     std::filesystem::path recordFile() const { return root_ / "record.txt"; }
 
 private:
-    std::filesystem::path root_;
+    velmora::test::TempFolder folder_{"velmora-scripts"};
+    const std::filesystem::path root_ = folder_.Path();
     std::vector<std::unique_ptr<velmora::test::ScopedEnv>> env_;
 };
 

@@ -1,6 +1,7 @@
 // Message.exe: what the notice says for each job, which folder it opens, and
 // that it goes away by itself.
-#include "tests/tools/audio/run_program.h"
+#include "tests/support/run_program.h"
+#include "tests/support/temp_folder.h"
 #include "tools/message/message_window.h"
 
 #include <QLabel>
@@ -23,9 +24,6 @@ class MessageTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        std::string pattern = fs::temp_directory_path() / "velmora-message-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
         fs::create_directories(dir_ / "My Music");
         std::ofstream(dir_ / "My Music" / "My Song.mp3") << "x";
         ::setenv("VELMORA_DRIVES", ("Q=" + dir_.string()).c_str(), 1);
@@ -34,9 +32,9 @@ protected:
     {
         ::unsetenv("VELMORA_DRIVES");
         ::unsetenv("VELMORA_OPENER");
-        fs::remove_all(dir_);
     }
-    fs::path dir_;
+    velmora::test::TempFolder folder_{"velmora-message"};
+    const fs::path dir_ = folder_.Path();
 };
 
 TEST_F(MessageTest, SaysWhatTheJobProduced)

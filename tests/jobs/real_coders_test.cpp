@@ -4,16 +4,16 @@
 // its name and ends with the real Message.exe. A generated Wave file becomes
 // a playable MP3 file under its long name, and the MP3 file a Wave file again.
 #include "jobs/jobhandlers.h"
+#include "tests/jobs/adopted_programs.h"
+#include "tests/jobs/job_run_fixture.h"
 #include "tests/tools/audio/audio_files.h"
 #include "tests/tools/audio/coder_test_support.h"
-#include "tests/tools/dosbatch/adopted_programs.h"
-#include "tests/tools/dosbatch/job_run_fixture.h"
 #include "tools/message/message_window.h"
 
 #include <algorithm>
 #include <cstddef>
 
-namespace velmora::dosbatch::test {
+namespace velmora::jobs::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -230,4 +230,4 @@ TEST_F(RealCoders, AListOfWaveFilesBecomesMonoMp3Files)
 }
 
 } // namespace
-} // namespace velmora::dosbatch::test
+} // namespace velmora::jobs::test

@@ -1,10 +1,11 @@
-#include "tests/tools/audio/run_program.h"
+#include "tests/support/run_program.h"
+
+#include "tests/support/files.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <spawn.h>
 #include <sstream>
 #include <sys/wait.h>
@@ -13,18 +14,6 @@
 extern char** environ;
 
 namespace velmora::test {
-
-namespace {
-
-std::string Slurp(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-} // namespace
 
 pid_t StartProgram(const std::string& program, const std::vector<std::string>& args,
                    const std::vector<std::string>& environment, const std::string& outPath,
@@ -83,8 +72,8 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
     const auto errPath = dir / (stem + ".err");
     ProgramResult result;
     result.status = WaitForProgram(StartProgram(program, args, environment, outPath, errPath));
-    result.out = Slurp(outPath);
-    result.err = Slurp(errPath);
+    result.out = ReadFile(outPath);
+    result.err = ReadFile(errPath);
     std::filesystem::remove(outPath);
     std::filesystem::remove(errPath);
     return result;

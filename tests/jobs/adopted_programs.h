@@ -8,7 +8,7 @@
 #include <sys/types.h>
 #include <vector>
 
-namespace velmora::dosbatch::test {
+namespace velmora::jobs::test {
 
 struct EndedProgram
 {
@@ -30,4 +30,4 @@ public:
     std::vector<EndedProgram> WaitFor(const std::vector<std::string>& names);
 };
 
-} // namespace velmora::dosbatch::test
+} // namespace velmora::jobs::test

@@ -1,24 +1,25 @@
-// A temporary host folder with DOS drives mapped into it through
+// A fresh temporary host folder with DOS drives mapped into it through
 // VELMORA_DRIVES, restored and removed when the test ends.
 #pragma once
 
+#include "tests/support/files.h"
+#include "tests/support/temp_folder.h"
+
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
+#include <string_view>
 
-namespace velmora::platform::test {
+namespace velmora::test {
 
 class TempDrives : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "velmora-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root = pattern;
         if (const char* old = std::getenv("VELMORA_DRIVES")) {
             previous = old;
         }
@@ -31,11 +32,9 @@ protected:
         } else {
             unsetenv("VELMORA_DRIVES");
         }
-        std::error_code error;
-        std::filesystem::remove_all(root, error);
     }
 
-    // Maps "C=<root>/c;..." for each letter and creates the drive folders.
+    // Maps "C=<root>/C;..." for each letter and creates the drive folders.
     void MapDrives(std::string_view letters)
     {
         std::string spec;
@@ -44,16 +43,26 @@ protected:
             std::filesystem::create_directories(folder);
             spec += std::string(1, letter) + "=" + folder.string() + ";";
         }
+        mapped_ = letters;
         setenv("VELMORA_DRIVES", spec.c_str(), 1);
+    }
+
+    // The host path of a DOS path on a mapped drive, which need not exist.
+    std::filesystem::path Host(std::string_view dosPath) const
+    {
+        const bool onMappedDrive = dosPath.size() >= 3 && dosPath.substr(1, 2) == ":\\" &&
+                                   mapped_.find(dosPath[0]) != std::string::npos;
+        EXPECT_TRUE(onMappedDrive) << dosPath << " is not on a mapped drive";
+        std::string rest(dosPath.substr(std::min<std::size_t>(3, dosPath.size())));
+        std::replace(rest.begin(), rest.end(), '\\', '/');
+        return root / dosPath.substr(0, 1) / rest;
     }
 
     // Creates a file (and its folders) under the root and gives its path.
     std::filesystem::path MakeFile(const std::filesystem::path& relative)
     {
-        const std::filesystem::path file = root / relative;
-        std::filesystem::create_directories(file.parent_path());
-        std::ofstream(file) << "x";
-        return file;
+        WriteFile(root / relative, "x");
+        return root / relative;
     }
 
     std::filesystem::path MakeDir(const std::filesystem::path& relative)
@@ -62,8 +71,12 @@ protected:
         return root / relative;
     }
 
-    std::filesystem::path root;
+    TempFolder folder_{"velmora"};
+    const std::filesystem::path root = folder_.Path();
     std::optional<std::string> previous;
+
+private:
+    std::string mapped_;
 };
 
-} // namespace velmora::platform::test
+} // namespace velmora::test

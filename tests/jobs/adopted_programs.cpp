@@ -1,4 +1,4 @@
-#include "tests/tools/dosbatch/adopted_programs.h"
+#include "tests/jobs/adopted_programs.h"
 
 #include <algorithm>
 #include <cctype>
@@ -12,7 +12,7 @@
 #include <thread>
 #include <unistd.h>
 
-namespace velmora::dosbatch::test {
+namespace velmora::jobs::test {
 
 namespace fs = std::filesystem;
 
@@ -134,4 +134,4 @@ std::vector<EndedProgram> AdoptedPrograms::WaitFor(const std::vector<std::string
     return ended;
 }
 
-} // namespace velmora::dosbatch::test
+} // namespace velmora::jobs::test

@@ -9,7 +9,8 @@
 #include "jobs/jobhandlers.h"
 #include "jobs/linebuffer.h"
 #include "tests/jobs/recording_host.h"
-#include "tests/platform/scoped_env.h"
+#include "tests/support/scoped_env.h"
+#include "tests/support/temp_folder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -17,7 +18,7 @@
 #include <string>
 #include <vector>
 
-namespace velmora::dosbatch::test {
+namespace velmora::jobs::test {
 
 using JobHandler = void (*)(jobs::JobWindows&, jobs::LineBuffer&, const jobs::JobRequest&);
 
@@ -58,11 +59,12 @@ protected:
     // Waits until the started script SCRIPT_NAME has deleted itself.
     void WaitUntilScriptIsGone(const std::string& scriptName) const;
 
-    std::filesystem::path root;
-    jobs::test::RecordingHost host;
+    velmora::test::TempFolder folder_{"velmora-job-runs"};
+    const std::filesystem::path root = folder_.Path();
+    RecordingHost host;
 
 private:
     std::vector<std::unique_ptr<velmora::test::ScopedEnv>> env_;
 };
 
-} // namespace velmora::dosbatch::test
+} // namespace velmora::jobs::test

@@ -3,12 +3,12 @@
 // recorder in place of Message.exe, an application folder with a blank.
 #include "jobs/jobhandlers.h"
 #include "platform/dosfs.h"
-#include "tests/platform/recorder.h"
-#include "tests/tools/dosbatch/job_run_fixture.h"
+#include "tests/jobs/job_run_fixture.h"
+#include "tests/support/recorder.h"
 
 #include <fstream>
 
-namespace velmora::dosbatch::test {
+namespace velmora::jobs::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -262,4 +262,4 @@ TEST_F(JobRuns, EmptyingTheWorkFolderTouchesNothingOutside)
 }
 
 } // namespace
-} // namespace velmora::dosbatch::test
+} // namespace velmora::jobs::test

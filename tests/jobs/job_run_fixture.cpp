@@ -1,24 +1,19 @@
-#include "tests/tools/dosbatch/job_run_fixture.h"
+#include "tests/jobs/job_run_fixture.h"
 
 #include "jobs/jobhandlers.h"
 #include "platform/dosfs.h"
+#include "tests/support/files.h"
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <thread>
 
-namespace velmora::dosbatch::test {
+namespace velmora::jobs::test {
 
 namespace fs = std::filesystem;
 
 void JobRunFixture::SetUp()
 {
-    std::string pattern = (fs::temp_directory_path() / "dosbatch-jobs-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    root = pattern;
     Env("VELMORA_DRIVES", "C=" + (root / "C").string() + ";D=" + (root / "D").string());
     Env("HOME", (root / "C/Users/me").string());
     Env("QT_QPA_PLATFORM", "offscreen"); // for the jobs that show their console window
@@ -33,7 +28,6 @@ void JobRunFixture::TearDown()
 {
     platform::SetApplicationFolder("");
     env_.clear();
-    fs::remove_all(root);
 }
 
 void JobRunFixture::Env(const std::string& name, const std::string& value)
@@ -43,30 +37,22 @@ void JobRunFixture::Env(const std::string& name, const std::string& value)
 
 void JobRunFixture::Install(const fs::path& program, const fs::path& relative) const
 {
-    fs::create_directories((root / relative).parent_path());
-    fs::copy_file(program, root / relative);
+    velmora::test::CopyProgram(program, root / relative);
 }
 
 void JobRunFixture::Write(const fs::path& relative, const std::string& bytes) const
 {
-    fs::create_directories((root / relative).parent_path());
-    std::ofstream(root / relative, std::ios::binary) << bytes;
+    velmora::test::WriteFile(root / relative, bytes);
 }
 
 std::string JobRunFixture::Read(const fs::path& relative) const
 {
-    std::ifstream in(root / relative, std::ios::binary);
-    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<missing>";
+    return velmora::test::ReadFile(root / relative);
 }
 
 std::vector<std::string> JobRunFixture::Listing(const fs::path& relative) const
 {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(root / relative)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
+    return velmora::test::FolderEntries(root / relative);
 }
 
 std::string JobRunFixture::Host(const fs::path& relative) const
@@ -123,4 +109,4 @@ void JobRunFixture::WaitUntilScriptIsGone(const std::string& scriptName) const
     EXPECT_FALSE(fs::exists(script)) << "the script never deleted itself";
 }
 
-} // namespace velmora::dosbatch::test
+} // namespace velmora::jobs::test
