@@ -38,8 +38,9 @@ constexpr std::array<std::uint32_t, COLOR_INFOBK + 1> kClassicColors = {
 
 std::uint32_t GetSysColor(int index)
 {
-    if (index < 0 || index >= static_cast<int>(kClassicColors.size()))
+    if (index < 0 || index >= static_cast<int>(kClassicColors.size())) {
         return 0;
+    }
     return kClassicColors[static_cast<std::size_t>(index)];
 }
 

@@ -22,8 +22,9 @@ TEST(SysColors, ClassicValuesWhateverTheDesktop)
         {-1, 0},
         {COLOR_INFOBK + 1, 0},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(GetSysColor(c.index), c.bgr) << "index " << c.index;
+    }
 }
 
 TEST(OsVersion, AnswersOnlyARecordOfTheRightSize)
