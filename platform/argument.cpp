@@ -7,15 +7,10 @@
 
 namespace velmora::platform {
 
-namespace {
-
-// A drive letter and colon, or a share's two leading backslashes.
 bool IsDosPath(std::string_view text)
 {
     return SplitDosPath(text).has_value() || text.starts_with("\\\\");
 }
-
-} // namespace
 
 std::string DosFormOfArgument(std::string_view argument)
 {

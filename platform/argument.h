@@ -9,6 +9,10 @@
 
 namespace velmora::platform {
 
+// True for text that is written as a DOS path: a drive letter and colon, or a
+// share's two leading backslashes.
+bool IsDosPath(std::string_view text);
+
 // The DOS form of ARGUMENT: a DOS path (a drive letter and colon, or two
 // leading backslashes) as it stands; a host path, absolute or relative to the
 // current folder, through the drive table. Empty text, and a host path that

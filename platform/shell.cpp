@@ -16,18 +16,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool HasDrive(std::string_view path)
-{
-    return path.size() >= 2 && path[1] == ':' &&
-           ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
-}
-
 // "http:", "mailto:" and the like: a letter, then letters, digits, "+", "-"
 // or ".", then a colon. A drive letter ("C:") is no scheme.
 bool HasScheme(std::string_view text)
 {
     const std::size_t colon = text.find(':');
-    if (colon == std::string_view::npos || colon < 2 || HasDrive(text) ||
+    if (colon == std::string_view::npos || colon < 2 ||
         !std::isalpha(static_cast<unsigned char>(text[0]))) {
         return false;
     }

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace velmora::ui::test {
@@ -17,7 +18,8 @@ DialogAnswers::DialogAnswers()
 void DialogAnswers::Poll()
 {
     QWidget* dialog = QApplication::activeModalWidget();
-    if (dialog == nullptr || dialog == current_ || !dialog->isVisible()) {
+    if (dialog == nullptr || dialog == current_ || !dialog->isVisible() ||
+        std::ranges::find(answering_, dialog) != answering_.end()) {
         return;
     }
     current_ = dialog;
@@ -37,10 +39,13 @@ void DialogAnswers::Poll()
     // opens in turn is answered too.
     QPointer<QWidget> target(dialog);
     QTimer::singleShot(0, dialog, [this, answer, target] {
-        if (target) {
-            answer(target);
+        current_ = nullptr;
+        if (QWidget* answered = target) {
+            answering_.push_back(answered);
+            answer(answered);
+            // Answered: the same window may open again later.
+            std::erase(answering_, answered);
         }
-        current_ = nullptr; // answered: the same window may open again later
     });
 }
 

@@ -31,7 +31,10 @@ private:
     void Poll();
 
     QTimer timer_;
-    QPointer<QWidget> current_;
+    QPointer<QWidget> current_; // seen, its answer not yet begun
+    // Dialogs whose answer is running; an answer that opens a dialog of its
+    // own is still running while that one is answered.
+    std::vector<QWidget*> answering_;
     std::deque<Answer> answers_;
 };
 

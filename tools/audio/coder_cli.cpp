@@ -93,4 +93,11 @@ void PrintLine(std::string_view program, std::string_view message)
                  static_cast<int>(message.size()), message.data());
 }
 
+void WarnOfIgnoredArguments(std::string_view program, const CoderArguments& args)
+{
+    for (const std::string& ignored : args.ignored) {
+        PrintLine(program, "warning: ignoring unknown argument " + ignored);
+    }
+}
+
 } // namespace velmora::audio

@@ -63,4 +63,7 @@ private:
 // Prints "PROGRAM: MESSAGE" as one line on stderr.
 void PrintLine(std::string_view program, std::string_view message);
 
+// Prints one warning line for each argument that ARGS ignored.
+void WarnOfIgnoredArguments(std::string_view program, const CoderArguments& args);
+
 } // namespace velmora::audio

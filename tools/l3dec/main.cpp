@@ -63,9 +63,7 @@ int main(int argc, char** argv)
                   std::string(e.what()) + "; usage: l3dec.exe INPUT OUTPUT -wav [-hq] [-dm]");
         return 2;
     }
-    for (const std::string& ignored : args.ignored) {
-        PrintLine(kProgram, "warning: ignoring unknown argument " + ignored);
-    }
+    WarnOfIgnoredArguments(kProgram, args);
     // -hq is accepted for the list jobs that pass it: the decoder always works
     // at full quality.
 

@@ -121,9 +121,7 @@ int main(int argc, char** argv)
                   std::string(e.what()) + "; usage: l3enc.exe INPUT OUTPUT [-br BITS] [-hq] [-dm]");
         return 2;
     }
-    for (const std::string& ignored : args.ignored) {
-        PrintLine(kProgram, "warning: ignoring unknown argument " + ignored);
-    }
+    WarnOfIgnoredArguments(kProgram, args);
 
     std::unique_ptr<AudioReader> reader;
     int inputFd = -1;

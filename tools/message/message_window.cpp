@@ -16,12 +16,6 @@ namespace velmora::message {
 
 namespace {
 
-bool IsDosPath(const std::string& path)
-{
-    return path.size() >= 2 && path[1] == ':' &&
-           ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
-}
-
 bool IsFolder(const std::string& path)
 {
     const std::optional<std::filesystem::path> host = platform::HostPathOfArgument(path);
@@ -68,7 +62,8 @@ std::string FolderToOpen(const JobReport& report)
     if (report.mode == 'L') {
         return report.output;
     }
-    const std::size_t cut = report.output.find_last_of(IsDosPath(report.output) ? "\\:" : "/");
+    const std::size_t cut =
+        report.output.find_last_of(platform::IsDosPath(report.output) ? "\\:" : "/");
     if (cut == std::string::npos) {
         return ".";
     }
