@@ -1,7 +1,7 @@
 #include "jobs/linebuffer.h"
 
-#include "jobs/hostfile.h"
 #include "platform/dosfs.h"
+#include "platform/wholefile.h"
 
 #include <iterator>
 
@@ -53,7 +53,7 @@ void LineBuffer::Append(std::vector<std::string> lines)
 void LineBuffer::LoadFromFile(std::string_view dosPath)
 {
     const auto host = platform::HostPath(dosPath);
-    const auto bytes = host ? ReadWholeFile(*host) : std::nullopt;
+    const auto bytes = host ? platform::ReadWholeFile(*host) : std::nullopt;
     if (!bytes) {
         throw FileError::CannotOpen(dosPath);
     }
@@ -68,7 +68,7 @@ void LineBuffer::SaveToFile(std::string_view dosPath) const
         bytes += "\r\n";
     }
     const auto host = platform::HostPath(dosPath);
-    if (!host || !ReplaceWholeFile(*host, bytes)) {
+    if (!host || !platform::ReplaceWholeFile(*host, bytes)) {
         throw FileError::CannotCreate(dosPath);
     }
 }

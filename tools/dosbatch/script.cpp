@@ -1,8 +1,9 @@
 #include "tools/dosbatch/script.h"
 
+#include "platform/wholefile.h"
+
 #include <algorithm>
-#include <fstream>
-#include <iterator>
+#include <optional>
 #include <stdexcept>
 
 namespace velmora::dosbatch {
@@ -18,31 +19,24 @@ bool IsBlank(char c)
 
 // The bytes of FILE. A file that is missing cannot be opened; one that
 // exists but is a folder, or that the user may not read, cannot be read.
-std::string ReadWholeFile(const std::filesystem::path& file)
+std::string ReadScriptBytes(const std::filesystem::path& file)
 {
     std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(file, error);
-    if (!std::filesystem::exists(status)) {
+    if (!std::filesystem::exists(file, error)) {
         throw std::runtime_error("Cannot open batch file " + file.string());
     }
-    std::ifstream in(file, std::ios::binary);
-    std::string text;
-    try {
-        if (in && !std::filesystem::is_directory(status)) {
-            text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-            return text;
-        }
-    } catch (const std::exception&) {
-        // The library's own text would name no file; the line below does.
+    std::optional<std::string> bytes = platform::ReadWholeFile(file);
+    if (!bytes) {
+        throw std::runtime_error("Cannot read batch file " + file.string());
     }
-    throw std::runtime_error("Cannot read batch file " + file.string());
+    return std::move(*bytes);
 }
 
 } // namespace
 
 std::vector<std::string> ReadScript(const std::filesystem::path& file)
 {
-    const std::string text = ReadWholeFile(file);
+    const std::string text = ReadScriptBytes(file);
     std::vector<std::string> lines;
     // A byte order mark, as editors may write it, is no part of the first line.
     std::size_t start = text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;

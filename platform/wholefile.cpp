@@ -1,4 +1,4 @@
-#include "jobs/hostfile.h"
+#include "platform/wholefile.h"
 
 #include "platform/atomicfile.h"
 
@@ -8,7 +8,7 @@
 #include <system_error>
 #include <unistd.h>
 
-namespace velmora::jobs {
+namespace velmora::platform {
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& file)
 {
@@ -40,7 +40,7 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& file)
 bool ReplaceWholeFile(const std::filesystem::path& file, std::string_view bytes)
 {
     try {
-        platform::AtomicFile replacement(file, ".saving-");
+        AtomicFile replacement(file, ".saving-");
         replacement.WriteAt(0, std::as_bytes(std::span(bytes)));
         replacement.Commit();
         return true;
@@ -49,4 +49,4 @@ bool ReplaceWholeFile(const std::filesystem::path& file, std::string_view bytes)
     }
 }
 
-} // namespace velmora::jobs
+} // namespace velmora::platform
