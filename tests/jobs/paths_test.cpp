@@ -1,5 +1,6 @@
 #include "jobs/paths.h"
 #include "platform/shortnames.h"
+#include "tests/jobs/jobsandbox.h"
 
 #include <gtest/gtest.h>
 
@@ -59,6 +60,23 @@ TEST(PathParts, CaseChangesTouchOnlyAsciiLetters)
     EXPECT_EQ(LowerCase(mixed), "d:\\müsic\\my song_1.wav\xC4\xE4");
     EXPECT_EQ(platform::UpperAscii("az@[`{AZ"), "AZ@[`{AZ");
     EXPECT_EQ(LowerCase("az@[`{AZ"), "az@[`{az");
+}
+
+using FolderChain = test::JobSandbox;
+
+TEST_F(FolderChain, CreatesMissingParentsFirstAndLeavesOddPathsAlone)
+{
+    std::filesystem::create_directories(Host("D:\\A"));
+    CreateFolderChain("D:\\A\\B\\C\\");
+    CreateFolderChain("D:\\MUSIC\\New\\Deeper");
+    EXPECT_TRUE(std::filesystem::is_directory(Host("D:\\A\\B\\C")));
+    EXPECT_TRUE(std::filesystem::is_directory(Host("D:\\Music\\New\\Deeper")));
+
+    // Paths ending in a colon are their own directory part: no endless descent.
+    for (const char* path : {"", "C:", "C:\\", "D:\\Out:", "D:\\x:\\", "Q:\\unmapped\\x"}) {
+        CreateFolderChain(path);
+    }
+    EXPECT_EQ(Listing("D:\\"), "A|Music");
 }
 
 } // namespace

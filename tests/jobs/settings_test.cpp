@@ -1,4 +1,3 @@
-#include "jobs/paths.h"
 #include "jobs/settings.h"
 #include "tests/jobs/jobsandbox.h"
 
@@ -123,23 +122,6 @@ TEST_F(Settings, PipeInPlaceOfTheFileReadsAsEmptyWithoutWaiting)
     host_.encoder = "before";
     LoadSettings(scratch_, host_);
     EXPECT_EQ(host_.encoder, "");
-}
-
-using FolderChain = test::JobSandbox;
-
-TEST_F(FolderChain, CreatesMissingParentsFirstAndLeavesOddPathsAlone)
-{
-    std::filesystem::create_directories(Host("D:\\A"));
-    CreateFolderChain("D:\\A\\B\\C\\");
-    CreateFolderChain("D:\\MUSIC\\New\\Deeper");
-    EXPECT_TRUE(std::filesystem::is_directory(Host("D:\\A\\B\\C")));
-    EXPECT_TRUE(std::filesystem::is_directory(Host("D:\\Music\\New\\Deeper")));
-
-    // Paths ending in a colon are their own directory part: no endless descent.
-    for (const char* path : {"", "C:", "C:\\", "D:\\Out:", "D:\\x:\\", "Q:\\unmapped\\x"}) {
-        CreateFolderChain(path);
-    }
-    EXPECT_EQ(Listing("D:\\"), "A|Music");
 }
 
 } // namespace
