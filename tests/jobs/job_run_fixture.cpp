@@ -67,30 +67,6 @@ std::string JobRunFixture::Dos(const std::string& relative)
     return path;
 }
 
-void EncodeFile(jobs::JobWindows& windows, jobs::LineBuffer& scratch,
-                const jobs::JobRequest& request)
-{
-    jobs::RunSingleFileJob(jobs::JobKind::Encoding, windows, scratch, request);
-}
-
-void DecodeFile(jobs::JobWindows& windows, jobs::LineBuffer& scratch,
-                const jobs::JobRequest& request)
-{
-    jobs::RunSingleFileJob(jobs::JobKind::Decoding, windows, scratch, request);
-}
-
-void EncodeList(jobs::JobWindows& windows, jobs::LineBuffer& scratch,
-                const jobs::JobRequest& request)
-{
-    jobs::RunListJob(jobs::JobKind::Encoding, windows, scratch, request);
-}
-
-void DecodeList(jobs::JobWindows& windows, jobs::LineBuffer& scratch,
-                const jobs::JobRequest& request)
-{
-    jobs::RunListJob(jobs::JobKind::Decoding, windows, scratch, request);
-}
-
 void JobRunFixture::Press(JobHandler handler, const jobs::JobRequest& request)
 {
     host.events.clear();

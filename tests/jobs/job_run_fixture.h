@@ -22,15 +22,18 @@ namespace velmora::jobs::test {
 
 using JobHandler = void (*)(jobs::JobWindows&, jobs::LineBuffer&, const jobs::JobRequest&);
 
+// A job button of the main window: the handler RUN for jobs of kind KIND.
+template <auto Run, JobKind Kind>
+void JobButton(JobWindows& windows, LineBuffer& scratch, const JobRequest& request)
+{
+    Run(Kind, windows, scratch, request);
+}
+
 // The four job buttons of the main window.
-void EncodeFile(jobs::JobWindows& windows, jobs::LineBuffer& scratch,
-                const jobs::JobRequest& request);
-void DecodeFile(jobs::JobWindows& windows, jobs::LineBuffer& scratch,
-                const jobs::JobRequest& request);
-void EncodeList(jobs::JobWindows& windows, jobs::LineBuffer& scratch,
-                const jobs::JobRequest& request);
-void DecodeList(jobs::JobWindows& windows, jobs::LineBuffer& scratch,
-                const jobs::JobRequest& request);
+inline constexpr JobHandler EncodeFile = &JobButton<RunSingleFileJob, JobKind::Encoding>;
+inline constexpr JobHandler DecodeFile = &JobButton<RunSingleFileJob, JobKind::Decoding>;
+inline constexpr JobHandler EncodeList = &JobButton<RunListJob, JobKind::Encoding>;
+inline constexpr JobHandler DecodeList = &JobButton<RunListJob, JobKind::Decoding>;
 
 class JobRunFixture : public ::testing::Test
 {
