@@ -1,6 +1,7 @@
 #include "ui/formstyle.h"
 
 #include "platform/syscolors.h"
+#include "ui/icon.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -128,6 +129,14 @@ void CenterOnScreen(QWidget* form)
     }
     const QRect area = screen->availableGeometry();
     form->move(area.center() - QPoint(form->width() / 2, form->height() / 2));
+}
+
+void MakeProgramWindowFrame(QWidget* form, const char* objectName)
+{
+    form->setObjectName(objectName);
+    form->setWindowTitle("Velmora for Windows 95");
+    form->setWindowIcon(ProgramIcon());
+    FixFrame(form, 426, 273, true);
 }
 
 } // namespace velmora::ui

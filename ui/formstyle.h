@@ -42,6 +42,11 @@ QLabel* MakeTitleLabel(QWidget* band, const QString& caption);
 // close box, plus a minimise box where MINIMIZE is set.
 void FixFrame(QWidget* form, int w, int h, bool minimize);
 
+// The frame of the program's two top-level windows, the main window and the
+// process list window that takes its place: the program's caption and icon,
+// and the same fixed size with a minimise box.
+void MakeProgramWindowFrame(QWidget* form, const char* objectName);
+
 // Moves a top-level window to the centre of its screen.
 void CenterOnScreen(QWidget* form);
 

@@ -5,7 +5,6 @@
 #include "jobs/jobmonitor.h"
 #include "ui/controls.h"
 #include "ui/formstyle.h"
-#include "ui/icon.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,10 +47,7 @@ QProgressBar* MakeProgressBar(QWidget* parent, const QRect& bounds)
 
 TForm1::TForm1(Forms& forms) : QWidget(nullptr), forms_(forms)
 {
-    setObjectName("Form1");
-    setWindowTitle("Velmora for Windows 95");
-    setWindowIcon(ProgramIcon());
-    FixFrame(this, 426, 273, true);
+    MakeProgramWindowFrame(this, "Form1");
     CreatePanels();
     CreateCommandColumn();
     CreateWorkArea();

@@ -10,7 +10,6 @@
 #include "ui/filedrops.h"
 #include "ui/forms.h"
 #include "ui/formstyle.h"
-#include "ui/icon.h"
 #include "ui/messages.h"
 #include "ui/unit1.h"
 
@@ -56,10 +55,7 @@ QString NormalisedDirectory(const QString& text)
 
 TForm6::TForm6(Forms& forms) : QWidget(nullptr), forms_(forms)
 {
-    setObjectName("Form6");
-    setWindowTitle("Velmora for Windows 95");
-    setWindowIcon(ProgramIcon());
-    FixFrame(this, 426, 273, true);
+    MakeProgramWindowFrame(this, "Form6");
     CreatePanels();
     CreateWorkArea();
 
