@@ -3,9 +3,31 @@
 #include "ui/formstyle.h"
 #include "ui/messages.h"
 
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <exception>
 
 namespace velmora::ui {
+namespace {
+
+// An Alt+key that reaches a text field as a key press matched no accelerator
+// (its own is disabled, say). Windows types nothing then; X11 Qt would type
+// the letter into the field and change a file name behind the user's back.
+bool IsUnclaimedAccelerator(QObject* receiver, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers held = key->modifiers();
+    return held.testFlag(Qt::AltModifier) && !held.testFlag(Qt::ControlModifier) &&
+           !key->text().isEmpty() &&
+           (qobject_cast<QLineEdit*>(receiver) != nullptr ||
+            qobject_cast<QPlainTextEdit*>(receiver) != nullptr);
+}
+
+} // namespace
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
@@ -15,6 +37,9 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 
 bool TApplication::notify(QObject* receiver, QEvent* event)
 {
+    if (IsUnclaimedAccelerator(receiver, event)) {
+        return true;
+    }
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {

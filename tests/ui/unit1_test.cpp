@@ -129,6 +129,17 @@ TEST_F(MainWindow, ButtonsAndDialogsDoNotEndTheEditingOfTheOutput)
     EXPECT_EQ(Form1().Edit2->text(), "D:\\Out\\Song.mp3");
 }
 
+TEST_F(MainWindow, AnAcceleratorWhoseButtonIsDisabledTypesNothing)
+{
+    Start("D:\\Music\\Song.wav");
+    ASSERT_FALSE(Form1().ExplorerButton6->Enabled()); // "En&code list"
+    Form1().Edit2->setText("D:\\Out\\Song");
+    QTest::keyClick(Form1().Edit2, Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(Form1().Edit2->text(), "D:\\Out\\Song");
+    QTest::keyClick(Form1().Edit2, Qt::Key_C);
+    EXPECT_EQ(Form1().Edit2->text(), "D:\\Out\\Songc");
+}
+
 TEST_F(MainWindow, DroppedFilesGoIntoTheInputOneMessagePerRefusedFile)
 {
     Start();
