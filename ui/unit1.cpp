@@ -4,6 +4,7 @@
 #include "jobs/jobkind.h"
 #include "jobs/jobmonitor.h"
 #include "ui/controls.h"
+#include "ui/filedrops.h"
 #include "ui/formstyle.h"
 
 #include <QAction>
@@ -172,6 +173,7 @@ void TForm1::FormCreate()
 {
     ComboBox1->setCurrentIndex(jobs::kDefaultBitRateEntry);
     setAcceptDrops(true);
+    RouteFileDropsToWindow(this, [this](const QList<QUrl>& urls) { FilesDropped(urls); });
 }
 
 void TForm1::showEvent(QShowEvent* event)

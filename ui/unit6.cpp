@@ -142,6 +142,7 @@ void TForm6::CreateWorkArea()
 void TForm6::FormCreate()
 {
     setAcceptDrops(true);
+    RouteFileDropsToWindow(this, [this](const QList<QUrl>& urls) { FilesDropped(urls); });
 }
 
 void TForm6::ShowInPlaceOfMainWindow()

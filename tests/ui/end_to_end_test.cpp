@@ -60,13 +60,13 @@ TEST_F(EndToEnd, ADroppedWaveFileBecomesAnMp3FileAndBack)
         Host(wave), velmora::test::MakeAudioFile({"s16", false, velmora::test::Coding::S16, false},
                                                  2, kRate, tone));
     Start();
-    Drop({QUrl::fromLocalFile(QString::fromStdString(Host(wave).string()))});
+    Drop(Form1().Edit1, {QUrl::fromLocalFile(QString::fromStdString(Host(wave).string()))});
     ASSERT_EQ(Form1().Edit1->text().toStdString(), wave);
     Run(mp3, Qt::Key_E, Form1().Timer1);
     EXPECT_FALSE(Form1().Label7->isVisible());
     EXPECT_TRUE(fs::is_empty(Host(std::string(kApp) + "Temp")));
 
-    Drop({QUrl::fromLocalFile(QString::fromStdString(Host(mp3).string()))});
+    Drop(Form1().Edit1, {QUrl::fromLocalFile(QString::fromStdString(Host(mp3).string()))});
     Run(back, Qt::Key_D, Form1().Timer2);
     EXPECT_EQ(dialogs.seen, std::vector<std::string>{});
     const velmora::test::Pcm pcm = velmora::test::ReadWave(Host(back));

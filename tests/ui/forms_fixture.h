@@ -37,8 +37,8 @@ protected:
     void Write(const std::string& dosPath, const std::string& bytes = "x") const;
     // The file's bytes; "<missing>" when there is no such file.
     std::string Read(const std::string& dosPath) const;
-    // Drops URLS on the main window as a file manager does.
-    void Drop(const QList<QUrl>& urls);
+    // Drops URLS on CONTROL as a file manager does.
+    void Drop(QWidget* control, const QList<QUrl>& urls);
     // Waits until the kind's monitor has ended, up to 30 seconds.
     bool WaitForMonitor(QTimer* timer) const;
 

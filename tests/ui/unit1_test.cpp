@@ -145,17 +145,30 @@ TEST_F(MainWindow, DroppedFilesGoIntoTheInputOneMessagePerRefusedFile)
     Start();
     const auto url = [this](const char* dos) { return QUrl::fromLocalFile(Host(dos).c_str()); };
     const std::string longName = "D:\\" + std::string(300, 'n') + ".MP3";
-    Drop({url("D:\\a.wav"), url("D:\\notes.txt"), QUrl("https://example.org/b.wav"),
-          url(longName.c_str())});
+    Drop(Form1().Edit1, {url("D:\\a.wav"), url("D:\\notes.txt"), QUrl("https://example.org/b.wav"),
+                         url(longName.c_str())});
     EXPECT_EQ(dialogs.seen, std::vector<std::string>(
                                 2, "Error: You may only drop Wave (*.wav) or MP3 (*.mp3) files."));
     EXPECT_EQ(Form1().Edit1->text().toStdString(), longName);
     EXPECT_EQ(Buttons(), "D");
 
     dialogs.seen.clear();
-    Drop({url("D:\\a.snd")});
+    Drop(Form1().Edit1, {url("D:\\a.snd")});
     EXPECT_EQ(dialogs.seen.size(), 1u);
     EXPECT_EQ(Form1().Edit1->text().toStdString(), longName);
+}
+
+TEST_F(MainWindow, FilesDroppedOnAnyControlReachTheWindowsDropHandling)
+{
+    Start();
+    Form1().Edit2->setText("D:\\Out\\");
+    const auto url = [this](const char* dos) { return QUrl::fromLocalFile(Host(dos).c_str()); };
+    Drop(Form1().Edit2, {url("D:\\Music\\Song.WAV")});
+    Drop(Form1().ComboBox1, {url("D:\\notes.txt")});
+    Drop(Form1().Panel3, {url("D:\\Music\\Tune.mp3")});
+    EXPECT_EQ(Form1().Edit2->text(), "D:\\Out\\");
+    EXPECT_EQ(dialogs.seen.size(), 1u);
+    EXPECT_EQ(Form1().Edit1->text(), "D:\\Music\\Tune.mp3");
 }
 
 TEST_F(MainWindow, OpenDialogTakesTheChosenFileAndCancelChangesNothing)
