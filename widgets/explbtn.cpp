@@ -3,6 +3,7 @@
 #include "widgets/accelerators.h"
 #include "widgets/downpattern.h"
 #include "widgets/ellipsis.h"
+#include "widgets/sharedaccelerators.h"
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -35,9 +36,12 @@ TExplorerButton::TExplorerButton(QWidget* parent) : QWidget(parent)
     setContextMenuPolicy(Qt::PreventContextMenu);
     shortcut_ = new QShortcut(this);
     shortcut_->setContext(Qt::WindowShortcut);
-    const auto accelerator = [this] { DialogChar(AcceleratorOf(caption_)); };
-    QObject::connect(shortcut_, &QShortcut::activated, this, accelerator);
-    QObject::connect(shortcut_, &QShortcut::activatedAmbiguously, this, accelerator);
+    QObject::connect(shortcut_, &QShortcut::activated, this,
+                     [this] { DialogChar(AcceleratorOf(caption_)); });
+    // A key that another control of the window shares clicks nothing: it
+    // only moves the focus among the sharing controls.
+    QObject::connect(shortcut_, &QShortcut::activatedAmbiguously, this,
+                     [this] { FocusNextSharingControl(window(), AcceleratorOf(caption_)); });
     SetAlignment(taCenter);
     resize(50, 40);
     UpdateShortcut();

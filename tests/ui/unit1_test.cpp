@@ -140,6 +140,21 @@ TEST_F(MainWindow, AnAcceleratorWhoseButtonIsDisabledTypesNothing)
     EXPECT_EQ(Form1().Edit2->text(), "D:\\Out\\Songc");
 }
 
+TEST_F(MainWindow, AKeyThatAButtonSharesWithALabelMovesTheFocusAndStartsNoJob)
+{
+    Start("D:\\Music\\Song.wav");
+    // "Dec&ode list" as a closed list window leaves it; "&Output:" shares O.
+    Form1().ExplorerButton7->SetEnabled(true);
+    for (int press = 0; press < 3; ++press) {
+        Form1().ComboBox1->setFocus();
+        QTest::keyClick(Form1().ComboBox1, Qt::Key_O, Qt::AltModifier);
+        QTest::qWait(20);
+        EXPECT_EQ(FocusName(), "Edit2") << "press " << press;
+    }
+    EXPECT_TRUE(dialogs.seen.empty());
+    EXPECT_EQ(Read(std::string(kApp) + "Decoding.bat"), "<missing>");
+}
+
 TEST_F(MainWindow, DroppedFilesGoIntoTheInputOneMessagePerRefusedFile)
 {
     Start();

@@ -1,9 +1,13 @@
 #include "tests/widgets/explbtn_fixture.h"
 #include "widgets/accelerators.h"
 #include "widgets/ellipsis.h"
+#include "widgets/sharedaccelerators.h"
 
 #include <QApplication>
 #include <QBuffer>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTimer>
@@ -431,6 +435,46 @@ TEST_F(ExplorerButtonForm, AcceleratorClicksThroughTheGroupLogic)
     EXPECT_EQ(clicks, 2);
     b->hide();
     EXPECT_FALSE(b->DialogChar(u'c'));
+}
+
+TEST_F(ExplorerButtonForm, ASharedAcceleratorCyclesTheFocusAndClicksNothing)
+{
+    TExplorerButton* b = AddButton(QRect(20, 20, 89, 25), "Dec&ode");
+    int clicks = 0;
+    b->OnClick = [&](TExplorerButton*) { ++clicks; };
+    auto* field = new QLineEdit(&form);
+    field->setGeometry(150, 40, 100, 21);
+    auto* label = new QLabel("&Output:", &form);
+    label->setBuddy(field);
+    label->move(150, 20);
+    auto* box = new QCheckBox("&Overwrite", &form);
+    box->move(150, 80);
+    auto* hidden = new QCheckBox("&Old", &form);
+    hidden->hide();
+    auto* greyed = new QCheckBox("&Only", &form);
+    greyed->move(150, 110);
+    greyed->setEnabled(false);
+    for (QWidget* w : {static_cast<QWidget*>(field), static_cast<QWidget*>(label),
+                       static_cast<QWidget*>(box), static_cast<QWidget*>(greyed)}) {
+        w->show();
+    }
+    EXPECT_EQ(velmora::widgets::SharedAcceleratorTargets(&form, u'o'),
+              (QList<QWidget*>{field, box}));
+    std::vector<QWidget*> focused;
+    for (int press = 0; press < 4; ++press) {
+        QTest::keyClick(&form, Qt::Key_O, Qt::AltModifier);
+        focused.push_back(QApplication::focusWidget());
+    }
+    EXPECT_EQ(clicks, 0);
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_TRUE(std::ranges::find(focused, field) != focused.end());
+    EXPECT_TRUE(std::ranges::find(focused, box) != focused.end());
+
+    // Alone once the others are hidden, the key clicks again.
+    label->hide();
+    box->hide();
+    QTest::keyClick(&form, Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(ExplorerButtonForm, IconOnlyTakesTheCaptionAsHintAndGivesItBack)
