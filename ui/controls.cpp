@@ -1,5 +1,6 @@
 #include "ui/controls.h"
 
+#include "ui/accessibility.h"
 #include "ui/formstyle.h"
 
 #include <QFrame>
@@ -19,10 +20,11 @@ widgets::TExplorerButton* MakeCommandButton(QWidget* parent, const QString& capt
     return button;
 }
 
-QToolButton* MakeSpeedButton(QWidget* parent, int x, int y)
+QToolButton* MakeSpeedButton(QWidget* parent, int x, int y, const QString& name)
 {
     auto* button = new QToolButton(parent);
     button->setText("...");
+    button->setAccessibleName(name);
     button->setFocusPolicy(Qt::NoFocus);
     button->setGeometry(x, y, 17, 17);
     return button;
@@ -32,6 +34,7 @@ QFrame* MakePanel(QWidget* parent, const QRect& bounds)
 {
     auto* panel = new QFrame(parent);
     panel->setGeometry(bounds);
+    SetAccessibleRole(panel, QAccessible::Pane);
     return panel;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/formstyle.h"
 
 #include "platform/syscolors.h"
+#include "ui/accessibility.h"
 #include "ui/icon.h"
 
 #include <QApplication>
@@ -136,6 +137,7 @@ void MakeProgramWindowFrame(QWidget* form, const char* objectName)
     form->setObjectName(objectName);
     form->setWindowTitle("Velmora for Windows 95");
     form->setWindowIcon(ProgramIcon());
+    SetAccessibleRole(form, QAccessible::Window);
     FixFrame(form, 426, 273, true);
 }
 

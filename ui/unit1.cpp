@@ -33,9 +33,10 @@ QCheckBox* MakeCheckBox(QWidget* parent, const QString& caption, const QRect& bo
     return box;
 }
 
-QProgressBar* MakeProgressBar(QWidget* parent, const QRect& bounds)
+QProgressBar* MakeProgressBar(QWidget* parent, const QRect& bounds, const QString& name)
 {
     auto* bar = new QProgressBar(parent);
+    bar->setAccessibleName(name);
     bar->setGeometry(bounds);
     bar->setRange(0, 100);
     bar->setValue(0);
@@ -109,7 +110,7 @@ void TForm1::CreateWorkArea()
 {
     Edit1 = MakeEdit(Panel3, {16, 32, 265, 21});
     Label3 = MakeLabel(Panel3, "&Input:", 16, 16, Edit1);
-    SpeedButton1 = MakeSpeedButton(Panel3, 288, 34);
+    SpeedButton1 = MakeSpeedButton(Panel3, 288, 34, "Choose the input file");
     Edit2 = MakeEdit(Panel3, {16, 80, 289, 21});
     Label4 = MakeLabel(Panel3, "&Output:", 16, 64, Edit2);
 
@@ -128,9 +129,9 @@ void TForm1::CreateWorkArea()
     CheckBox3->setChecked(true);
 
     Label7 = MakeLabel(Panel3, "Encoding...", 16, 160);
-    ProgressBar1 = MakeProgressBar(Panel3, {16, 176, 137, 9});
+    ProgressBar1 = MakeProgressBar(Panel3, {16, 176, 137, 9}, "Encoding progress");
     Label8 = MakeLabel(Panel3, "Decoding...", 16, 192);
-    ProgressBar2 = MakeProgressBar(Panel3, {16, 208, 137, 9});
+    ProgressBar2 = MakeProgressBar(Panel3, {16, 208, 137, 9}, "Decoding progress");
     Label7->hide();
     Label8->hide();
 

@@ -3,6 +3,7 @@
 #include "widgets/accelerators.h"
 #include "widgets/downpattern.h"
 #include "widgets/ellipsis.h"
+#include "widgets/explbtnaccessible.h"
 #include "widgets/sharedaccelerators.h"
 
 #include <QContextMenuEvent>
@@ -26,6 +27,7 @@ bool TExplorerButton::EllipsisSupported()
 TExplorerButton::TExplorerButton(QWidget* parent) : QWidget(parent)
 {
     ellipsisFlag = DetectEllipsisSupport();
+    InstallExplorerButtonAccessibility();
     bitmap_.OnChange = [this] { BitmapChanged(); };
     noFocusBitmap_.OnChange = [this] { NoFocusBitmapChanged(); };
     disabledBitmap_.OnChange = [this] { DisabledBitmapChanged(); };
@@ -144,6 +146,7 @@ void TExplorerButton::SetCaption(const QString& value)
 {
     caption_ = value;
     UpdateShortcut();
+    NotifyAccessibleNameChanged(this);
     if (options_.Contains(boIconOnly)) {
         SetHint(StripAccelerators(caption_));
     } else {
@@ -196,6 +199,7 @@ void TExplorerButton::SetEnabled(bool value)
     enabled_ = value;
     UpdateShortcut();
     ResetInteraction();
+    NotifyAccessibleStateChanged(this);
 }
 
 void TExplorerButton::SetLayout(TExplorerButtonLayout value)
@@ -511,8 +515,15 @@ void TExplorerButton::PointerLeft()
 bool TExplorerButton::DialogChar(QChar character)
 {
     const QChar accelerator = AcceleratorOf(caption_);
-    if (accelerator.isNull() || accelerator.toUpper() != character.toUpper() || !enabled_ ||
-        !Visible()) {
+    if (accelerator.isNull() || accelerator.toUpper() != character.toUpper()) {
+        return false;
+    }
+    return Press();
+}
+
+bool TExplorerButton::Press()
+{
+    if (!enabled_ || !Visible()) {
         return false;
     }
     QPointer<TExplorerButton> self(this);

@@ -3,6 +3,7 @@
 #include "widgets/ellipsis.h"
 #include "widgets/sharedaccelerators.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
@@ -475,6 +476,48 @@ TEST_F(ExplorerButtonForm, ASharedAcceleratorCyclesTheFocusAndClicksNothing)
     box->hide();
     QTest::keyClick(&form, Qt::Key_O, Qt::AltModifier);
     EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(ExplorerButtonForm, ScreenReadersSeeANamedButtonThatPressesLikeItsAccelerator)
+{
+    TExplorerButton* plain = AddButton(QRect(20, 20, 89, 25), "Save && &Close");
+    TExplorerButton* menuButton = AddButton(QRect(20, 50, 89, 25), "      &System  ");
+    QMenu menu;
+    menu.addAction("&Settings");
+    menuButton->SetDropDownMenu(&menu);
+    int clicks = 0;
+    plain->OnClick = [&](TExplorerButton*) { ++clicks; };
+
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(plain);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->role(), QAccessible::PushButton);
+    EXPECT_EQ(a->text(QAccessible::Name), "Save & Close");
+    EXPECT_EQ(a->text(QAccessible::Accelerator), "Alt+C");
+    EXPECT_FALSE(a->state().disabled);
+    EXPECT_FALSE(a->state().focusable);
+    QAccessibleActionInterface* actions = a->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    EXPECT_EQ(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+    EXPECT_EQ(actions->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
+              QStringList{"Alt+C"});
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return clicks == 1; }));
+
+    plain->SetEnabled(false);
+    EXPECT_TRUE(a->state().disabled);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QTest::qWait(20);
+    EXPECT_EQ(clicks, 1);
+
+    QAccessibleInterface* m = QAccessible::queryAccessibleInterface(menuButton);
+    EXPECT_EQ(m->role(), QAccessible::ButtonMenu);
+    EXPECT_EQ(m->text(QAccessible::Name), "System");
+    EXPECT_TRUE(m->state().hasPopup);
+    bool menuShown = false;
+    CloseNextPopup([&](QWidget* popup) { menuShown = popup == &menu; });
+    m->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return menuShown; }));
+    EXPECT_FALSE(menuButton->Pressed());
 }
 
 TEST_F(ExplorerButtonForm, IconOnlyTakesTheCaptionAsHintAndGivesItBack)
