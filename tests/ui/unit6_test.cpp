@@ -95,6 +95,11 @@ TEST_F(ListWindow, DropsStartTheListInLowerCaseAndAppendTheRestAsTheyAre)
     Drop({"D:\\Case\\song.wav"}, Form6().CheckBox1);
     EXPECT_EQ(List(), "D:\\Case\\Song.wav\nD:\\Case\\song.wav");
     EXPECT_EQ(Form6().Edit1->text(), "");
+
+    // A list that ends in a line break takes the next name on its last line.
+    Form6().Memo1->setPlainText("D:\\Typed.wav\n");
+    Drop({"D:\\Case\\Song.wav", "D:\\Case\\song.wav"});
+    EXPECT_EQ(List(), "D:\\Typed.wav\nD:\\Case\\Song.wav\nD:\\Case\\song.wav");
 }
 
 TEST_F(ListWindow, HintGoesAtTheFirstFocusOfTheListAndRemoveAllAsksFirst)
