@@ -23,6 +23,10 @@ widgets::TExplorerButton* MakeCommandButton(QWidget* parent, const QString& capt
 // reader reads it as NAME, which says what it chooses.
 QToolButton* MakeSpeedButton(QWidget* parent, int x, int y, const QString& name);
 
+// F4 and Alt+Down in FIELD open its file picker as a click on PICKER does,
+// since the picker never takes the focus and is out of the keyboard's reach.
+void OpenPickerByKey(QLineEdit* field, QToolButton* picker);
+
 // A panel without a bevel at BOUNDS, read as a pane by screen readers.
 QFrame* MakePanel(QWidget* parent, const QRect& bounds);
 

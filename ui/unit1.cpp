@@ -143,6 +143,7 @@ void TForm1::CreateWorkArea()
     setTabOrder(CheckBox3, CheckBox4);
     connect(Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+    OpenPickerByKey(Edit1, SpeedButton1);
 }
 
 void TForm1::CreateMenu()

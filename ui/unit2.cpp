@@ -41,6 +41,8 @@ TForm2::TForm2(Forms& forms) : QDialog(nullptr), forms_(forms)
 
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm2::SpeedButton1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &TForm2::SpeedButton2Click);
+    OpenPickerByKey(Edit1, SpeedButton1);
+    OpenPickerByKey(Edit2, SpeedButton2);
     ExplorerButton1->OnClick = [this](widgets::TExplorerButton*) { ExplorerButton1Click(); };
 }
 

@@ -11,12 +11,44 @@
 #include <QCursor>
 #include <QMouseEvent>
 #include <QShortcut>
+#include <vector>
 
 namespace velmora::widgets {
 
 namespace {
 // Set by every constructor, read when captions are drawn.
 bool ellipsisFlag = true;
+
+// Every entry of MENU and of its submenus.
+void CollectEntries(const QMenu& menu, QList<QAction*>& entries)
+{
+    for (QAction* action : menu.actions()) {
+        entries.append(action);
+        if (const QMenu* submenu = action->menu()) {
+            CollectEntries(*submenu, entries);
+        }
+    }
+}
+
+// Runs MENU at POS with its entries' triggered signals held back, and
+// answers the chosen entry, whose handler has not run yet.
+QAction* ExecHoldingEntries(QMenu& menu, const QPoint& pos)
+{
+    QList<QAction*> entries;
+    CollectEntries(menu, entries);
+    // An entry may be deleted while the menu is open.
+    std::vector<std::pair<QPointer<QAction>, bool>> held;
+    for (QAction* entry : entries) {
+        held.emplace_back(entry, entry->blockSignals(true));
+    }
+    QAction* chosen = menu.exec(pos);
+    for (const auto& [entry, wasBlocked] : held) {
+        if (entry) {
+            entry->blockSignals(wasBlocked);
+        }
+    }
+    return chosen;
+}
 } // namespace
 
 bool TExplorerButton::EllipsisSupported()
@@ -366,7 +398,7 @@ void TExplorerButton::LeftButtonDown()
     const bool noReplay = menu->testAttribute(Qt::WA_NoMouseReplay);
     menu->setAttribute(Qt::WA_NoMouseReplay);
     inMenu_ = true;
-    menu->exec(mapToGlobal(QPoint(0, height())));
+    const QPointer<QAction> chosen = ExecHoldingEntries(*menu, mapToGlobal(QPoint(0, height())));
     if (menu) {
         menu->setAttribute(Qt::WA_NoMouseReplay, noReplay);
     }
@@ -375,6 +407,12 @@ void TExplorerButton::LeftButtonDown()
     }
     inMenu_ = false;
     CancelInteractionAfterMenu();
+    // The chosen entry's handler runs once the menu call has returned and the
+    // button is drawn released: a dialog it opens does not stand over a
+    // button that still looks pressed.
+    if (chosen) {
+        emit chosen->triggered(chosen->isChecked());
+    }
 }
 
 // After a menu has closed: no grab and no press outlive it, and the pointer

@@ -216,6 +216,15 @@ TEST_F(MainWindow, OpenDialogTakesTheChosenFileAndCancelChangesNothing)
     EXPECT_EQ(Buttons(), "D");
 }
 
+TEST_F(MainWindow, F4AndAltDownInTheInputFieldOpenItsPicker)
+{
+    Start();
+    QTest::keyClick(Form1().Edit1, Qt::Key_F4);
+    QTest::keyClick(Form1().Edit1, Qt::Key_Down, Qt::AltModifier);
+    QTest::keyClick(Form1().Edit2, Qt::Key_F4); // the output has no picker
+    EXPECT_EQ(dialogs.seen, std::vector<std::string>(2, "Select an input file"));
+}
+
 TEST_F(MainWindow, MonitorCyclesWhileItsScriptExistsAndEndsWithinOneTick)
 {
     Start();

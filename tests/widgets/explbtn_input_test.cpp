@@ -320,6 +320,42 @@ TEST_F(ExplorerButtonForm, DropDownMenuOpensAtTheBottomLeftAndNeverClicks)
     EXPECT_FALSE(b->Pressed());
 }
 
+TEST_F(ExplorerButtonForm, AChosenEntryRunsAfterTheMenuHasClosedWithTheButtonReleased)
+{
+    TExplorerButton* b = AddButton(QRect(20, 20, 89, 25), "      &System  ");
+    QMenu menu;
+    QMenu* more = menu.addMenu("&More");
+    QAction* about = menu.addAction("&About");
+    QAction* deeper = more->addAction("&Deeper");
+    b->SetDropDownMenu(&menu);
+    std::vector<std::string> runs;
+    for (QAction* entry : {about, deeper}) {
+        QObject::connect(entry, &QAction::triggered, [&, entry] {
+            runs.push_back(entry->text().toStdString() + (b->Pressed() ? " pressed" : "") +
+                           (menu.isVisible() ? " open" : ""));
+        });
+    }
+    CloseNextPopup([&](QWidget*) {
+        menu.setActiveAction(about);
+        QTest::keyClick(&menu, Qt::Key_Return);
+    });
+    Press(b);
+    EXPECT_EQ(runs, std::vector<std::string>{"&About"});
+
+    // The same through the accelerator, from a submenu.
+    Release(b);
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    CloseNextPopup([&](QWidget*) {
+        QTest::keyClick(&menu, Qt::Key_M);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return more->isVisible(); }));
+        QTest::keyClick(more, Qt::Key_D);
+    });
+    QTest::keyClick(&form, Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(runs, (std::vector<std::string>{"&About", "&Deeper"}));
+    EXPECT_FALSE(b->Pressed());
+}
+
 TEST_F(ExplorerButtonForm, MouseInputQueuedWhileTheMenuWasOpenIsDropped)
 {
     TExplorerButton* b = AddButton(QRect(20, 20, 89, 25), "Menu");
