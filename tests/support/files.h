@@ -15,6 +15,12 @@ void WriteFile(const std::filesystem::path& file, std::string_view bytes);
 std::string ReadFile(const std::filesystem::path& file);
 // The entry names of a folder, sorted.
 std::vector<std::string> FolderEntries(const std::filesystem::path& folder);
+// SIZE bytes that each depend on their offset and repeat nowhere nearby, so
+// that a piece written at the wrong place, twice or not at all shows.
+std::string PatternBytes(std::size_t size);
+// "" when ACTUAL equals EXPECTED; else both sizes and the first offset where
+// they differ: a readable failure for data too large to print.
+std::string Difference(std::string_view expected, std::string_view actual);
 // Copies a built program to TARGET, creating its folders first.
 void CopyProgram(const std::filesystem::path& program, const std::filesystem::path& target);
 
