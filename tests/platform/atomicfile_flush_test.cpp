@@ -90,11 +90,6 @@ protected:
     void SetUp() override { calls = {}; }
     void TearDown() override { calls = {}; }
 
-    static std::span<const std::byte> Bytes(std::string_view text)
-    {
-        return std::as_bytes(std::span(text.data(), text.size()));
-    }
-
     test::TempFolder folder_{"velmora-flush"};
     const fs::path root = fs::canonical(folder_.Path());
     const fs::path target = root / "Settings.ini";
@@ -107,7 +102,7 @@ TEST_F(AtomicFileCalls, TheDataIsFlushedBeforeTheRenameAndTheFolderAfterIt)
 {
     test::WriteFile(target, "old");
     AtomicFile file(target, ".saving-");
-    file.WriteAt(0, Bytes("new"));
+    file.WriteAt(0, test::AsBytes("new"));
     const std::string temporary = file.TemporaryPath().string();
     calls.recording = true;
     file.Commit();
@@ -130,7 +125,7 @@ TEST_F(AtomicFileCalls, AFailedFlushIsReportedAndLeavesTheTargetAsItWas)
         {".coding-",
          [&] {
              AtomicFile file(target, ".coding-");
-             file.WriteAt(0, Bytes("new"));
+             file.WriteAt(0, test::AsBytes("new"));
              try {
                  file.Commit();
              } catch (const std::system_error& e) {
@@ -163,8 +158,8 @@ TEST_F(AtomicFileCalls, AWriteTakenInPiecesLandsWhole)
     std::string expected = test::PatternBytes(300001);
     calls.pwriteLimit = 4093;
     AtomicFile file(target, ".saving-");
-    file.WriteAt(0, Bytes(expected));
-    file.WriteAt(100000, Bytes(std::string(10000, 'x')));
+    file.WriteAt(0, test::AsBytes(expected));
+    file.WriteAt(100000, test::AsBytes(std::string(10000, 'x')));
     expected.replace(100000, 10000, std::string(10000, 'x'));
     file.Commit();
     EXPECT_EQ(test::Difference(expected, test::ReadFile(target)), "");

@@ -2,7 +2,9 @@
 // names in a folder, a built program copied into place.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +20,11 @@ std::vector<std::string> FolderEntries(const std::filesystem::path& folder);
 // SIZE bytes that each depend on their offset and repeat nowhere nearby, so
 // that a piece written at the wrong place, twice or not at all shows.
 std::string PatternBytes(std::size_t size);
+// The bytes of TEXT, as the file classes take them.
+inline std::span<const std::byte> AsBytes(std::string_view text)
+{
+    return std::as_bytes(std::span(text.data(), text.size()));
+}
 // "" when ACTUAL equals EXPECTED; else both sizes and the first offset where
 // they differ: a readable failure for data too large to print.
 std::string Difference(std::string_view expected, std::string_view actual);

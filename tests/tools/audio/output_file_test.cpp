@@ -35,11 +35,6 @@ std::vector<std::size_t> Pieces(std::size_t total, std::size_t piece)
     return pieces;
 }
 
-std::span<const std::byte> Bytes(std::string_view text)
-{
-    return std::as_bytes(std::span(text.data(), text.size()));
-}
-
 // Whatever the pieces' sizes, every byte lands at its offset: totals one byte
 // below, at and above the buffer and several times it, written in pieces
 // smaller than the buffer, in one piece, and with pieces larger than the
@@ -68,13 +63,13 @@ TEST_F(OutputFileTest, EveryByteLandsAtItsOffsetWhateverThePieces)
             AtomicOutputFile file(target);
             std::size_t at = 0;
             for (const std::size_t piece : pieces) {
-                file.Write(Bytes(std::string_view(expected).substr(at, piece)));
+                file.Write(velmora::test::AsBytes(std::string_view(expected).substr(at, piece)));
                 at += piece;
             }
             EXPECT_EQ(file.Size(), total);
             for (const std::size_t offset : {std::size_t{0}, total - 10}) {
                 expected.replace(offset, 4, "HEAD");
-                file.WriteAt(offset, Bytes("HEAD"));
+                file.WriteAt(offset, velmora::test::AsBytes("HEAD"));
             }
             file.Commit();
         }
