@@ -29,6 +29,7 @@ struct SystemCalls
     std::vector<std::string> log; // "fsync PATH" and "rename FROM TO", in order
     std::string failFsyncOf;      // fsync of a file whose path starts so fails with EIO
     std::size_t pwriteLimit = 0;  // when not 0, the most bytes one pwrite takes
+    std::size_t pwrites = 0;      // pwrite calls seen
 } calls;
 
 std::string PathOf(int fd)
@@ -73,6 +74,7 @@ extern "C" int rename(const char* from, const char* to) noexcept
 extern "C" ssize_t pwrite(int fd, const void* bytes, size_t count, off_t offset)
 {
     static auto* const next = Next<ssize_t(int, const void*, size_t, off_t)>("pwrite");
+    ++calls.pwrites;
     if (calls.pwriteLimit != 0) {
         count = std::min(count, calls.pwriteLimit);
     }
@@ -155,13 +157,15 @@ TEST_F(AtomicFileCalls, AFailedFlushIsReportedAndLeavesTheTargetAsItWas)
 // its offset, also when it overwrites bytes written before.
 TEST_F(AtomicFileCalls, AWriteTakenInPiecesLandsWhole)
 {
-    std::string expected = test::PatternBytes(300001);
+    constexpr std::size_t kSize = 300001;
+    std::string expected = test::PatternBytes(kSize);
     calls.pwriteLimit = 4093;
     AtomicFile file(target, ".saving-");
     file.WriteAt(0, test::AsBytes(expected));
     file.WriteAt(100000, test::AsBytes(std::string(10000, 'x')));
     expected.replace(100000, 10000, std::string(10000, 'x'));
     file.Commit();
+    EXPECT_GT(calls.pwrites, kSize / calls.pwriteLimit) << "the writes bypassed pwrite()";
     EXPECT_EQ(test::Difference(expected, test::ReadFile(target)), "");
 }
 
