@@ -204,6 +204,9 @@ TEST_F(MainWindow, OpenDialogTakesTheChosenFileAndCancelChangesNothing)
         auto* files = qobject_cast<QFileDialog*>(dialog);
         ASSERT_NE(files, nullptr);
         EXPECT_EQ(files->windowTitle(), "Select an input file");
+        auto* types = files->findChild<QComboBox*>("fileTypeCombo");
+        ASSERT_NE(types, nullptr);
+        EXPECT_EQ(types->currentText(), "Input"); // without "(*.wav *.snd *.mp3)"
         // Typed into the name field, as a user does, and Enter pressed.
         auto* name = files->findChild<QLineEdit*>("fileNameEdit");
         ASSERT_NE(name, nullptr);
