@@ -15,6 +15,9 @@ namespace velmora {
 
 // The name of the installed desktop entry, velmora.desktop.
 inline const QString kDesktopFileName = QStringLiteral("velmora");
+// The class of every window of the system on X11 (the entry's StartupWMClass):
+// the program's application name.
+inline const QString kProgramWindowClass = QStringLiteral("Velmora");
 
 inline constexpr int kProgramIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
