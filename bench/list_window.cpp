@@ -8,6 +8,7 @@
 // Medians of RUNS. It runs on the offscreen platform unless QT_QPA_PLATFORM
 // says otherwise.
 #include "bench/list_folder.h"
+#include "bench/timing.h"
 #include "platform/dosfs.h"
 #include "ui/application.h"
 #include "ui/forms.h"
@@ -21,30 +22,17 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTimer>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <vector>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-double Seconds(const std::function<void()>& work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
+using velmora::bench::Median;
+using velmora::bench::Seconds;
 
 // Drops URLS on the list's text area and waits until the window has taken them.
 void DropOnList(velmora::ui::TForm6& list, const QList<QUrl>& urls)
