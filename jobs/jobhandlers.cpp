@@ -84,15 +84,16 @@ std::string_view LeadingCharacters(std::string_view text, std::size_t count)
     return text.substr(0, end);
 }
 
-// An entry is coded only when it names an existing file (taken literally) with
-// the kind's extension, its name can stand quoted in the script and holds no
-// pattern characters, and it does not lie anywhere below the list work
-// folder, which the script empties, subfolders included, before it starts.
+// An entry is coded only when it names an existing file (taken literally)
+// that has a short path, with the kind's extension, its name can stand quoted
+// in the script and holds no pattern characters, and it does not lie anywhere
+// below the list work folder, which the script empties, subfolders included,
+// before it starts.
 // FOUND is the entry as found on the host.
 bool IsListEntryAccepted(std::string_view entry, const std::optional<platform::FoundPath>& found,
                          JobKind kind, const FolderIdentity& workFolder)
 {
-    return found && platform::HostFileExists(found->host) &&
+    return found && !found->shortPath.empty() && platform::HostFileExists(found->host) &&
            platform::UpperAscii(ExtensionPart(entry)) == TextsOf(kind).listExtension &&
            IsSafeToQuote(FileNamePart(entry)) && !HasWildcards(FileNamePart(entry)) &&
            !workFolder.Holds(found->host);

@@ -18,9 +18,10 @@ protected:
     void SetUp() override
     {
         JobSandbox::SetUp();
-        // An alias such as MYSON~XX.WAV; its tail is the DOS layer's business.
+        // An alias such as M~XXXXXX.WAV in D:\Music, a valid 8.3 name and so
+        // its own short name; the tail is the DOS layer's business.
         songShort_ = platform::ShortPath(kSongWav);
-        ASSERT_TRUE(songShort_.starts_with("D:\\MUSIC\\MYSO")) << songShort_;
+        ASSERT_TRUE(songShort_.starts_with("D:\\Music\\M")) << songShort_;
         ASSERT_TRUE(songShort_.ends_with(".WAV") && songShort_.find('~') != std::string::npos);
         songTemp_ = "C:\\APPS\\FRONT\\Temp\\" + FileNamePart(songShort_);
     }

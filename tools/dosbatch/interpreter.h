@@ -25,8 +25,8 @@ enum class Channel
 // carry their own line breaks. Called on the thread that runs the script.
 using Sink = std::function<void(Channel, std::string_view)>;
 
-// A command that could not do its work; the runner prints the text with the
-// script's line number and goes on with the next line.
+// A command that could not do its work; the runner prints the text, each of
+// its lines with the script's line number, and goes on with the next line.
 struct CommandError : std::runtime_error
 {
     using std::runtime_error::runtime_error;
