@@ -38,7 +38,8 @@ public:
     explicit Interpreter(Sink sink);
 
     // Runs LINES from the first to the last (or as "goto" leads) and returns
-    // the number of commands that failed.
+    // the number of failures: one for each command that failed, or for each
+    // file that a command of several files could not handle.
     int Run(const std::vector<std::string>& lines);
 
     // What the built-ins work with.
