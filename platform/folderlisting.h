@@ -72,7 +72,7 @@ private:
     void KnowAliasesOnce() const;
     void AddAliases(std::size_t index) const;
     // Gives the aliases of NAME, held by entry FROM, to entry TO, or drops
-    // them when TO is npos.
+    // them when TO is std::size_t(-1).
     void MoveAliases(const std::string& name, std::size_t from, std::size_t to) const;
     // The entry of exactly this name in byUpperName_, or its end.
     Index::iterator Exact(std::string_view name);

@@ -10,9 +10,9 @@ namespace {
 
 constexpr std::size_t kBaseLength = 8;
 constexpr std::size_t kExtensionLength = 3;
-// 36^6 first-alias tails: two names of a 100,000-entry folder that share a
-// first character and an extension share a tail with odds of about 1 in 40,000
-// each; the second alias adds a tail of 36^7 that is drawn independently.
+// 36^6 first-alias tails: in a folder of 100,000 names that share a first
+// character and an extension, about one name in 20,000 shares its first alias
+// with another and takes its second, whose tail of 36^7 is drawn apart.
 constexpr std::size_t kFirstTailLength = kBaseLength - 2;
 constexpr std::size_t kSecondTailLength = kBaseLength - 1;
 

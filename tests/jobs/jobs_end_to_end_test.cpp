@@ -244,10 +244,13 @@ TEST_F(JobRuns, PatternCharactersInNamesCostNoOtherFile)
 
 // The list work folder is emptied by a quoted deltree line: the first word
 // of the application folder ("C:\VELMORA") names a folder of its own, which
-// an unquoted line would delete.
+// an unquoted line would delete; and another installation whose path differs
+// only in case keeps its work folder, while this one's leftovers never reach
+// the output folder.
 TEST_F(JobRuns, EmptyingTheWorkFolderTouchesNothingOutside)
 {
     Write("C/Velmora/precious.txt", "keep me");
+    Write("C/VELMORA APP/Temp/LE/theirs.mp3", "their job's result");
     Write("C/Velmora App/Temp/LE/leftover.tmp", "stale");
     Write("C/Velmora App/Temp/LE/old folder/x", "stale");
     Write("D/Music/My Song.wav", "source");
@@ -257,7 +260,9 @@ TEST_F(JobRuns, EmptyingTheWorkFolderTouchesNothingOutside)
     list.listEntries = "D:\\Music\\My Song.wav";
     RunJob(EncodeList, list, "Encoding.bat");
     EXPECT_EQ(Read("C/Velmora/precious.txt"), "keep me");
+    EXPECT_EQ(Read("C/VELMORA APP/Temp/LE/theirs.mp3"), "their job's result");
     EXPECT_EQ(Listing("C/Velmora App/Temp/LE"), std::vector<std::string>{});
+    EXPECT_EQ(Listing("D/List Out"), std::vector<std::string>{"My Song.mp3"});
     EXPECT_EQ(Read("D/List Out/My Song.mp3"), "coded -br 112000\nsource");
 }
 
@@ -277,22 +282,6 @@ TEST_F(JobRuns, AnUnlistedNeighbourIsNeitherCodedNorDeleted)
     EXPECT_EQ(Read("D/List Out/Take 0009.mp3"), "coded -br 112000\nTake 0009");
     EXPECT_EQ(Read("D/List Out/Take 0185.mp3"), "coded -br 112000\nTake 0185");
     EXPECT_EQ(Listing("D/Music"), std::vector<std::string>{"Take 0418.wav"});
-}
-
-// Another installation whose path differs only in case keeps its work folder,
-// and this one's leftover never reaches the output folder.
-TEST_F(JobRuns, AnInstallationSpelledInOtherCaseKeepsItsWorkFolder)
-{
-    Write("C/VELMORA APP/Temp/LE/theirs.mp3", "their job's result");
-    Write("C/Velmora App/Temp/LE/stale.mp3", "stale");
-    Write("D/Music/My Song.wav", "source");
-    jobs::JobRequest list;
-    list.bitRateEntry = 7;
-    list.outputDirectory = "D:\\List Out\\";
-    list.listEntries = "D:\\Music\\My Song.wav";
-    RunJob(EncodeList, list, "Encoding.bat");
-    EXPECT_EQ(Read("C/VELMORA APP/Temp/LE/theirs.mp3"), "their job's result");
-    EXPECT_EQ(Listing("D/List Out"), std::vector<std::string>{"My Song.mp3"});
 }
 
 } // namespace
