@@ -124,7 +124,10 @@ void RunSingleFileJob(JobKind kind, JobWindows& windows, LineBuffer& scratch,
         windows.ShowError(texts.singleBusyMessage);
         refused = true;
     }
-    const bool inputExists = platform::FileExists(request.input);
+    // An input whose short path another entry's name or alias contests is
+    // as good as missing: the script could not name it.
+    const std::string source = platform::ShortPath(request.input);
+    const bool inputExists = platform::FileExists(request.input) && !source.empty();
     if (!inputExists) {
         windows.ShowError("Please enter an existing input file.");
         refused = true;
@@ -134,7 +137,6 @@ void RunSingleFileJob(JobKind kind, JobWindows& windows, LineBuffer& scratch,
         windows.ShowError("Please enter an output file.");
         refused = true;
     }
-    const std::string source = platform::ShortPath(request.input);
     const std::string temp = paths.appFolderShort + "Temp\\" + FileNamePart(source);
     // An output that is the input would be overwritten by the result; a
     // temporary output that is the input would be deleted before it is coded.

@@ -208,6 +208,32 @@ TEST_F(SingleFileJob, InputThatIsNoFileOrIsTheOutputIsRefused)
     EXPECT_EQ(Contents("C:\\APPS\\FRONT\\Temp\\SONG.WAV"), "only copy");
 }
 
+// A file whose short path a script line cannot hold (longer than 258
+// characters) is refused as a missing one, by both kinds of job, rather than
+// coded and deleted by an empty name.
+TEST_F(SingleFileJob, AnInputWithoutAShortPathIsRefusedAsMissing)
+{
+    std::string deep = "D:\\Deep";
+    for (int level = 0; level < 29; ++level) {
+        deep += "\\ABCDEFGH";
+    }
+    deep += "\\song.wav";
+    MakeFile(deep, "source");
+    ASSERT_EQ(platform::ShortPath(deep), "");
+    test::RecordingHost single;
+    RunSingleFileJob(JobKind::Encoding, single, scratch_, Job(deep, "D:\\Out\\song.mp3"));
+    EXPECT_EQ(single.events, Events{"error: Please enter an existing input file."});
+    test::RecordingHost list;
+    JobRequest request = Job("", "");
+    request.listEntries = deep;
+    request.outputDirectory = "D:\\Out\\";
+    request.deleteSource = true;
+    RunListJob(JobKind::Encoding, list, scratch_, request);
+    EXPECT_EQ(list.events,
+              Events{"error: There are errors in your input list, please resolve them and retry."});
+    EXPECT_FALSE(Exists(kEncodingBat));
+}
+
 TEST_F(SingleFileJob, FailedStartRemovesTheScriptSoTheKindIsNotBusy)
 {
     host_.startSucceeds = false;
