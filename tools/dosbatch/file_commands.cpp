@@ -132,8 +132,8 @@ void RenCommand(Interpreter& interp, std::string_view args)
         if (newName == name) {
             continue;
         }
-        // A name that DOS would find already (in another case, or as a short
-        // name) is taken, unless it is this very file.
+        // A name that DOS would find already, in any case, is taken unless it
+        // is this very file; one equal to another file's short alias is not.
         if (newName.empty() || names.FindsOther(newName, name)) {
             throw CommandError("Duplicate file name or file not found - " + newName);
         }
