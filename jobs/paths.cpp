@@ -103,15 +103,21 @@ bool FolderIdentity::Holds(const std::filesystem::path& hostEntry) const
     if (!exists_) {
         return false;
     }
-    for (std::filesystem::path parent = hostEntry.parent_path(); parent.has_relative_path();
-         parent = parent.parent_path()) {
+    std::filesystem::path parent = hostEntry.parent_path();
+    if (parent.native() == lastParent_.native()) {
+        return lastParentHeld_;
+    }
+    lastParent_ = parent;
+    lastParentHeld_ = false;
+    for (; parent.has_relative_path(); parent = parent.parent_path()) {
         struct stat info
         {};
         if (stat(parent.c_str(), &info) == 0 && info.st_dev == device_ && info.st_ino == inode_) {
-            return true;
+            lastParentHeld_ = true;
+            break;
         }
     }
-    return false;
+    return lastParentHeld_;
 }
 
 void CreateFolderChain(std::string_view path)

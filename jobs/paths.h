@@ -39,7 +39,8 @@ std::string LowerCase(std::string_view text);
 bool SameFile(std::string_view first, std::string_view second);
 
 // An existing folder, taken by its identity on the host, so that any number
-// of paths can be tested against it with one look-up of the folder.
+// of paths can be tested against it with one look-up of the folder. Meant for
+// one piece of work: it remembers the answer for the last folder asked about.
 class FolderIdentity
 {
 public:
@@ -54,6 +55,10 @@ private:
     bool exists_ = false;
     dev_t device_ = 0;
     ino_t inode_ = 0;
+    // The folder of the last entry asked about and its answer: the entries
+    // of a list mostly share one folder, whose ancestors are looked at once.
+    mutable std::filesystem::path lastParent_;
+    mutable bool lastParentHeld_ = false;
 };
 
 // Makes sure that the folder at DOS path PATH exists (a trailing backslash is

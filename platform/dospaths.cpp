@@ -3,6 +3,7 @@
 #include "platform/drives.h"
 #include "platform/resolve.h"
 
+#include <algorithm>
 #include <system_error>
 
 namespace velmora::platform {
@@ -16,9 +17,9 @@ std::optional<std::filesystem::path> Resolve(std::string_view dosPath, Claim las
     if (!parts) {
         return std::nullopt;
     }
-    const DriveTable drives = CurrentDrives();
-    const auto drive = drives.find(parts->drive);
-    if (drive == drives.end()) {
+    const auto drives = CurrentDrives();
+    const auto drive = drives->find(parts->drive);
+    if (drive == drives->end()) {
         return std::nullopt;
     }
     std::filesystem::path host = drive->second;
@@ -56,61 +57,72 @@ std::optional<std::filesystem::path> DestinationHostPath(std::string_view dosPat
 
 namespace {
 
-// True when ROOT (a drive's root) is PATH or one of its ancestors, compared
-// by whole components, so that /srv/c does not hold /srv/cd.
-bool Holds(const std::filesystem::path& root, const std::filesystem::path& path)
+// True when PATH, absolute, holds no "." or ".." component and no doubled
+// "/": lexically_normal() would give it back as it is.
+bool IsLexicallyNormal(std::string_view path)
 {
-    auto p = path.begin();
-    for (auto r = root.begin(); r != root.end(); ++r, ++p) {
-        if (p == path.end() || *p != *r) {
+    for (std::size_t start = 1; start < path.size();) {
+        const std::size_t end = std::min(path.find('/', start), path.size());
+        const std::string_view name = path.substr(start, end - start);
+        if (name == "." || name == ".." || (name.empty() && end < path.size())) {
             return false;
         }
+        start = end + 1;
     }
     return true;
 }
 
-std::size_t Depth(const std::filesystem::path& path)
+// True when ROOT (a drive's root, normalised, no trailing "/" but for "/"
+// itself) is PATH (normalised) or one of its ancestors, compared by whole
+// components, so that /srv/c does not hold /srv/cd.
+bool Holds(std::string_view root, std::string_view path)
 {
-    return static_cast<std::size_t>(std::distance(path.begin(), path.end()));
+    return root == "/" ||
+           (path.starts_with(root) && (path.size() == root.size() || path[root.size()] == '/'));
 }
 
 } // namespace
 
 std::optional<std::string> DosPath(const std::filesystem::path& hostPath)
 {
-    std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(hostPath, error);
-    if (error) {
-        return std::nullopt;
+    // Dropped and listed names come by the thousand, nearly all absolute and
+    // normal already: those skip the work that would give them back unchanged.
+    std::string normal = hostPath.native();
+    if (!hostPath.is_absolute()) {
+        std::error_code error;
+        normal = std::filesystem::absolute(hostPath, error).native();
+        if (error) {
+            return std::nullopt;
+        }
     }
-    const std::filesystem::path normal = absolute.lexically_normal();
-    const DriveTable drives = CurrentDrives();
-    auto best = drives.end();
-    for (auto drive = drives.begin(); drive != drives.end(); ++drive) {
-        if (Holds(drive->second, normal) &&
-            (best == drives.end() || Depth(drive->second) > Depth(best->second))) {
+    if (!IsLexicallyNormal(normal)) {
+        normal = std::filesystem::path(normal).lexically_normal().native();
+    }
+    const auto drives = CurrentDrives();
+    auto best = drives->end();
+    for (auto drive = drives->begin(); drive != drives->end(); ++drive) {
+        // Of two roots that hold the path the longer one is the deeper.
+        if (Holds(drive->second.native(), normal) &&
+            (best == drives->end() ||
+             drive->second.native().size() > best->second.native().size())) {
             best = drive;
         }
     }
-    if (best == drives.end()) {
+    if (best == drives->end()) {
         return std::nullopt;
     }
+    // What follows the root, without the "/" between: "" for the root itself,
+    // ending in "/" where the path does, which becomes a trailing backslash.
+    std::string_view rest = std::string_view(normal).substr(best->second.native().size());
+    if (rest.starts_with('/')) {
+        rest.remove_prefix(1);
+    }
+    if (rest.find('\\') != std::string_view::npos) {
+        return std::nullopt; // a DOS path cannot name it
+    }
     std::string dos{best->first, ':', '\\'};
-    const std::filesystem::path rest = normal.lexically_relative(best->second);
-    bool first = true;
-    for (const std::filesystem::path& element : rest) {
-        const std::string name = element.string();
-        if (name == ".") {
-            continue; // the path is the root itself
-        }
-        if (name.find('\\') != std::string::npos) {
-            return std::nullopt; // a DOS path cannot name it
-        }
-        if (!first) {
-            dos += '\\';
-        }
-        dos += name; // empty for a trailing "/", which becomes a trailing backslash
-        first = false;
+    for (const char c : rest) {
+        dos += c == '/' ? '\\' : c;
     }
     return dos;
 }

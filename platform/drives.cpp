@@ -64,7 +64,7 @@ ParsedDrives ParseDrives(std::string_view spec)
     return result;
 }
 
-DriveTable CurrentDrives()
+std::shared_ptr<const DriveTable> CurrentDrives()
 {
     const char* value = std::getenv("VELMORA_DRIVES");
     const std::string_view spec = value ? value : "";
@@ -72,7 +72,7 @@ DriveTable CurrentDrives()
     // variable's value has changed.
     static std::mutex mutex;
     static std::optional<std::string> parsedSpec;
-    static DriveTable parsedDrives;
+    static std::shared_ptr<const DriveTable> parsedDrives;
     static std::string lastReported;
     const std::lock_guard lock(mutex);
     if (parsedSpec != spec) {
@@ -84,7 +84,7 @@ DriveTable CurrentDrives()
             }
         }
         parsedSpec = spec;
-        parsedDrives = std::move(parsed.drives);
+        parsedDrives = std::make_shared<const DriveTable>(std::move(parsed.drives));
     }
     return parsedDrives;
 }

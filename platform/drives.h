@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,7 @@ ParsedDrives ParseDrives(std::string_view spec);
 
 // The table for the current value of VELMORA_DRIVES. Refused entries are
 // reported once on standard error for each distinct value of the variable.
-DriveTable CurrentDrives();
+// Shared and never changed, so that a lookup of many paths copies no table.
+std::shared_ptr<const DriveTable> CurrentDrives();
 
 } // namespace velmora::platform

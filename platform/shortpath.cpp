@@ -58,12 +58,12 @@ std::optional<FoundPath> PathFinder::Find(std::string_view dosPath)
     if (!parts) {
         return std::nullopt;
     }
-    const DriveTable drives = CurrentDrives();
-    const auto drive = drives.find(parts->drive);
+    const auto drives = CurrentDrives();
+    const auto drive = drives->find(parts->drive);
     std::error_code error;
     // A drive whose folder is missing has no listing either; only the root
     // alone needs to be looked at.
-    if (drive == drives.end() ||
+    if (drive == drives->end() ||
         (parts->names.empty() && !std::filesystem::is_directory(drive->second, error))) {
         return std::nullopt;
     }

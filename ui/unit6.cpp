@@ -4,6 +4,7 @@
 
 #include "jobs/linebuffer.h"
 #include "jobs/paths.h"
+#include "platform/foldercache.h"
 #include "platform/shell.h"
 #include "platform/shortnames.h"
 #include "ui/controls.h"
@@ -285,7 +286,9 @@ void TForm6::AddDroppedNames(const std::vector<std::string>& names)
 void TForm6::StartList(const std::string& name)
 {
     // The name that starts a list stands in lower case, unless that spelling
-    // would name another file: names on this system differ by case.
+    // would name another file: names on this system differ by case. Both
+    // spellings are looked up twice in one folder, which is read once.
+    const platform::FolderCache folders;
     Edit2->setText(QString::fromStdString(name));
     const std::string lower = Edit2->text().toStdString();
     Memo1->setPlainText(QString::fromStdString(jobs::SameFile(lower, name) ? lower : name));
