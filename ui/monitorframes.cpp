@@ -2,20 +2,17 @@
 
 namespace velmora::ui {
 
-namespace {
-// Ticks of the two monitors that fire in one pass of the event loop lie
-// microseconds apart; they belong to the same frame.
-constexpr std::chrono::milliseconds kSamePass{2};
-} // namespace
-
-bool MonitorFrames::Due()
+bool MonitorFrames::Due(jobs::JobKind kind)
 {
-    const auto now = std::chrono::steady_clock::now();
-    if (now - frameStart_ >= kFrame) {
-        frameStart_ = now;
-        return true;
-    }
-    return now - frameStart_ < kSamePass;
+    int& ticks = ticks_[static_cast<int>(kind)];
+    const bool due = ticks == 0;
+    ticks = (ticks + 1) % kTicksPerFrame;
+    return due;
+}
+
+void MonitorFrames::Restart()
+{
+    ticks_ = {};
 }
 
 } // namespace velmora::ui

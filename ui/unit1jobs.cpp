@@ -79,6 +79,7 @@ void TForm1::EnableMonitor(jobs::JobKind kind)
     if (other->isActive()) {
         other->start();
     }
+    barFrames_.Restart();
     Timer(kind)->start();
 }
 
@@ -147,6 +148,7 @@ void TForm1::MonitorTick(jobs::JobKind kind)
     const jobs::MonitorTick tick =
         jobs::NextMonitorTick(position, watchedScripts_[static_cast<int>(kind)].Exists());
     position = tick.position;
+    const bool frameDue = barFrames_.Due(kind); // counts the tick that shows the bar too
     if (!tick.running) {
         Timer(kind)->stop();
         bar->setValue(position);
@@ -156,7 +158,7 @@ void TForm1::MonitorTick(jobs::JobKind kind)
         bar->setValue(position);
         bar->show();
         label->show();
-    } else if (barFrames_.Due()) {
+    } else if (frameDue) {
         SetBarPosition(bar, position);
     }
 }

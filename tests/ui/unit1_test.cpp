@@ -268,5 +268,42 @@ TEST_F(MainWindow, MonitorCyclesWhileItsScriptExistsAndEndsWithinOneTick)
     EXPECT_FALSE(Form1().Timer1->isActive());
 }
 
+TEST_F(MainWindow, BarsArePaintedStepByStepThroughTheCycleAndTogether)
+{
+    Start();
+    Write(std::string(kApp) + "Encoding.bat");
+    Write(std::string(kApp) + "Decoding.bat");
+    const auto tick = [this](int times, bool both) {
+        std::vector<int> shown;
+        for (int i = 0; i < times; ++i) {
+            Form1().Timer1Timer();
+            if (both) {
+                Form1().Timer2Timer();
+            }
+            shown.push_back(Form1().ProgressBar1->value());
+        }
+        return shown;
+    };
+    Form1().EnableMonitor(jobs::JobKind::Encoding);
+    Form1().Timer1->stop(); // ticked by hand
+    // Shown at the first tick, then one step of the cycle every eleventh tick.
+    std::vector<int> expected(34, 10);
+    std::fill(expected.begin() + 11, expected.end(), 20);
+    std::fill(expected.begin() + 22, expected.end(), 30);
+    expected.back() = 40;
+    EXPECT_EQ(tick(34, false), expected);
+
+    // A second job's bar: both are painted in the same pass from then on.
+    Form1().EnableMonitor(jobs::JobKind::Decoding);
+    Form1().Timer1->stop();
+    Form1().Timer2->stop();
+    EXPECT_EQ(tick(1, true), std::vector<int>{50}); // painted in the pass that shows the other
+    EXPECT_EQ(Form1().ProgressBar2->value(), 10);
+    const std::vector<int> encoding = tick(11, true);
+    EXPECT_EQ(encoding.front(), 50);
+    EXPECT_EQ(encoding.back(), 60);
+    EXPECT_EQ(Form1().ProgressBar2->value(), 20);
+}
+
 } // namespace
 } // namespace velmora::ui::test
