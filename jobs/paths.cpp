@@ -12,11 +12,15 @@ namespace {
 
 constexpr std::size_t kMaxFileNameLength = 255;
 
-// Index just past the last backslash or colon; 0 when there is none.
+// Index just past the last backslash or colon; 0 when there is none. A plain
+// loop: a list job asks this of every entry several times.
 std::size_t NameStart(std::string_view path)
 {
-    const std::size_t last = path.find_last_of("\\:");
-    return last == std::string_view::npos ? 0 : last + 1;
+    std::size_t start = path.size();
+    while (start > 0 && path[start - 1] != '\\' && path[start - 1] != ':') {
+        --start;
+    }
+    return start;
 }
 
 bool SameHostEntry(std::string_view first, std::string_view second)

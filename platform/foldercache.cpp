@@ -6,6 +6,7 @@
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace velmora::platform {
 namespace {
@@ -26,10 +27,41 @@ std::shared_ptr<const FolderListing> ReadAfresh(const std::filesystem::path& fol
     return read ? std::make_shared<const FolderListing>(std::move(*read)) : nullptr;
 }
 
+// An inotify instance without watches or reports, kept for this thread's
+// next cache: closing one waits until the kernel has retired its watches,
+// milliseconds that are more than a whole list job's lookups.
+struct SpareNotifications
+{
+    int fd = -1;
+    ~SpareNotifications()
+    {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
+};
+thread_local SpareNotifications spare;
+
+int TakeNotifications()
+{
+    return spare.fd >= 0 ? std::exchange(spare.fd, -1) : ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+}
+
+// Reads and drops every report waiting on FD.
+void DropReports(int fd)
+{
+    alignas(inotify_event) char buffer[4096];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got <= 0 && !(got < 0 && errno == EINTR)) {
+            return; // EAGAIN: none left
+        }
+    }
+}
+
 } // namespace
 
-FolderCache::FolderCache()
-    : notifications_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)), outer_(current)
+FolderCache::FolderCache() : notifications_(TakeNotifications()), outer_(current)
 {
     current = this;
 }
@@ -37,7 +69,18 @@ FolderCache::FolderCache()
 FolderCache::~FolderCache()
 {
     current = outer_;
-    if (notifications_ >= 0) {
+    if (notifications_ < 0) {
+        return;
+    }
+    // Every watch goes, and with it every report, also those of watches
+    // whose listings were dropped: the next cache starts from nothing.
+    for (const int watch : watches_) {
+        ::inotify_rm_watch(notifications_, watch);
+    }
+    DropReports(notifications_);
+    if (spare.fd < 0) {
+        spare.fd = notifications_;
+    } else {
         ::close(notifications_);
     }
 }
@@ -101,6 +144,9 @@ std::shared_ptr<const FolderListing> FolderCache::Listing(const std::filesystem:
     }
     const std::string self = "/proc/self/fd/" + std::to_string(fd);
     const int watch = ::inotify_add_watch(notifications_, self.c_str(), kChanges);
+    if (watch >= 0) {
+        watches_.push_back(watch);
+    }
     std::optional<FolderListing> read = FolderListing::Read(fd);
     if (!read) {
         return nullptr;

@@ -20,6 +20,7 @@
 #include <string>
 #include <sys/types.h>
 #include <unordered_map>
+#include <vector>
 
 namespace velmora::platform {
 
@@ -51,6 +52,7 @@ private:
     int notifications_ = -1; // the inotify descriptor, -1 when there is none
     FolderCache* outer_ = nullptr;
     std::unordered_map<std::string, Kept> kept_; // by host path
+    std::vector<int> watches_;                   // every watch made, kept or not
 };
 
 // The listing of FOLDER through this thread's current FolderCache, or read

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 namespace velmora::platform {
 namespace {
@@ -24,14 +25,19 @@ bool IsShortNameChar(char c)
     return std::string_view("_-~!#$'()@^{}").find(c) != std::string_view::npos;
 }
 
-// Turns a piece of a long name into short-name characters: blanks and dots
-// vanish, letters go upper case, and each run of other bytes (a UTF-8
-// character, a "+" or "%") becomes one "_".
-std::string CleanPiece(std::string_view piece)
+// Turns a piece of a long name into short-name characters, the first LIMIT
+// of them: blanks and dots vanish, letters go upper case, and each run of
+// other bytes (a UTF-8 character, a "+" or "%") becomes one "_". Each
+// character comes from the bytes before it only, so a short limit gives the
+// start of the whole result.
+std::string CleanPiece(std::string_view piece, std::size_t limit)
 {
     std::string clean;
     bool replacing = false;
     for (const char c : piece) {
+        if (clean.size() == limit) {
+            break;
+        }
         if (c == ' ' || c == '.') {
             replacing = false;
         } else if (IsShortNameChar(c)) {
@@ -45,27 +51,32 @@ std::string CleanPiece(std::string_view piece)
     return clean;
 }
 
-struct AliasParts
+// A long name's pieces as an alias takes them, not yet cleaned. An alias
+// needs the first character of the base and the extension only: the aliases
+// of every entry of a large folder are worked out at once.
+struct AliasPieces
 {
-    std::string base;      // cleaned name before the extension, never empty
-    std::string extension; // cleaned, at most three characters, may be empty
+    std::string_view base;
+    std::optional<std::string_view> extension; // after the last dot, if any
 };
 
-AliasParts SplitForAlias(std::string_view name)
+AliasPieces SplitForAlias(std::string_view name)
 {
     // Leading dots start no extension: ".profile" is a name, not an extension.
     const auto first = name.find_first_not_of('.');
-    std::string_view rest = first == std::string_view::npos ? "" : name.substr(first);
+    const std::string_view rest = first == std::string_view::npos ? "" : name.substr(first);
     const auto dot = rest.rfind('.');
-    AliasParts parts;
-    parts.base = CleanPiece(rest.substr(0, dot));
-    if (dot != std::string_view::npos) {
-        parts.extension = CleanPiece(rest.substr(dot + 1)).substr(0, kExtensionLength);
+    if (dot == std::string_view::npos) {
+        return {rest, std::nullopt};
     }
-    if (parts.base.empty()) {
-        parts.base.push_back('_');
-    }
-    return parts;
+    return {rest.substr(0, dot), rest.substr(dot + 1)};
+}
+
+// The cleaned extension of NAME, at most three characters, may be empty.
+std::string AliasExtension(std::string_view name)
+{
+    const std::optional<std::string_view> extension = SplitForAlias(name).extension;
+    return extension ? CleanPiece(*extension, kExtensionLength) : std::string();
 }
 
 // FNV-1a over the whole long name and the alias form, then a final mix so
@@ -98,7 +109,7 @@ std::string Alias(std::string_view name, std::string_view lead, std::size_t leng
         alias += "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"[hash % 36];
         hash /= 36;
     }
-    const std::string extension = SplitForAlias(name).extension;
+    const std::string extension = AliasExtension(name);
     if (!extension.empty()) {
         alias += "." + extension;
     }
@@ -155,8 +166,10 @@ bool IsShortName(std::string_view name)
 
 std::string FirstAlias(std::string_view name)
 {
-    // A tilde never leads a first alias: that is what tells the second apart.
-    char lead = SplitForAlias(name).base.front();
+    // The cleaned base's first character, "_" for an empty base. A tilde
+    // never leads a first alias: that is what tells the second apart.
+    const std::string start = CleanPiece(SplitForAlias(name).base, 1);
+    char lead = start.empty() ? '_' : start.front();
     if (lead == '~') {
         lead = '_';
     }

@@ -75,5 +75,33 @@ TEST_F(FolderCaches, AKeptListingFollowsEveryChangeOfItsFolder)
     EXPECT_EQ(HostPath("D:\\Music\\" + lookalike), std::nullopt);
 }
 
+// Caches one after another reuse what the kernel gave the first, and a
+// nested cache must leave the outer one's reports alone. A name in another
+// case is found through the listing only, so a listing that missed a change
+// would not find it.
+TEST_F(FolderCaches, CachesOneAfterAnotherOrNestedEachFollowTheFolder)
+{
+    const auto exists = [](const std::string& name) {
+        return FileExists("D:\\Music\\" + UpperAscii(name));
+    };
+    for (int round = 0; round < 3; ++round) {
+        const std::string between = "between " + std::to_string(round) + ".wav";
+        const std::string after = "after " + std::to_string(round) + ".wav";
+        {
+            const FolderCache cache;
+            ASSERT_TRUE(exists("My Song.wav"));
+        }
+        MakeFile(fs::path("D/Music") / between);
+        const FolderCache cache;
+        EXPECT_TRUE(exists(between)) << round;
+        {
+            const FolderCache nested;
+            EXPECT_TRUE(exists(between)) << round;
+        }
+        MakeFile(fs::path("D/Music") / after);
+        EXPECT_TRUE(exists(after)) << round;
+    }
+}
+
 } // namespace
 } // namespace velmora::platform
