@@ -140,6 +140,7 @@ TEST_F(ListJob, AnyBadEntryRefusesTheWholeList)
         {JobKind::Encoding, "D:\\Music\\*.wav"},
         // Line 5 of the script would delete it before it is coded.
         {JobKind::Encoding, "C:\\APPS\\FRONT\\Temp\\LE\\IN.WAV"},
+        {JobKind::Encoding, "D:\\Music\\a.wav\r\nC:\\APPS\\FRONT\\Temp\\LE\\IN.WAV"},
         {JobKind::Encoding, "c:\\apps\\front\\temp\\le\\sub\\keep.wav"},
         {JobKind::Decoding, "D:\\Music\\My Song.mp3\nD:\\Music\\a.wav"},
     };
