@@ -2,6 +2,7 @@
 
 #include "jobs/paths.h"
 #include "jobs/scripts.h"
+#include "platform/argument.h"
 #include "platform/dosfs.h"
 #include "platform/foldercache.h"
 #include "platform/shortnames.h"
@@ -57,15 +58,25 @@ bool WriteAndStartScript(JobWindows& windows, LineBuffer& buffer, std::string_vi
     return false;
 }
 
-// An output file name a single-file job accepts: a file-name part that is not
-// empty and does not begin with "." (".mp3" alone is what the output field
-// leaves when no name was typed), and nothing that cannot stand quoted in a
-// script line or that the script would read as a pattern.
+// An output file name a single-file job accepts: a DOS path (a host path that
+// no drive maps, or a name without a drive, would leave the result elsewhere:
+// the script runs in the coder's folder) whose file-name part is not empty
+// and does not begin with "." (".mp3" alone is what the output field leaves
+// when no name was typed), and nothing that cannot stand quoted in a script
+// line or that the script would read as a pattern.
 bool IsOutputFileName(std::string_view output)
 {
     const std::string name = FileNamePart(output);
-    return !name.empty() && !name.starts_with('.') && IsSafeToQuote(output) &&
-           !HasWildcards(output);
+    return platform::IsDosPath(output) && !name.empty() && !name.starts_with('.') &&
+           IsSafeToQuote(output) && !HasWildcards(output);
+}
+
+// An output directory a list job accepts: a DOS path with a directory part,
+// for the reason above, that can stand quoted and holds no pattern.
+bool IsOutputDirectory(std::string_view out)
+{
+    return platform::IsDosPath(out) && !DirectoryPart(out).empty() && IsSafeToQuote(out) &&
+           !HasWildcards(out);
 }
 
 constexpr std::size_t kCaptionNameLength = 12;
@@ -182,25 +193,26 @@ void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const Jo
     bool refused = false;
 
     const std::vector<std::string> entries = SplitLines(request.listEntries);
-    bool listAccepted = true;
+    std::optional<std::size_t> firstRefusedEntry;
     const FolderIdentity workFolder(longWorkFolder);
     // Each entry is found on the host once, for its checks and its short path.
     std::vector<std::string> sources;
     sources.reserve(entries.size());
     platform::PathFinder finder;
-    for (const std::string& entry : entries) {
-        std::optional<platform::FoundPath> found = finder.Find(entry);
-        if (!IsListEntryAccepted(entry, found, kind, workFolder)) {
-            listAccepted = false;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        std::optional<platform::FoundPath> found = finder.Find(entries[i]);
+        if (!firstRefusedEntry && !IsListEntryAccepted(entries[i], found, kind, workFolder)) {
+            firstRefusedEntry = i;
         }
         sources.push_back(found ? std::move(found->shortPath) : std::string());
     }
-    if (!listAccepted) {
+    if (firstRefusedEntry) {
+        windows.ListEntryRefused(*firstRefusedEntry);
         windows.ShowError("There are errors in your input list, please resolve them and retry.");
         refused = true;
     }
     const std::string& out = request.outputDirectory;
-    if (!refused && (DirectoryPart(out).empty() || !IsSafeToQuote(out) || HasWildcards(out))) {
+    if (!refused && !IsOutputDirectory(out)) {
         windows.ShowError("Please enter an output directory.");
         refused = true;
     }
