@@ -160,13 +160,27 @@ TEST_F(ListJob, AnyBadEntryRefusesTheWholeList)
 
 TEST_F(ListJob, OutputDirectoryNeedsAFolderAndAQuotableName)
 {
+    // A host path or a name without a drive would leave the results elsewhere.
     for (const char* out : {"", "Out", "D:\\Out\\\"quoted\"\\", "D:\\O\tut\\", "D:\\Out\r\n",
-                            "D:\\Out?\\", "D:\\*\\"}) {
+                            "D:\\Out?\\", "D:\\*\\", "Out\\", "/srv/out/\\"}) {
         test::RecordingHost host;
         RunListJob(JobKind::Encoding, host, scratch_, List(kSongWav, out));
         EXPECT_EQ(host.events, Events{kNoOutputDirectory}) << ::testing::PrintToString(out);
     }
     EXPECT_FALSE(Exists(kEncodingBat));
+}
+
+// The list window selects it when the user goes back to the list.
+TEST_F(ListJob, TellsTheFirstEntryThatFailed)
+{
+    RunListJob(JobKind::Encoding, host_, scratch_,
+               List(std::string(kSongWav) + "\nD:\\Music\\gone.wav\n" + kSongMp3));
+    EXPECT_EQ(host_.refusedEntry, 1u);
+
+    test::RecordingHost accepted;
+    RunListJob(JobKind::Encoding, accepted, scratch_, List(kSongWav));
+    EXPECT_EQ(accepted.refusedEntry, std::nullopt);
+    EXPECT_EQ(accepted.Interruptions(), Events{});
 }
 
 TEST_F(ListJob, ChecksSpeakInOrderAndOnlyTheFirstFailureOfTheListChecks)

@@ -165,7 +165,10 @@ TEST_F(SingleFileJob, OutputWithoutAUsableOrQuotableNameIsRefused)
     for (const char* output : {"", "D:\\Music\\.mp3", "D:\\Music\\", "D:", "D:\\say \"hi\".mp3",
                                "D:\\a.mp3\r\ndel C:\\*.*", "D:\\a\nb.mp3", "D:\\tab\t.mp3",
                                // Pattern characters would make the script's del a mass deletion.
-                               "D:\\Out\\Track?.mp3", "D:\\Out\\*.mp3", "D:\\O?t\\a.mp3"}) {
+                               "D:\\Out\\Track?.mp3", "D:\\Out\\*.mp3", "D:\\O?t\\a.mp3",
+                               // The result would land elsewhere: the script runs in the
+                               // coder's folder.
+                               "Out\\a.mp3", "/srv/out/a.mp3"}) {
         for (JobKind kind : {JobKind::Encoding, JobKind::Decoding}) {
             test::RecordingHost host;
             RunSingleFileJob(kind, host, scratch_, Job(kSongWav, output));
