@@ -249,6 +249,20 @@ TEST_F(MainWindow, OpenDialogTakesTheChosenFileAndCancelChangesNothing)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Form1()));
     EXPECT_EQ(Form1().Edit1->text(), "D:\\In\\Chosen one.mp3");
     EXPECT_EQ(Buttons(), "D");
+
+    // A host path still being typed is where the dialog opens.
+    Write("D:\\Other\\typed.wav");
+    Form1().Edit1->setFocus();
+    Type(Form1().Edit1, HostText("D:\\Other\\typed.wav"));
+    QString opened;
+    dialogs.Then([&opened](QWidget* dialog) {
+        opened = qobject_cast<QFileDialog*>(dialog)->directory().absolutePath();
+        dialog->close();
+    });
+    QTest::mouseClick(Form1().SpeedButton1, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form1()));
+    EXPECT_EQ(opened, HostText("D:\\Other"));
+    EXPECT_EQ(Form1().Edit1->text(), "D:\\Other\\typed.wav");
 }
 
 TEST_F(MainWindow, MonitorCyclesWhileItsScriptExistsAndEndsWithinOneTick)
