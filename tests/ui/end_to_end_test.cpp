@@ -49,6 +49,18 @@ protected:
         ASSERT_TRUE(WaitForMonitor(monitor));
     }
 
+    // Writes a one-second 16-bit tone of CHANNELS as the Wave file WAVE and
+    // gives its samples.
+    std::vector<float> WriteTone(const std::string& wave, unsigned channels) const
+    {
+        std::vector<float> tone = velmora::test::Tone(kRate, channels, kRate);
+        fs::create_directories(Host(wave).parent_path());
+        velmora::test::WriteBytes(Host(wave), velmora::test::MakeAudioFile(
+                                                  {"s16", false, velmora::test::Coding::S16, false},
+                                                  channels, kRate, tone));
+        return tone;
+    }
+
     std::optional<velmora::test::ScopedEnv> messageTimeout_;
 };
 
@@ -57,11 +69,7 @@ TEST_F(EndToEnd, ADroppedWaveFileBecomesAnMp3FileAndBack)
     const std::string wave = "D:\\My Music\\Live at home.take 2.final.wav";
     const std::string mp3 = "D:\\Out Folder\\Live at home.take 2.final.mp3";
     const std::string back = "D:\\Out Folder\\Live at home.take 2.final.wav";
-    const std::vector<float> tone = velmora::test::Tone(kRate, 2, kRate);
-    fs::create_directories(Host(wave).parent_path());
-    velmora::test::WriteBytes(
-        Host(wave), velmora::test::MakeAudioFile({"s16", false, velmora::test::Coding::S16, false},
-                                                 2, kRate, tone));
+    const std::vector<float> tone = WriteTone(wave, 2);
     Start();
     Drop({QUrl::fromLocalFile(QString::fromStdString(Host(wave).string()))});
     ASSERT_EQ(Form1().Edit1->text().toStdString(), wave);
@@ -87,11 +95,7 @@ TEST_F(EndToEnd, EveryPathTypedInHostFormDeliversItsResultWhereAsked)
 {
     const std::string app = kApp;
     const std::string wave = "D:\\My Music\\Sóng één.wav";
-    const std::vector<float> tone = velmora::test::Tone(kRate, 1, kRate);
-    fs::create_directories(Host(wave).parent_path());
-    velmora::test::WriteBytes(
-        Host(wave), velmora::test::MakeAudioFile({"s16", false, velmora::test::Coding::S16, false},
-                                                 1, kRate, tone));
+    const std::vector<float> tone = WriteTone(wave, 1);
     Write(app + "Settings.ini", "");
     Start();
     dialogs.Then([this, app](QWidget* dialog) {
