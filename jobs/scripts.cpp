@@ -2,7 +2,6 @@
 
 #include "jobs/paths.h"
 #include "platform/dosfs.h"
-#include "platform/shortnames.h"
 
 #include <algorithm>
 
@@ -104,9 +103,9 @@ std::vector<std::string> ListScriptHead(const ListScriptValues& v)
 {
     const JobKindTexts& texts = TextsOf(v.kind);
     // Quoted, so that a blank in the application folder cannot split the
-    // argument into two deletion targets.
-    const std::string allWork =
-        platform::UpperAscii(v.paths.appFolder + std::string(texts.listWorkFolder));
+    // argument into two deletion targets; spelled as on the host, so that an
+    // installation whose path differs only in case is never the one emptied.
+    const std::string allWork = v.paths.appFolder + std::string(texts.listWorkFolder);
     return {
         std::string(kEchoOffLine),
         std::string(kBannerLine),
