@@ -6,6 +6,7 @@
 // a linear cost keeps small whatever the folder's size; then the time of the
 // whole encode list handler.
 #include "bench/list_folder.h"
+#include "bench/timing.h"
 #include "platform/dosfs.h"
 #include "platform/foldercache.h"
 #include "platform/shortnames.h"
@@ -21,18 +22,8 @@ using namespace velmora;
 
 namespace {
 
-template <typename Work> double Seconds(Work work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
+using bench::Median;
+using bench::Seconds;
 
 } // namespace
 

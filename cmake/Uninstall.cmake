@@ -43,6 +43,7 @@ foreach(folder IN LISTS app_subfolders)
     endif()
 endforeach()
 
+velmora_update_desktop_database("${prefix}/share/applications")
 message(STATUS "Velmora is removed from ${prefix}.")
 file(GLOB left RELATIVE "${app_dir}" "${app_dir}/*")
 if("Settings.ini" IN_LIST left)

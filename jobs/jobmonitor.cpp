@@ -25,9 +25,15 @@ WatchedScript::WatchedScript(JobKind kind)
 
 bool WatchedScript::Exists() const
 {
+    if (!host_) {
+        return false;
+    }
+    // One status query per tick: the monitors ask a hundred times a second.
     std::error_code error;
-    return host_ && std::filesystem::exists(*host_, error) &&
-           !std::filesystem::is_directory(*host_, error);
+    const std::filesystem::file_type type = std::filesystem::status(*host_, error).type();
+    return type != std::filesystem::file_type::not_found &&
+           type != std::filesystem::file_type::none &&
+           type != std::filesystem::file_type::directory;
 }
 
 } // namespace velmora::jobs

@@ -2,6 +2,7 @@
 
 #include "ui/formstyle.h"
 #include "ui/messages.h"
+#include "ui/programicon.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -32,6 +33,9 @@ bool IsUnclaimedAccelerator(QObject* receiver, QEvent* event)
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(kApplicationTitle);
+    // Every window, dialogs included, groups with the program in task bars.
+    setDesktopFileName(kDesktopFileName);
+    setWindowIcon(ProgramWindowIcon());
     ApplyClassicLook(*this);
 }
 

@@ -19,10 +19,15 @@ widgets::TExplorerButton* MakeCommandButton(QWidget* parent, const QString& capt
                                             const QRect& bounds);
 
 // The small "..." push button, 17 x 17 at (X, Y); it never takes the focus,
-// so clicking it does not end the editing of the focused field.
-QToolButton* MakeSpeedButton(QWidget* parent, int x, int y);
+// so clicking it does not end the editing of the focused field. A screen
+// reader reads it as NAME, which says what it chooses.
+QToolButton* MakeSpeedButton(QWidget* parent, int x, int y, const QString& name);
 
-// A panel without a bevel at BOUNDS.
+// F4 and Alt+Down in FIELD open its file picker as a click on PICKER does,
+// since the picker never takes the focus and is out of the keyboard's reach.
+void OpenPickerByKey(QLineEdit* field, QToolButton* picker);
+
+// A panel without a bevel at BOUNDS, read as a pane by screen readers.
 QFrame* MakePanel(QWidget* parent, const QRect& bounds);
 
 // A single-line edit field with navy text.

@@ -11,6 +11,43 @@
 
 namespace velmora::ui {
 
+namespace {
+
+// Sits on every control of one window and turns a file drag that reaches a
+// control into a drag on the window.
+class FileDropRouter : public QObject
+{
+public:
+    FileDropRouter(QWidget* window, FileDropHandler handle)
+        : QObject(window), window_(window), handle_(std::move(handle))
+    {}
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) {
+            return false;
+        }
+        auto* drag = static_cast<QDropEvent*>(event);
+        if (!drag->mimeData()->hasUrls()) {
+            return false; // text dragged from a field stays the control's
+        }
+        if (type != QEvent::Drop) {
+            drag->acceptProposedAction();
+            return true;
+        }
+        TakeFileDrop(drag, window_, handle_);
+        return true;
+    }
+
+private:
+    QWidget* window_;
+    FileDropHandler handle_;
+};
+
+} // namespace
+
 void AcceptFileDrag(QDragEnterEvent* event)
 {
     if (event->mimeData()->hasUrls()) {
@@ -18,12 +55,19 @@ void AcceptFileDrag(QDragEnterEvent* event)
     }
 }
 
-void TakeFileDrop(QDropEvent* event, QWidget* window,
-                  std::function<void(const QList<QUrl>&)> handle)
+void TakeFileDrop(QDropEvent* event, QWidget* window, FileDropHandler handle)
 {
     event->acceptProposedAction();
     const QList<QUrl> urls = event->mimeData()->urls();
     QTimer::singleShot(0, window, [urls, handle = std::move(handle)] { handle(urls); });
+}
+
+void RouteFileDropsToWindow(QWidget* window, const FileDropHandler& handle)
+{
+    auto* router = new FileDropRouter(window, handle);
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        control->installEventFilter(router);
+    }
 }
 
 std::optional<std::string> DroppedName(const QUrl& url)

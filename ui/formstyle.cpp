@@ -1,7 +1,8 @@
 #include "ui/formstyle.h"
 
 #include "platform/syscolors.h"
-#include "ui/icon.h"
+#include "ui/accessibility.h"
+#include "ui/programicon.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -127,15 +128,20 @@ void CenterOnScreen(QWidget* form)
     if (screen == nullptr) {
         return;
     }
+    // Placed by its client area: a move places the frame, which a window
+    // manager adds only after the first showing, so the first showing would
+    // stand a title bar's height off the later ones.
     const QRect area = screen->availableGeometry();
-    form->move(area.center() - QPoint(form->width() / 2, form->height() / 2));
+    form->setGeometry(
+        QRect(area.center() - QPoint(form->width() / 2, form->height() / 2), form->size()));
 }
 
 void MakeProgramWindowFrame(QWidget* form, const char* objectName)
 {
     form->setObjectName(objectName);
     form->setWindowTitle("Velmora for Windows 95");
-    form->setWindowIcon(ProgramIcon());
+    form->setWindowIcon(ProgramWindowIcon());
+    SetAccessibleRole(form, QAccessible::Window);
     FixFrame(form, 426, 273, true);
 }
 

@@ -1,12 +1,14 @@
 #include "ui/messages.h"
 
 #include "ui/formstyle.h"
+#include "ui/icon.h"
 #include "ui/showmodal.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 
 namespace velmora::ui {
 
@@ -47,6 +49,35 @@ KindLook LookOf(TMsgDlgType type)
     return {"Confirm", QMessageBox::Question};
 }
 
+QStyle::StandardPixmap StandardPixmapOf(QMessageBox::Icon icon)
+{
+    switch (icon) {
+    case QMessageBox::Warning:
+        return QStyle::SP_MessageBoxWarning;
+    case QMessageBox::Critical:
+        return QStyle::SP_MessageBoxCritical;
+    case QMessageBox::Question:
+        return QStyle::SP_MessageBoxQuestion;
+    default:
+        return QStyle::SP_MessageBoxInformation;
+    }
+}
+
+// Above 100 % the style's 32 x 32 icon would be blown up and blurred: it is
+// shown with its pixels repeated instead.
+void SharpenIcon(QMessageBox& box, QMessageBox::Icon icon)
+{
+    if (box.devicePixelRatioF() <= 1.0) {
+        return;
+    }
+    const int size = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+    const QImage drawing = box.style()
+                               ->standardIcon(StandardPixmapOf(icon), nullptr, &box)
+                               .pixmap(QSize(size, size), 1.0)
+                               .toImage();
+    box.setIconPixmap(SharpPixmap(drawing, box.devicePixelRatioF()));
+}
+
 TMsgDlgBtn RunMessageBox(const QString& caption, QMessageBox::Icon icon, const QString& text,
                          TMsgDlgButtons buttons)
 {
@@ -54,6 +85,7 @@ TMsgDlgBtn RunMessageBox(const QString& caption, QMessageBox::Icon icon, const Q
     CenteredMessageBox box(icon, caption, text, QMessageBox::NoButton,
                            QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
+    SharpenIcon(box, icon);
     box.setWindowModality(Qt::ApplicationModal);
     QPushButton* yes = buttons & mbYes ? box.addButton("&Yes", QMessageBox::YesRole) : nullptr;
     QPushButton* no = buttons & mbNo ? box.addButton("&No", QMessageBox::NoRole) : nullptr;

@@ -5,8 +5,31 @@
 #include "ui/showmodal.h"
 
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 
 namespace velmora::ui {
+
+namespace {
+
+constexpr QSize kOpenDialogSize{560, 340};
+
+// The size and date columns of the file list take the room their contents
+// need; the name column has the rest.
+void ShowWholeColumns(QFileDialog& dialog)
+{
+    auto* list = dialog.findChild<QTreeView*>("treeView");
+    if (list == nullptr) {
+        return;
+    }
+    QHeaderView* header = list->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    dialog.resize(dialog.sizeHint().expandedTo(kOpenDialogSize));
+}
+
+} // namespace
 
 QString RunOpenDialog(QWidget* parent, const OpenDialogOptions& options, const QString& preset)
 {
@@ -15,7 +38,10 @@ QString RunOpenDialog(QWidget* parent, const OpenDialogOptions& options, const Q
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // The filters show by their names; Qt would add the patterns in brackets.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(options.filters);
+    ShowWholeColumns(dialog);
     dialog.selectNameFilter(options.filters.value(options.filterIndex));
     dialog.setDefaultSuffix(options.defaultSuffix);
     // The field may still hold a host path being typed.

@@ -4,6 +4,7 @@
 #include "jobs/jobkind.h"
 #include "jobs/jobmonitor.h"
 #include "ui/controls.h"
+#include "ui/filedrops.h"
 #include "ui/formstyle.h"
 
 #include <QAction>
@@ -32,9 +33,10 @@ QCheckBox* MakeCheckBox(QWidget* parent, const QString& caption, const QRect& bo
     return box;
 }
 
-QProgressBar* MakeProgressBar(QWidget* parent, const QRect& bounds)
+QProgressBar* MakeProgressBar(QWidget* parent, const QRect& bounds, const QString& name)
 {
     auto* bar = new QProgressBar(parent);
+    bar->setAccessibleName(name);
     bar->setGeometry(bounds);
     bar->setRange(0, 100);
     bar->setValue(0);
@@ -108,7 +110,7 @@ void TForm1::CreateWorkArea()
 {
     Edit1 = MakeEdit(Panel3, {16, 32, 265, 21});
     Label3 = MakeLabel(Panel3, "&Input:", 16, 16, Edit1);
-    SpeedButton1 = MakeSpeedButton(Panel3, 288, 34);
+    SpeedButton1 = MakeSpeedButton(Panel3, 288, 34, "Choose the input file");
     Edit2 = MakeEdit(Panel3, {16, 80, 289, 21});
     Label4 = MakeLabel(Panel3, "&Output:", 16, 64, Edit2);
 
@@ -127,9 +129,9 @@ void TForm1::CreateWorkArea()
     CheckBox3->setChecked(true);
 
     Label7 = MakeLabel(Panel3, "Encoding...", 16, 160);
-    ProgressBar1 = MakeProgressBar(Panel3, {16, 176, 137, 9});
+    ProgressBar1 = MakeProgressBar(Panel3, {16, 176, 137, 9}, "Encoding progress");
     Label8 = MakeLabel(Panel3, "Decoding...", 16, 192);
-    ProgressBar2 = MakeProgressBar(Panel3, {16, 208, 137, 9});
+    ProgressBar2 = MakeProgressBar(Panel3, {16, 208, 137, 9}, "Decoding progress");
     Label7->hide();
     Label8->hide();
 
@@ -141,6 +143,7 @@ void TForm1::CreateWorkArea()
     setTabOrder(CheckBox3, CheckBox4);
     connect(Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+    OpenPickerByKey(Edit1, SpeedButton1);
 }
 
 void TForm1::CreateMenu()
@@ -172,6 +175,7 @@ void TForm1::FormCreate()
 {
     ComboBox1->setCurrentIndex(jobs::kDefaultBitRateEntry);
     setAcceptDrops(true);
+    RouteFileDropsToWindow(this, [this](const QList<QUrl>& urls) { FilesDropped(urls); });
 }
 
 void TForm1::showEvent(QShowEvent* event)

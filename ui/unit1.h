@@ -7,6 +7,7 @@
 #include "jobs/jobhandlers.h"
 #include "jobs/jobkind.h"
 #include "jobs/jobmonitor.h"
+#include "ui/monitorframes.h"
 #include "widgets/explbtn.h"
 
 #include <QList>
@@ -47,6 +48,10 @@ public:
     bool StartScript(std::string_view script, platform::ShowState show) override;
     void SetStatus(jobs::JobKind kind, std::string_view caption, std::string_view hint) override;
     void EnableMonitor(jobs::JobKind kind) override;
+
+    // Where the kind's monitor stands in its cycle; its bar shows the position
+    // of the last frame painted.
+    int MonitorPosition(jobs::JobKind kind) const;
 
     // What a job reads from the main window when its button is pressed.
     jobs::JobRequest SingleFileRequest() const;
@@ -153,6 +158,8 @@ private:
     Forms& forms_;
     // The script that each kind's monitor watches, by JobKind.
     jobs::WatchedScript watchedScripts_[2];
+    int monitorPositions_[2] = {0, 0};
+    MonitorFrames barFrames_;
     QPointer<QWidget> activeControl_;
     QPointer<QWidget> lastActiveWindow_;
     QPointer<QWidget> listWindow_;

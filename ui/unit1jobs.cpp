@@ -30,6 +30,15 @@ QString FromView(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A progress bar paints itself at once on every change of its value; here
+// the paint waits for the next paint pass of the window.
+void SetBarPosition(QProgressBar* bar, int position)
+{
+    bar->setUpdatesEnabled(false);
+    bar->setValue(position);
+    bar->setUpdatesEnabled(true);
+}
+
 } // namespace
 
 jobs::CoderPathFields& TForm1::CoderPaths()
@@ -64,7 +73,19 @@ void TForm1::EnableMonitor(jobs::JobKind kind)
 {
     // Worked out once: each tick is then one existence test.
     watchedScripts_[static_cast<int>(kind)] = jobs::WatchedScript(kind);
+    // Two running monitors are started in step, so that they tick in one
+    // pass of the event loop: one wakeup and one paint serve both.
+    QTimer* other =
+        Timer(kind == jobs::JobKind::Encoding ? jobs::JobKind::Decoding : jobs::JobKind::Encoding);
+    if (other->isActive()) {
+        other->start();
+    }
     Timer(kind)->start();
+}
+
+int TForm1::MonitorPosition(jobs::JobKind kind) const
+{
+    return monitorPositions_[static_cast<int>(kind)];
 }
 
 jobs::JobRequest TForm1::SingleFileRequest() const
@@ -130,15 +151,21 @@ void TForm1::MonitorTick(jobs::JobKind kind)
 {
     QProgressBar* bar = ProgressBar(kind);
     QLabel* label = StatusLabel(kind);
-    bar->show();
-    label->show();
+    int& position = monitorPositions_[static_cast<int>(kind)];
     const jobs::MonitorTick tick =
-        jobs::NextMonitorTick(bar->value(), watchedScripts_[static_cast<int>(kind)].Exists());
-    bar->setValue(tick.position);
+        jobs::NextMonitorTick(position, watchedScripts_[static_cast<int>(kind)].Exists());
+    position = tick.position;
     if (!tick.running) {
         Timer(kind)->stop();
+        bar->setValue(position);
         bar->hide();
         label->hide();
+    } else if (bar->isHidden()) {
+        bar->setValue(position);
+        bar->show();
+        label->show();
+    } else if (barFrames_.Due()) {
+        SetBarPosition(bar, position);
     }
 }
 

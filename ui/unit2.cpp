@@ -33,16 +33,18 @@ TForm2::TForm2(Forms& forms) : QDialog(nullptr), forms_(forms)
     Edit1 = MakeEdit(this, {8, 24, 273, 21});
     Edit1->setObjectName("Edit1");
     MakeLabel(this, "Path to your &encoder:", 8, 8, Edit1);
-    SpeedButton1 = MakeSpeedButton(this, 288, 26);
+    SpeedButton1 = MakeSpeedButton(this, 288, 26, "Choose the encoder");
     Edit2 = MakeEdit(this, {8, 72, 273, 21});
     Edit2->setObjectName("Edit2");
     MakeLabel(this, "Path to your &decoder:", 8, 56, Edit2);
-    SpeedButton2 = MakeSpeedButton(this, 288, 74);
+    SpeedButton2 = MakeSpeedButton(this, 288, 74, "Choose the decoder");
     ExplorerButton1 = MakeCommandButton(this, "Save && &Close", {217, 104, 89, 25});
     setTabOrder(Edit1, Edit2);
 
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm2::SpeedButton1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &TForm2::SpeedButton2Click);
+    OpenPickerByKey(Edit1, SpeedButton1);
+    OpenPickerByKey(Edit2, SpeedButton2);
     ExplorerButton1->OnClick = [this](widgets::TExplorerButton*) { ExplorerButton1Click(); };
     connect(qApp, &QApplication::focusChanged, this, &TForm2::FocusChanged);
 }

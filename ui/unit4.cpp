@@ -34,7 +34,7 @@ TForm4::TForm4()
     Image1 = new QLabel(this);
     Image1->setGeometry(8, 8, 33, 33);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(ProgramIcon());
+    Image1->setPixmap(ProgramIcon(this));
 
     Label1 = MakeTransparentLabel(this, "Velmora for Windows 95 v2.0 beta 4", 48, 10, clNavy);
     Label1->setFont(FormFont("MS Serif", 24, false, true));

@@ -145,6 +145,7 @@ void TForm6::CreateWorkArea()
 void TForm6::FormCreate()
 {
     setAcceptDrops(true);
+    RouteFileDropsToWindow(this, [this](const QList<QUrl>& urls) { FilesDropped(urls); });
 }
 
 void TForm6::ShowInPlaceOfMainWindow()
@@ -290,32 +291,54 @@ bool TForm6::ListIsEmpty() const
 
 void TForm6::FilesDropped(const QList<QUrl>& urls)
 {
+    // Accepted names go into the list a run at a time, so that a large drop
+    // costs one edit of the list and not one per name; a refused file shows
+    // its message over the list as it stands up to that file.
+    std::vector<std::string> accepted;
     for (const QUrl& url : urls) {
         const std::optional<std::string> name = DroppedName(url);
         if (name && IsListExtension(*name)) {
-            AddDroppedName(*name);
-        } else {
-            RefuseDroppedFile();
+            accepted.push_back(*name);
+            continue;
         }
+        AddDroppedNames(accepted);
+        accepted.clear();
+        RefuseDroppedFile();
+    }
+    AddDroppedNames(accepted);
+}
+
+void TForm6::AddDroppedNames(const std::vector<std::string>& names)
+{
+    auto next = names.begin();
+    if (next != names.end() && ListIsEmpty()) {
+        StartList(*next++);
+    }
+    QString lines;
+    for (; next != names.end(); ++next) {
+        lines += '\n' + QString::fromStdString(*next);
+    }
+    if (!lines.isEmpty()) {
+        AppendLines(lines);
     }
 }
 
-void TForm6::AddDroppedName(const std::string& name)
+void TForm6::StartList(const std::string& name)
 {
-    if (!ListIsEmpty()) {
-        // A new last line, also after a line break that ends the text.
-        std::string text;
-        for (const std::string& line : Lines(Memo1)) {
-            text += line + "\n";
-        }
-        Memo1->setPlainText(QString::fromStdString(text + name));
-        return;
-    }
     // The name that starts a list stands in lower case, unless that spelling
     // would name another file: names on this system differ by case.
     Edit2->setText(QString::fromStdString(name));
     const std::string lower = Edit2->text().toStdString();
     Memo1->setPlainText(QString::fromStdString(jobs::SameFile(lower, name) ? lower : name));
+}
+
+void TForm6::AppendLines(const QString& lines)
+{
+    // LINES starts with a line break; a list that ends in one already takes
+    // the names from its empty last line on.
+    QTextCursor end(Memo1->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(end.block().text().isEmpty() ? lines.mid(1) : lines);
 }
 
 void TForm6::dragEnterEvent(QDragEnterEvent* event)

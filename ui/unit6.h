@@ -77,7 +77,10 @@ private:
     void CreatePanels();
     void CreateWorkArea();
     void FocusChanged(QWidget* old, QWidget* now);
-    void AddDroppedName(const std::string& name);
+    void AddDroppedNames(const std::vector<std::string>& names);
+    void StartList(const std::string& name);
+    // Appends LINES, each after a line break, to the end of the list.
+    void AppendLines(const QString& lines);
     bool HoldsHint() const;
     bool ListIsEmpty() const;
     void TurnListIntoDosForm();

@@ -3,18 +3,52 @@
 #include "widgets/accelerators.h"
 #include "widgets/downpattern.h"
 #include "widgets/ellipsis.h"
+#include "widgets/explbtnaccessible.h"
+#include "widgets/sharedaccelerators.h"
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QMouseEvent>
 #include <QShortcut>
+#include <vector>
 
 namespace velmora::widgets {
 
 namespace {
 // Set by every constructor, read when captions are drawn.
 bool ellipsisFlag = true;
+
+// Every entry of MENU and of its submenus.
+void CollectEntries(const QMenu& menu, QList<QAction*>& entries)
+{
+    for (QAction* action : menu.actions()) {
+        entries.append(action);
+        if (const QMenu* submenu = action->menu()) {
+            CollectEntries(*submenu, entries);
+        }
+    }
+}
+
+// Runs MENU at POS with its entries' triggered signals held back, and
+// answers the chosen entry, whose handler has not run yet.
+QAction* ExecHoldingEntries(QMenu& menu, const QPoint& pos)
+{
+    QList<QAction*> entries;
+    CollectEntries(menu, entries);
+    // An entry may be deleted while the menu is open.
+    std::vector<std::pair<QPointer<QAction>, bool>> held;
+    for (QAction* entry : entries) {
+        held.emplace_back(entry, entry->blockSignals(true));
+    }
+    QAction* chosen = menu.exec(pos);
+    for (const auto& [entry, wasBlocked] : held) {
+        if (entry) {
+            entry->blockSignals(wasBlocked);
+        }
+    }
+    return chosen;
+}
 } // namespace
 
 bool TExplorerButton::EllipsisSupported()
@@ -25,6 +59,7 @@ bool TExplorerButton::EllipsisSupported()
 TExplorerButton::TExplorerButton(QWidget* parent) : QWidget(parent)
 {
     ellipsisFlag = DetectEllipsisSupport();
+    InstallExplorerButtonAccessibility();
     bitmap_.OnChange = [this] { BitmapChanged(); };
     noFocusBitmap_.OnChange = [this] { NoFocusBitmapChanged(); };
     disabledBitmap_.OnChange = [this] { DisabledBitmapChanged(); };
@@ -35,9 +70,12 @@ TExplorerButton::TExplorerButton(QWidget* parent) : QWidget(parent)
     setContextMenuPolicy(Qt::PreventContextMenu);
     shortcut_ = new QShortcut(this);
     shortcut_->setContext(Qt::WindowShortcut);
-    const auto accelerator = [this] { DialogChar(AcceleratorOf(caption_)); };
-    QObject::connect(shortcut_, &QShortcut::activated, this, accelerator);
-    QObject::connect(shortcut_, &QShortcut::activatedAmbiguously, this, accelerator);
+    QObject::connect(shortcut_, &QShortcut::activated, this,
+                     [this] { DialogChar(AcceleratorOf(caption_)); });
+    // A key that another control of the window shares clicks nothing: it
+    // only moves the focus among the sharing controls.
+    QObject::connect(shortcut_, &QShortcut::activatedAmbiguously, this,
+                     [this] { FocusNextSharingControl(window(), AcceleratorOf(caption_)); });
     SetAlignment(taCenter);
     resize(50, 40);
     UpdateShortcut();
@@ -140,6 +178,7 @@ void TExplorerButton::SetCaption(const QString& value)
 {
     caption_ = value;
     UpdateShortcut();
+    NotifyAccessibleNameChanged(this);
     if (options_.Contains(boIconOnly)) {
         SetHint(StripAccelerators(caption_));
     } else {
@@ -192,6 +231,7 @@ void TExplorerButton::SetEnabled(bool value)
     enabled_ = value;
     UpdateShortcut();
     ResetInteraction();
+    NotifyAccessibleStateChanged(this);
 }
 
 void TExplorerButton::SetLayout(TExplorerButtonLayout value)
@@ -358,7 +398,7 @@ void TExplorerButton::LeftButtonDown()
     const bool noReplay = menu->testAttribute(Qt::WA_NoMouseReplay);
     menu->setAttribute(Qt::WA_NoMouseReplay);
     inMenu_ = true;
-    menu->exec(mapToGlobal(QPoint(0, height())));
+    const QPointer<QAction> chosen = ExecHoldingEntries(*menu, mapToGlobal(QPoint(0, height())));
     if (menu) {
         menu->setAttribute(Qt::WA_NoMouseReplay, noReplay);
     }
@@ -367,6 +407,12 @@ void TExplorerButton::LeftButtonDown()
     }
     inMenu_ = false;
     CancelInteractionAfterMenu();
+    // The chosen entry's handler runs once the menu call has returned and the
+    // button is drawn released: a dialog it opens does not stand over a
+    // button that still looks pressed.
+    if (chosen) {
+        emit chosen->triggered(chosen->isChecked());
+    }
 }
 
 // After a menu has closed: no grab and no press outlive it, and the pointer
@@ -507,8 +553,15 @@ void TExplorerButton::PointerLeft()
 bool TExplorerButton::DialogChar(QChar character)
 {
     const QChar accelerator = AcceleratorOf(caption_);
-    if (accelerator.isNull() || accelerator.toUpper() != character.toUpper() || !enabled_ ||
-        !Visible()) {
+    if (accelerator.isNull() || accelerator.toUpper() != character.toUpper()) {
+        return false;
+    }
+    return Press();
+}
+
+bool TExplorerButton::Press()
+{
+    if (!enabled_ || !Visible()) {
         return false;
     }
     QPointer<TExplorerButton> self(this);

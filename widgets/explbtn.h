@@ -112,6 +112,10 @@ public:
     // The accelerator: answers whether CHARACTER was this button's and was
     // handled (clicks the button or drops its menu down).
     bool DialogChar(QChar character);
+    // The accelerator's press without the key: clicks the button or drops its
+    // menu down, as a press and release over it would. Answers false, doing
+    // nothing, while the button is disabled or hidden.
+    bool Press();
 
     // Whether captions that do not fit get an end ellipsis (shared by all buttons).
     static bool EllipsisSupported();

@@ -16,6 +16,8 @@ set(entry "${CMAKE_INSTALL_PREFIX}/share/applications/velmora.desktop")
 message(STATUS "Installing: $ENV{DESTDIR}${entry}")
 configure_file("${VELMORA_DESKTOP_TEMPLATE}" "$ENV{DESTDIR}${entry}" @ONLY)
 list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${entry}")
+include("${CMAKE_CURRENT_LIST_DIR}/AppFolder.cmake")
+velmora_update_desktop_database("${CMAKE_INSTALL_PREFIX}/share/applications")
 
 if(EXISTS "${app_dir}/Settings.ini")
     message(STATUS "Kept: ${app_dir}/Settings.ini")

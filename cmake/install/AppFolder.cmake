@@ -48,3 +48,20 @@ function(velmora_refuse_while_job_runs app_dir action)
         endif()
     endforeach()
 endfunction()
+
+# File managers built on GIO offer "Open with" only for desktop entries listed
+# in the folder's MIME cache, which update-desktop-database writes where it is
+# installed. A cache left without any entry beside it is removed with the last
+# entry. A staged install (DESTDIR) leaves the cache to the target system.
+function(velmora_update_desktop_database applications)
+    find_program(update_desktop_database update-desktop-database)
+    if(NOT update_desktop_database OR NOT "$ENV{DESTDIR}" STREQUAL "" OR
+       NOT IS_DIRECTORY "${applications}")
+        return()
+    endif()
+    execute_process(COMMAND "${update_desktop_database}" -q "${applications}")
+    file(GLOB entries "${applications}/*.desktop")
+    if(NOT entries)
+        file(REMOVE "${applications}/mimeinfo.cache")
+    endif()
+endfunction()

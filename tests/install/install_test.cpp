@@ -126,6 +126,13 @@ TEST_F(Installed, HasItsApplicationFolderSettingsLauncherDesktopEntryAndIcons)
         const auto result = Run(VELMORA_DESKTOP_FILE_VALIDATE, {entry});
         EXPECT_EQ(result.status, 0) << result.out << result.err;
         EXPECT_EQ(result.out + result.err, "");
+        // update-desktop-database comes in the same package: the MIME cache
+        // that "Open with" reads names the entry for Wave and MP3 files.
+        const std::string cache = ReadFile(prefix / "share/applications/mimeinfo.cache");
+        for (const char* type : {"audio/x-wav=", "audio/mpeg="}) {
+            EXPECT_NE(cache.find(std::string(type) + "velmora.desktop;"), std::string::npos)
+                << cache;
+        }
     } else {
         ADD_FAILURE() << "desktop-file-validate is missing (Debian package desktop-file-utils)";
     }

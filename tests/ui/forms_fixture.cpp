@@ -2,10 +2,9 @@
 
 #include "platform/dosfs.h"
 #include "tests/support/files.h"
+#include "tests/ui/file_drop.h"
 
 #include <QApplication>
-#include <QDragEnterEvent>
-#include <QMimeData>
 #include <QTest>
 
 namespace velmora::ui::test {
@@ -69,17 +68,9 @@ void FormsFixture::Type(QLineEdit* field, const QString& text)
     field->insert(text);
 }
 
-void FormsFixture::Drop(const QList<QUrl>& urls)
+void FormsFixture::Drop(QWidget* control, const QList<QUrl>& urls)
 {
-    QMimeData data;
-    data.setUrls(urls);
-    const QPoint at(200, 150);
-    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(forms_->Form1.get(), &enter);
-    ASSERT_TRUE(enter.isAccepted());
-    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(forms_->Form1.get(), &drop);
-    QTest::qWait(50);
+    ASSERT_TRUE(DropOnControl(control, urls));
 }
 
 bool FormsFixture::WaitForMonitor(QTimer* timer) const

@@ -44,8 +44,8 @@ protected:
     std::string UnmappedFolder();
     // Types TEXT over the whole text of FIELD.
     static void Type(QLineEdit* field, const QString& text);
-    // Drops URLS on the main window as a file manager does.
-    void Drop(const QList<QUrl>& urls);
+    // Drops URLS on CONTROL as a file manager does.
+    void Drop(QWidget* control, const QList<QUrl>& urls);
     // Waits until the kind's monitor has ended, up to 30 seconds.
     bool WaitForMonitor(QTimer* timer) const;
 

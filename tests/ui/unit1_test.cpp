@@ -203,22 +203,50 @@ TEST_F(MainWindow, AnAcceleratorWhoseButtonIsDisabledTypesNothing)
     EXPECT_EQ(Form1().Edit2->text(), "D:\\Out\\Songc");
 }
 
+TEST_F(MainWindow, AKeyThatAButtonSharesWithALabelMovesTheFocusAndStartsNoJob)
+{
+    Start("D:\\Music\\Song.wav");
+    // "Dec&ode list" as a closed list window leaves it; "&Output:" shares O.
+    Form1().ExplorerButton7->SetEnabled(true);
+    for (int press = 0; press < 3; ++press) {
+        Form1().ComboBox1->setFocus();
+        QTest::keyClick(Form1().ComboBox1, Qt::Key_O, Qt::AltModifier);
+        QTest::qWait(20);
+        EXPECT_EQ(FocusName(), "Edit2") << "press " << press;
+    }
+    EXPECT_TRUE(dialogs.seen.empty());
+    EXPECT_EQ(Read(std::string(kApp) + "Decoding.bat"), "<missing>");
+}
+
 TEST_F(MainWindow, DroppedFilesGoIntoTheInputOneMessagePerRefusedFile)
 {
     Start();
     const auto url = [this](const char* dos) { return QUrl::fromLocalFile(Host(dos).c_str()); };
     const std::string longName = "D:\\" + std::string(300, 'n') + ".MP3";
-    Drop({url("D:\\a.wav"), url("D:\\notes.txt"), QUrl("https://example.org/b.wav"),
-          url(longName.c_str())});
+    Drop(Form1().Edit1, {url("D:\\a.wav"), url("D:\\notes.txt"), QUrl("https://example.org/b.wav"),
+                         url(longName.c_str())});
     EXPECT_EQ(dialogs.seen, std::vector<std::string>(
                                 2, "Error: You may only drop Wave (*.wav) or MP3 (*.mp3) files."));
     EXPECT_EQ(Form1().Edit1->text().toStdString(), longName);
     EXPECT_EQ(Buttons(), "D");
 
     dialogs.seen.clear();
-    Drop({url("D:\\a.snd")});
+    Drop(Form1().Edit1, {url("D:\\a.snd")});
     EXPECT_EQ(dialogs.seen.size(), 1u);
     EXPECT_EQ(Form1().Edit1->text().toStdString(), longName);
+}
+
+TEST_F(MainWindow, FilesDroppedOnAnyControlReachTheWindowsDropHandling)
+{
+    Start();
+    Form1().Edit2->setText("D:\\Out\\");
+    const auto url = [this](const char* dos) { return QUrl::fromLocalFile(Host(dos).c_str()); };
+    Drop(Form1().Edit2, {url("D:\\Music\\Song.WAV")});
+    Drop(Form1().ComboBox1, {url("D:\\notes.txt")});
+    Drop(Form1().Panel3, {url("D:\\Music\\Tune.mp3")});
+    EXPECT_EQ(Form1().Edit2->text(), "D:\\Out\\");
+    EXPECT_EQ(dialogs.seen.size(), 1u);
+    EXPECT_EQ(Form1().Edit1->text(), "D:\\Music\\Tune.mp3");
 }
 
 TEST_F(MainWindow, OpenDialogTakesTheChosenFileAndCancelChangesNothing)
@@ -239,6 +267,9 @@ TEST_F(MainWindow, OpenDialogTakesTheChosenFileAndCancelChangesNothing)
         auto* files = qobject_cast<QFileDialog*>(dialog);
         ASSERT_NE(files, nullptr);
         EXPECT_EQ(files->windowTitle(), "Select an input file");
+        auto* types = files->findChild<QComboBox*>("fileTypeCombo");
+        ASSERT_NE(types, nullptr);
+        EXPECT_EQ(types->currentText(), "Input"); // without "(*.wav *.snd *.mp3)"
         // Typed into the name field, as a user does, and Enter pressed.
         auto* name = files->findChild<QLineEdit*>("fileNameEdit");
         ASSERT_NE(name, nullptr);
@@ -265,6 +296,15 @@ TEST_F(MainWindow, OpenDialogTakesTheChosenFileAndCancelChangesNothing)
     EXPECT_EQ(Form1().Edit1->text(), "D:\\Other\\typed.wav");
 }
 
+TEST_F(MainWindow, F4AndAltDownInTheInputFieldOpenItsPicker)
+{
+    Start();
+    QTest::keyClick(Form1().Edit1, Qt::Key_F4);
+    QTest::keyClick(Form1().Edit1, Qt::Key_Down, Qt::AltModifier);
+    QTest::keyClick(Form1().Edit2, Qt::Key_F4); // the output has no picker
+    EXPECT_EQ(dialogs.seen, std::vector<std::string>(2, "Select an input file"));
+}
+
 TEST_F(MainWindow, MonitorCyclesWhileItsScriptExistsAndEndsWithinOneTick)
 {
     Start();
@@ -279,9 +319,11 @@ TEST_F(MainWindow, MonitorCyclesWhileItsScriptExistsAndEndsWithinOneTick)
     std::vector<int> positions;
     for (int i = 0; i < 11; ++i) {
         Form1().Timer1Timer();
-        positions.push_back(Form1().ProgressBar1->value());
+        positions.push_back(Form1().MonitorPosition(jobs::JobKind::Encoding));
     }
     EXPECT_EQ(positions, (std::vector<int>{10, 20, 30, 40, 50, 60, 70, 80, 90, 0, 10}));
+    // The bar shows a position of the cycle; frames are painted, not ticks.
+    EXPECT_EQ(Form1().ProgressBar1->value() % 10, 0);
     Form1().Timer2Timer();
     EXPECT_TRUE(Form1().Label7->isVisible() && Form1().Label8->isVisible());
 

@@ -4,6 +4,7 @@
 #include "ui/unit2.h"
 
 #include <QAction>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QTest>
 
@@ -51,6 +52,30 @@ TEST_F(SettingsDialog, SavesEveryTimeAndClosesOnlyOnTwoExistingFiles)
     EXPECT_TRUE(stayedOpen);
     EXPECT_FALSE(AllForms().Form2->isVisible());
     EXPECT_EQ(Read(settings), std::string(kEncoder) + "\r\n" + kDecoder + "\r\n");
+}
+
+TEST_F(SettingsDialog, F4AndAltDownInAPathFieldOpenThatFieldsPicker)
+{
+    Start();
+    std::vector<std::string> filters;
+    const auto filter = [&](QWidget* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        ASSERT_NE(files, nullptr);
+        filters.push_back(files->selectedNameFilter().toStdString());
+        files->close();
+    };
+    dialogs.Then([](QWidget* dialog) {
+        TForm2* form = Dialog(dialog);
+        QTest::keyClick(form->Edit2, Qt::Key_F4);
+        QTest::keyClick(form->Edit1, Qt::Key_Down, Qt::AltModifier);
+        form->close();
+    });
+    dialogs.Then(filter);
+    dialogs.Then(filter);
+    Form1().Settings1->trigger();
+    ASSERT_EQ(filters.size(), 2u);
+    EXPECT_TRUE(filters[0].starts_with("Layer 3 Decoders")) << filters[0];
+    EXPECT_TRUE(filters[1].starts_with("Layer 3 Encoders")) << filters[1];
 }
 
 TEST_F(SettingsDialog, CloseBoxSavesNothingAndTheNextOpeningShowsTheFile)

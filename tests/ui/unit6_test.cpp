@@ -3,6 +3,7 @@
 // jobs started from the main window and run by dosbatch to their ends.
 #include "tests/support/current_folder.h"
 #include "tests/support/recorder.h"
+#include "tests/ui/file_drop.h"
 #include "tests/ui/forms_fixture.h"
 #include "ui/unit6.h"
 
@@ -48,22 +49,15 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&Form1()));
     }
 
-    // Drops the files, given as DOS paths, as a file manager does.
-    void Drop(const std::vector<std::string>& names)
+    // Drops the files, given as DOS paths, on the list itself, where the
+    // hint text asks for them, as a file manager does.
+    void Drop(const std::vector<std::string>& names, QWidget* control = nullptr)
     {
         QList<QUrl> urls;
         for (const std::string& name : names) {
             urls.append(QUrl::fromLocalFile(QString::fromStdString(Host(name).string())));
         }
-        QMimeData data;
-        data.setUrls(urls);
-        const QPoint at(200, 100);
-        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(&Form6(), &enter);
-        ASSERT_TRUE(enter.isAccepted());
-        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(&Form6(), &drop);
-        QTest::qWait(50);
+        ASSERT_TRUE(DropOnControl(control != nullptr ? control : Form6().Memo1, urls));
     }
 
     std::string List() const { return Form6().Memo1->toPlainText().toStdString(); }
@@ -100,8 +94,15 @@ TEST_F(ListWindow, DropsStartTheListInLowerCaseAndAppendTheRestAsTheyAre)
     Write("D:\\Case\\song.wav");
     dialogs.Then([](QWidget* box) { PressButton(box, "&Yes"); });
     Click(Form6().ExplorerButton2);
-    Drop({"D:\\Case\\Song.wav", "D:\\Case\\song.wav"});
+    Drop({"D:\\Case\\Song.wav"}, Form6().Edit1);
+    Drop({"D:\\Case\\song.wav"}, Form6().CheckBox1);
     EXPECT_EQ(List(), "D:\\Case\\Song.wav\nD:\\Case\\song.wav");
+    EXPECT_EQ(Form6().Edit1->text(), "");
+
+    // A list that ends in a line break takes the next name on its last line.
+    Form6().Memo1->setPlainText("D:\\Typed.wav\n");
+    Drop({"D:\\Case\\Song.wav", "D:\\Case\\song.wav"});
+    EXPECT_EQ(List(), "D:\\Typed.wav\nD:\\Case\\Song.wav\nD:\\Case\\song.wav");
 }
 
 TEST_F(ListWindow, HintGoesAtTheFirstFocusOfTheListAndRemoveAllAsksFirst)

@@ -1,9 +1,14 @@
 #include "tests/widgets/explbtn_fixture.h"
 #include "widgets/accelerators.h"
 #include "widgets/ellipsis.h"
+#include "widgets/sharedaccelerators.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QBuffer>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTimer>
@@ -315,6 +320,42 @@ TEST_F(ExplorerButtonForm, DropDownMenuOpensAtTheBottomLeftAndNeverClicks)
     EXPECT_FALSE(b->Pressed());
 }
 
+TEST_F(ExplorerButtonForm, AChosenEntryRunsAfterTheMenuHasClosedWithTheButtonReleased)
+{
+    TExplorerButton* b = AddButton(QRect(20, 20, 89, 25), "      &System  ");
+    QMenu menu;
+    QMenu* more = menu.addMenu("&More");
+    QAction* about = menu.addAction("&About");
+    QAction* deeper = more->addAction("&Deeper");
+    b->SetDropDownMenu(&menu);
+    std::vector<std::string> runs;
+    for (QAction* entry : {about, deeper}) {
+        QObject::connect(entry, &QAction::triggered, [&, entry] {
+            runs.push_back(entry->text().toStdString() + (b->Pressed() ? " pressed" : "") +
+                           (menu.isVisible() ? " open" : ""));
+        });
+    }
+    CloseNextPopup([&](QWidget*) {
+        menu.setActiveAction(about);
+        QTest::keyClick(&menu, Qt::Key_Return);
+    });
+    Press(b);
+    EXPECT_EQ(runs, std::vector<std::string>{"&About"});
+
+    // The same through the accelerator, from a submenu.
+    Release(b);
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    CloseNextPopup([&](QWidget*) {
+        QTest::keyClick(&menu, Qt::Key_M);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return more->isVisible(); }));
+        QTest::keyClick(more, Qt::Key_D);
+    });
+    QTest::keyClick(&form, Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(runs, (std::vector<std::string>{"&About", "&Deeper"}));
+    EXPECT_FALSE(b->Pressed());
+}
+
 TEST_F(ExplorerButtonForm, MouseInputQueuedWhileTheMenuWasOpenIsDropped)
 {
     TExplorerButton* b = AddButton(QRect(20, 20, 89, 25), "Menu");
@@ -431,6 +472,88 @@ TEST_F(ExplorerButtonForm, AcceleratorClicksThroughTheGroupLogic)
     EXPECT_EQ(clicks, 2);
     b->hide();
     EXPECT_FALSE(b->DialogChar(u'c'));
+}
+
+TEST_F(ExplorerButtonForm, ASharedAcceleratorCyclesTheFocusAndClicksNothing)
+{
+    TExplorerButton* b = AddButton(QRect(20, 20, 89, 25), "Dec&ode");
+    int clicks = 0;
+    b->OnClick = [&](TExplorerButton*) { ++clicks; };
+    auto* field = new QLineEdit(&form);
+    field->setGeometry(150, 40, 100, 21);
+    auto* label = new QLabel("&Output:", &form);
+    label->setBuddy(field);
+    label->move(150, 20);
+    auto* box = new QCheckBox("&Overwrite", &form);
+    box->move(150, 80);
+    auto* hidden = new QCheckBox("&Old", &form);
+    hidden->hide();
+    auto* greyed = new QCheckBox("&Only", &form);
+    greyed->move(150, 110);
+    greyed->setEnabled(false);
+    for (QWidget* w : {static_cast<QWidget*>(field), static_cast<QWidget*>(label),
+                       static_cast<QWidget*>(box), static_cast<QWidget*>(greyed)}) {
+        w->show();
+    }
+    EXPECT_EQ(velmora::widgets::SharedAcceleratorTargets(&form, u'o'),
+              (QList<QWidget*>{field, box}));
+    std::vector<QWidget*> focused;
+    for (int press = 0; press < 4; ++press) {
+        QTest::keyClick(&form, Qt::Key_O, Qt::AltModifier);
+        focused.push_back(QApplication::focusWidget());
+    }
+    EXPECT_EQ(clicks, 0);
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_TRUE(std::ranges::find(focused, field) != focused.end());
+    EXPECT_TRUE(std::ranges::find(focused, box) != focused.end());
+
+    // Alone once the others are hidden, the key clicks again.
+    label->hide();
+    box->hide();
+    QTest::keyClick(&form, Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(ExplorerButtonForm, ScreenReadersSeeANamedButtonThatPressesLikeItsAccelerator)
+{
+    TExplorerButton* plain = AddButton(QRect(20, 20, 89, 25), "Save && &Close");
+    TExplorerButton* menuButton = AddButton(QRect(20, 50, 89, 25), "      &System  ");
+    QMenu menu;
+    menu.addAction("&Settings");
+    menuButton->SetDropDownMenu(&menu);
+    int clicks = 0;
+    plain->OnClick = [&](TExplorerButton*) { ++clicks; };
+
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(plain);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->role(), QAccessible::PushButton);
+    EXPECT_EQ(a->text(QAccessible::Name), "Save & Close");
+    EXPECT_EQ(a->text(QAccessible::Accelerator), "Alt+C");
+    EXPECT_FALSE(a->state().disabled);
+    EXPECT_FALSE(a->state().focusable);
+    QAccessibleActionInterface* actions = a->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    EXPECT_EQ(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+    EXPECT_EQ(actions->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
+              QStringList{"Alt+C"});
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return clicks == 1; }));
+
+    plain->SetEnabled(false);
+    EXPECT_TRUE(a->state().disabled);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QTest::qWait(20);
+    EXPECT_EQ(clicks, 1);
+
+    QAccessibleInterface* m = QAccessible::queryAccessibleInterface(menuButton);
+    EXPECT_EQ(m->role(), QAccessible::ButtonMenu);
+    EXPECT_EQ(m->text(QAccessible::Name), "System");
+    EXPECT_TRUE(m->state().hasPopup);
+    bool menuShown = false;
+    CloseNextPopup([&](QWidget* popup) { menuShown = popup == &menu; });
+    m->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return menuShown; }));
+    EXPECT_FALSE(menuButton->Pressed());
 }
 
 TEST_F(ExplorerButtonForm, IconOnlyTakesTheCaptionAsHintAndGivesItBack)

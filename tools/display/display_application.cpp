@@ -1,5 +1,7 @@
 #include "tools/display/display_application.h"
 
+#include "ui/programicon.h"
+
 #include <cstdlib>
 #include <cstring>
 
@@ -58,6 +60,12 @@ DisplayApplication::DisplayApplication(int argc, char** argv)
     previousHandler = qInstallMessageHandler(DropPlatformWarnings);
     app_ = std::make_unique<QApplication>(argc_, argv_.data());
     qInstallMessageHandler(previousHandler);
+    // Grouped with the program in task bars, under its icon: by the desktop
+    // entry's name, and on X11 by the window class, which Qt takes from the
+    // application name.
+    QCoreApplication::setApplicationName(kProgramWindowClass);
+    QGuiApplication::setDesktopFileName(kDesktopFileName);
+    QApplication::setWindowIcon(ProgramWindowIcon());
     hasDisplay_ =
         QGuiApplication::platformName() != kFallback || chosen.find(kFallback) != std::string::npos;
 }

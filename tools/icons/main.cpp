@@ -2,7 +2,7 @@
 // out as FOLDER/<size>x<size>/apps/velmora.png, from the 32 x 32 picture that
 // the windows use.
 //   velmora_icons FOLDER SIZE...
-#include "ui/velmora_icon.xpm"
+#include "ui/programicon.h"
 
 #include <QDir>
 #include <QImage>
@@ -15,7 +15,6 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: velmora_icons FOLDER SIZE...\n");
         return 2;
     }
-    const QImage picture(velmora_icon_xpm);
     const QString folder = QString::fromLocal8Bit(argv[1]);
     for (int i = 2; i < argc; ++i) {
         bool isNumber = false;
@@ -24,13 +23,9 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "velmora_icons: not a size: %s\n", argv[i]);
             return 2;
         }
-        // Whole multiples keep the pixel art sharp; other sizes need filtering.
-        const Qt::TransformationMode mode =
-            size % picture.width() == 0 ? Qt::FastTransformation : Qt::SmoothTransformation;
         const QString dir = QString("%1/%2x%2/apps").arg(folder).arg(size);
         const QString file = dir + "/velmora.png";
-        if (!QDir().mkpath(dir) ||
-            !picture.scaled(size, size, Qt::IgnoreAspectRatio, mode).save(file)) {
+        if (!QDir().mkpath(dir) || !velmora::ProgramIconImage(size).save(file)) {
             std::fprintf(stderr, "velmora_icons: cannot write %s\n", qPrintable(file));
             return 1;
         }
