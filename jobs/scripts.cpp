@@ -2,6 +2,7 @@
 
 #include "jobs/paths.h"
 #include "platform/dosfs.h"
+#include "platform/separators.h"
 #include "platform/shortnames.h"
 
 #include <algorithm>
@@ -34,15 +35,13 @@ std::string DeleteScriptLine(std::string_view script)
     return "del " + Quoted(script);
 }
 
-// {R}: the name that a list entry's result is given, NAME with the kind's
-// result extension in place of its own.
-std::string ResultName(std::string_view name, JobKind kind)
+} // namespace
+
+std::string ListResultName(std::string_view name, JobKind kind)
 {
     const std::string_view base = name.substr(0, name.size() - ExtensionPart(name).size());
     return std::string(base) + std::string(TextsOf(kind).resultExtension);
 }
-
-} // namespace
 
 bool IsSafeToQuote(std::string_view text)
 {
@@ -55,6 +54,11 @@ bool IsSafeToQuote(std::string_view text)
 bool HasWildcards(std::string_view text)
 {
     return text.find_first_of("?*") != std::string_view::npos;
+}
+
+bool HasNonDosCharacters(std::string_view path)
+{
+    return HasWildcards(path) || platform::HasStrayColon(path);
 }
 
 ScriptPaths WorkOutScriptPaths(const CoderPathFields& fields, JobKind kind)
@@ -140,7 +144,7 @@ std::vector<std::string> ListScriptEntryLines(const ListScriptValues& v, const L
     // in the work folder, and its source stays too. Labels hold at most eight
     // characters, all that DOS tells apart.
     const std::string skip = "k" + std::to_string(e.index);
-    const std::string result = ResultName(e.name, v.kind);
+    const std::string result = ListResultName(e.name, v.kind);
     lines.insert(lines.begin() + 1, "if not exist " + e.temp + " goto " + skip);
     lines.push_back("if exist " + Quoted(v.outputDirectory + result) + " if not exist " +
                     Quoted(v.workFolder + result) + " del " + e.source);

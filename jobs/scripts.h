@@ -23,6 +23,15 @@ bool IsSafeToQuote(std::string_view text);
 // with them would name other files than the one the user gave.
 bool HasWildcards(std::string_view text);
 
+// True when PATH, written into a script line, would name something else than
+// the user gave: it holds "?" or "*" (HasWildcards), or a colon past the
+// drive, which no DOS name holds and at which the path's parts are not cut.
+bool HasNonDosCharacters(std::string_view path);
+
+// The name that a list entry's result is given in the output directory: NAME,
+// the entry's file-name part, with the kind's result extension in place of its own.
+std::string ListResultName(std::string_view name, JobKind kind);
+
 // The values that every job script of a kind is built on, worked out from the
 // application folder and the coder path fields.
 struct ScriptPaths

@@ -165,7 +165,12 @@ TEST_F(SingleFileJob, OutputWithoutAUsableOrQuotableNameIsRefused)
     for (const char* output : {"", "D:\\Music\\.mp3", "D:\\Music\\", "D:", "D:\\say \"hi\".mp3",
                                "D:\\a.mp3\r\ndel C:\\*.*", "D:\\a\nb.mp3", "D:\\tab\t.mp3",
                                // Pattern characters would make the script's del a mass deletion.
-                               "D:\\Out\\Track?.mp3", "D:\\Out\\*.mp3", "D:\\O?t\\a.mp3"}) {
+                               "D:\\Out\\Track?.mp3", "D:\\Out\\*.mp3", "D:\\O?t\\a.mp3",
+                               // No DOS name holds a colon.
+                               "D:\\Out\\Take 12:30.mp3", "D:\\Out:\\a.mp3",
+                               // An existing folder: the move would put the result into
+                               // it under the input's short name.
+                               "D:\\Music", "D:/Music", "D:\\Music\\.."}) {
         for (JobKind kind : {JobKind::Encoding, JobKind::Decoding}) {
             test::RecordingHost host;
             RunSingleFileJob(kind, host, scratch_, Job(kSongWav, output));
@@ -257,15 +262,27 @@ TEST_F(SingleFileJob, PreparesFoldersAndClearsALeftoverTemporaryOutput)
     EXPECT_EQ(Listing("C:\\APPS\\FRONT\\Temp"), "");
 }
 
+// Nothing is made on disk for a job whose script cannot be written.
 TEST_F(SingleFileJob, ScriptThatCannotBeWrittenEndsTheHandlerWithItsError)
 {
     MakeFile("C:\\APPS\\FRONT\\Encoding.bat\\in the way");
     EXPECT_EQ(test::FileErrorText([&] {
-                  RunSingleFileJob(JobKind::Encoding, host_, scratch_, Job(kSongWav, kSongMp3));
+                  RunSingleFileJob(JobKind::Encoding, host_, scratch_,
+                                   Job(kSongWav, "D:\\New\\song.mp3"));
               }),
               "Cannot create file C:\\APPS\\FRONT\\Encoding.bat");
     EXPECT_TRUE(host_.events.empty());
     EXPECT_EQ(scratch_.Count(), 0u);
+    EXPECT_FALSE(Exists("D:\\New") || Exists("C:\\APPS\\FRONT\\Temp"));
+}
+
+// A slash is read as the backslash it stands for; the script names the
+// output with backslashes.
+TEST_F(SingleFileJob, SlashesInTheOutputAreReadAsBackslashes)
+{
+    RunSingleFileJob(JobKind::Encoding, host_, scratch_, Job(kSongWav, "D:/New/song.mp3"));
+    EXPECT_EQ(ScriptLine(kEncodingBat, 11), "move " + songTemp_ + " \"D:\\New\\song.mp3\"");
+    EXPECT_TRUE(platform::DirectoryExists("D:\\New"));
 }
 
 } // namespace
