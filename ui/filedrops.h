@@ -21,8 +21,9 @@ void AcceptFileDrag(QDragEnterEvent* event);
 void TakeFileDrop(QDropEvent* event, QWidget* window,
                   std::function<void(const QList<QUrl>&)> handle);
 
-// The DOS name of a dropped file; none when it is no local file or no mapped
-// drive holds it.
+// The DOS name of a dropped file; none when it is no local file, no mapped
+// drive holds it, or a text field could not hold its name exactly (control
+// characters, line or paragraph separators, bytes that are no UTF-8).
 std::optional<std::string> DroppedName(const QUrl& url);
 
 // Refuses a dropped file of another kind than Wave or Layer 3.
