@@ -1,6 +1,7 @@
 #include "jobs/jobhandlers.h"
 
 #include "jobs/paths.h"
+#include "jobs/scriptfile.h"
 #include "jobs/scripts.h"
 #include "platform/dosfs.h"
 #include "platform/foldercache.h"
@@ -12,6 +13,7 @@
 #include <optional>
 #include <set>
 #include <system_error>
+#include <utility>
 
 namespace velmora::jobs {
 namespace {
@@ -28,18 +30,24 @@ bool CoderPathCheck(JobWindows& windows, JobKind kind)
     return platform::FileExists(CoderPath(windows.CoderPaths(), kind));
 }
 
-// Writes the buffer to SCRIPT; the buffer is left empty, also when writing
-// throws FileError "Cannot create file".
-void WriteScript(LineBuffer& buffer, std::string_view script)
+// Writes the buffer as the kind's script, already held, and leaves the buffer
+// empty, also when it throws FileError "Cannot create file". A leftover
+// script (STATE) and what its job left are cleared first. Nullopt, after the
+// busy message, when another job holds the script or has just written one.
+std::optional<platform::HeldScript> ClaimScript(JobWindows& windows, LineBuffer& buffer,
+                                                const ScriptPaths& paths, JobKind kind,
+                                                platform::ScriptState state,
+                                                std::string_view busyMessage)
 {
-    try {
-        buffer.SaveToFile(script);
-    } catch (...) {
-        // The buffer must not hand script lines to a later LoadSettings.
-        buffer.Clear();
-        throw;
+    const LineBuffer lines = std::exchange(buffer, {});
+    std::optional<platform::HeldScript> held;
+    if (state != platform::ScriptState::Leftover || ClearLeftover(paths, kind)) {
+        held = CreateScript(lines, paths.script);
     }
-    buffer.Clear();
+    if (!held) {
+        windows.ShowError(busyMessage);
+    }
+    return held;
 }
 
 // Starts SCRIPT, minimised when VIEWCODING is set and hidden otherwise. A
@@ -155,7 +163,8 @@ void RunSingleFileJob(JobKind kind, JobWindows& windows, LineBuffer& scratch,
         refused = true;
     }
     const ScriptPaths paths = WorkOutScriptPaths(windows.CoderPaths(), kind);
-    if (platform::FileExists(paths.script)) {
+    const platform::ScriptState state = StateOfScript(paths.script);
+    if (state == platform::ScriptState::Running) {
         windows.ShowError(texts.singleBusyMessage);
         refused = true;
     }
@@ -190,7 +199,11 @@ void RunSingleFileJob(JobKind kind, JobWindows& windows, LineBuffer& scratch,
         return;
     }
     // The script first: a job whose script cannot be written leaves nothing.
-    WriteScript(scratch, paths.script);
+    std::optional<platform::HeldScript> script =
+        ClaimScript(windows, scratch, paths, kind, state, texts.singleBusyMessage);
+    if (!script) {
+        return;
+    }
     if (kind == JobKind::Encoding) {
         CreateFolderChain(DirectoryPart(request.output));
     }
@@ -206,7 +219,7 @@ void RunSingleFileJob(JobKind kind, JobWindows& windows, LineBuffer& scratch,
     const std::string word(texts.statusWord);
     windows.SetStatus(kind, word + std::string(LeadingCharacters(name, kCaptionNameLength)) + "...",
                       word + name);
-    windows.EnableMonitor(kind);
+    windows.EnableMonitor(kind, WatchedScript(kind, std::move(*script)));
 }
 
 void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const JobRequest& typed)
@@ -249,7 +262,9 @@ void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const Jo
         refused = true;
     }
     const ScriptPaths paths = WorkOutScriptPaths(windows.CoderPaths(), kind);
-    if (!refused && platform::FileExists(paths.script)) {
+    const platform::ScriptState state =
+        refused ? platform::ScriptState::Missing : StateOfScript(paths.script);
+    if (state == platform::ScriptState::Running) {
         windows.ShowError(texts.listBusyMessage);
         refused = true;
     }
@@ -274,7 +289,11 @@ void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const Jo
         return;
     }
     // The script first: a job whose script cannot be written leaves nothing.
-    WriteScript(scratch, paths.script);
+    std::optional<platform::HeldScript> script =
+        ClaimScript(windows, scratch, paths, kind, state, texts.listBusyMessage);
+    if (!script) {
+        return;
+    }
     CreateFolderChain(DirectoryPart(out));
     CreateFolderChain(longWorkFolder);
     // Leftover temporary outputs can only be in a work folder that holds files.
@@ -289,7 +308,7 @@ void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const Jo
         return;
     }
     windows.SetStatus(kind, texts.listCaption, texts.listHint);
-    windows.EnableMonitor(kind);
+    windows.EnableMonitor(kind, WatchedScript(kind, std::move(*script)));
 }
 
 } // namespace velmora::jobs

@@ -59,10 +59,9 @@ void TForm1::SetStatus(jobs::JobKind kind, std::string_view caption, std::string
     label->adjustSize();
 }
 
-void TForm1::EnableMonitor(jobs::JobKind kind)
+void TForm1::EnableMonitor(jobs::JobKind kind, jobs::WatchedScript script)
 {
-    // Worked out once: each tick is then one existence test.
-    watchedScripts_[static_cast<int>(kind)] = jobs::WatchedScript(kind);
+    watchedScripts_[static_cast<int>(kind)] = std::move(script);
     Timer(kind)->start();
 }
 
@@ -125,7 +124,7 @@ void TForm1::MonitorTick(jobs::JobKind kind)
     bar->show();
     label->show();
     const jobs::MonitorTick tick =
-        jobs::NextMonitorTick(bar->value(), watchedScripts_[static_cast<int>(kind)].Exists());
+        jobs::NextMonitorTick(bar->value(), watchedScripts_[static_cast<int>(kind)].Running());
     bar->setValue(tick.position);
     if (!tick.running) {
         Timer(kind)->stop();

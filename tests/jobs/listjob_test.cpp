@@ -182,7 +182,7 @@ TEST_F(ListJob, OutputDirectoryNeedsAFolderAndAQuotableName)
 TEST_F(ListJob, ChecksSpeakInOrderAndOnlyTheFirstFailureOfTheListChecks)
 {
     SaveCoders("", "");
-    MakeFile(kEncodingBat, "running");
+    const platform::HeldScript running = RunningScript(kEncodingBat);
     RunListJob(JobKind::Encoding, host_, scratch_, List("D:\\Music\\missing.wav", ""));
     EXPECT_EQ(host_.events, (Events{kListErrors, "settings dialog"}));
 
@@ -212,7 +212,7 @@ TEST_F(ListJob, BusyKindRefusesAndTouchesNoFileOfTheRunningJob)
 {
     const std::string leftover =
         "C:\\APPS\\FRONT\\Temp\\LD\\" + FileNamePart(platform::ShortPath(kSongMp3));
-    MakeFile(kDecodingBat, "running");
+    const platform::HeldScript running = RunningScript(kDecodingBat);
     MakeFile(leftover, "being written");
     RunListJob(JobKind::Decoding, host_, scratch_, List(kSongMp3));
     EXPECT_EQ(host_.events, Events{"error: An decoding process is still in progress, please try "

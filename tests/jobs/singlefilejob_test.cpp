@@ -139,7 +139,7 @@ TEST_F(SingleFileJob, BusyKindRefusesAndLeavesTheRunningJobAlone)
         test::RecordingHost host;
         const std::string leftover =
             "C:\\APPS\\FRONT\\Temp\\" + FileNamePart(platform::ShortPath(c.input));
-        MakeFile(c.script, "running");
+        const platform::HeldScript running = RunningScript(c.script);
         MakeFile(leftover, "in use");
         RunSingleFileJob(c.kind, host, scratch_, Job(c.input, "D:\\Out\\result"));
         EXPECT_EQ(host.events, Events{c.message});
@@ -151,7 +151,7 @@ TEST_F(SingleFileJob, BusyKindRefusesAndLeavesTheRunningJobAlone)
 TEST_F(SingleFileJob, EveryCheckRunsAndSpeaksInOrder)
 {
     SaveCoders("", "");
-    MakeFile(kEncodingBat, "running");
+    const platform::HeldScript running = RunningScript(kEncodingBat);
     RunSingleFileJob(JobKind::Encoding, host_, scratch_, Job("D:\\Music\\none.wav", ""));
     EXPECT_EQ(host_.events, (Events{"settings dialog",
                                     "error: An encoding process is still in progress, please try "
@@ -271,7 +271,7 @@ TEST_F(SingleFileJob, ScriptThatCannotBeWrittenEndsTheHandlerWithItsError)
                                    Job(kSongWav, "D:\\New\\song.mp3"));
               }),
               "Cannot create file C:\\APPS\\FRONT\\Encoding.bat");
-    EXPECT_TRUE(host_.events.empty());
+    EXPECT_EQ(host_.events, Events{});
     EXPECT_EQ(scratch_.Count(), 0u);
     EXPECT_FALSE(Exists("D:\\New") || Exists("C:\\APPS\\FRONT\\Temp"));
 }

@@ -1,7 +1,9 @@
 // The main window driven through its controls: start-up, the field rules,
 // dropped files, the open-file dialog and the job monitors.
 #include "jobs/jobkind.h"
+#include "jobs/jobmonitor.h"
 #include "platform/argument.h"
+#include "platform/scriptlock.h"
 #include "tests/ui/forms_fixture.h"
 
 #include <QCheckBox>
@@ -195,8 +197,11 @@ TEST_F(MainWindow, MonitorCyclesWhileItsScriptExistsAndEndsWithinOneTick)
     const std::string decoding = std::string(kApp) + "Decoding.bat";
     Write(encoding);
     Write(decoding);
-    Form1().EnableMonitor(jobs::JobKind::Encoding);
-    Form1().EnableMonitor(jobs::JobKind::Decoding);
+    // Held as the interpreter holds the scripts it runs.
+    const auto runningEncoding = platform::HoldScript(Host(encoding));
+    const auto runningDecoding = platform::HoldScript(Host(decoding));
+    Form1().EnableMonitor(jobs::JobKind::Encoding, jobs::WatchedScript(jobs::JobKind::Encoding));
+    Form1().EnableMonitor(jobs::JobKind::Decoding, jobs::WatchedScript(jobs::JobKind::Decoding));
     Form1().Timer1->stop(); // ticked by hand below
     Form1().Timer2->stop();
     std::vector<int> positions;

@@ -117,7 +117,7 @@ TEST_F(ListWindow, DroppedNamesReachTheListJobExactly)
     Write(nbsp, "wave");
     Write("D:\\In\\song a.wav", "decoy");
     QList<QUrl> unholdable;
-    for (const std::string& relative :
+    for (const char* relative :
          {"D/In/line\nD:/In/song a.wav",
           "D/In/song\xE2\x80\xA8"
           "a.wav",

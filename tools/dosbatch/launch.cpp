@@ -35,6 +35,15 @@ std::optional<Launch> ParseLaunch(int argc, const char* const* argv)
     return launch;
 }
 
+std::optional<platform::HeldScript> HoldLaunchScript(const Launch& launch)
+{
+    std::optional<platform::HeldScript> held = platform::HoldScript(launch.script);
+    if (!held) {
+        std::fprintf(stderr, "The batch file %s is being removed\n", launch.script.c_str());
+    }
+    return held;
+}
+
 std::optional<std::vector<std::string>> ReadLaunchScript(const Launch& launch)
 {
     try {

@@ -1,0 +1,90 @@
+#include "jobs/scriptfile.h"
+
+#include "jobs/paths.h"
+#include "platform/dosfs.h"
+#include "platform/wholefile.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace velmora::jobs {
+
+namespace {
+
+// The words of a script line, split at blanks, without their quotes.
+std::vector<std::string> Words(std::string_view line)
+{
+    std::vector<std::string> words;
+    std::string word;
+    for (const char c : std::string(line) + ' ') {
+        if (c != ' ') {
+            if (c != '"') {
+                word += c;
+            }
+        } else if (!word.empty()) {
+            words.push_back(std::move(word));
+            word.clear();
+        }
+    }
+    return words;
+}
+
+// Deletes every file in FOLDER that a line of SCRIPT names: the temporary
+// outputs of the job that wrote it.
+void DeleteNamedFiles(std::string_view script, const std::string& folder)
+{
+    for (const std::string& line : SplitLines(script)) {
+        for (const std::string& word : Words(line)) {
+            if (!HasNonDosCharacters(word) && LiesWithin(word, folder) &&
+                platform::FileExists(word)) {
+                platform::DeleteFile(word);
+            }
+        }
+    }
+}
+
+void EmptyFolder(std::string_view folder)
+{
+    const auto host = platform::HostPath(folder);
+    std::error_code error;
+    for (auto entry = std::filesystem::directory_iterator(host.value_or(""), error);
+         !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+        std::error_code ignored;
+        std::filesystem::remove_all(entry->path(), ignored);
+    }
+}
+
+} // namespace
+
+platform::ScriptState StateOfScript(std::string_view script)
+{
+    const auto host = platform::HostPath(script);
+    return host ? platform::StateOfScript(*host) : platform::ScriptState::Missing;
+}
+
+bool ClearLeftover(const ScriptPaths& paths, JobKind kind)
+{
+    const auto host = platform::HostPath(paths.script);
+    const std::optional<std::string> lines = host ? platform::ReadWholeFile(*host) : std::nullopt;
+    if (!host || !platform::RemoveLeftoverScript(*host)) {
+        return false;
+    }
+    DeleteNamedFiles(lines.value_or(""), paths.appFolder + "Temp");
+    EmptyFolder(paths.appFolder + std::string(TextsOf(kind).listWorkFolder));
+    return true;
+}
+
+std::optional<platform::HeldScript> CreateScript(const LineBuffer& buffer, std::string_view script)
+{
+    const auto host = platform::HostPath(script);
+    try {
+        if (host) {
+            return platform::CreateHeldScript(*host, buffer.Text());
+        }
+    } catch (const std::system_error&) {
+    }
+    throw FileError::CannotCreate(script);
+}
+
+} // namespace velmora::jobs
