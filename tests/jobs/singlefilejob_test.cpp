@@ -1,5 +1,6 @@
 #include "jobs/jobhandlers.h"
 #include "jobs/paths.h"
+#include "jobs/scriptfile.h"
 #include "platform/dosfs.h"
 #include "tests/jobs/jobsandbox.h"
 
@@ -146,6 +147,50 @@ TEST_F(SingleFileJob, BusyKindRefusesAndLeavesTheRunningJobAlone)
         EXPECT_EQ(Contents(c.script) + Contents(leftover), "runningin use");
         EXPECT_FALSE(Exists("D:\\Out"));
     }
+}
+
+// A script that nobody holds was left by a killed job: the next job of its
+// kind replaces it and clears what that job left in the work folders.
+TEST_F(SingleFileJob, ALeftoverScriptIsReplacedWithWhatItsJobLeft)
+{
+    const std::string oldTemp = "C:\\APPS\\FRONT\\Temp\\OLD~1.WAV";
+    MakeFile(kEncodingBat, Script({"C:\\L3\\L3ENC.EXE D:\\OLD~1.WAV " + oldTemp + " -br 8000   ",
+                                   "move " + oldTemp + " \"D:\\Out\\old.mp3\""}));
+    MakeFile(oldTemp, "half a result");
+    MakeFile("C:\\APPS\\FRONT\\Temp\\LE\\X.WAV", "from a list");
+    MakeFile("C:\\APPS\\FRONT\\Temp\\KEEP.MP3", "another kind's");
+    RunSingleFileJob(JobKind::Encoding, host_, scratch_, Job(kSongWav, kSongMp3));
+    EXPECT_EQ(host_.Interruptions(), Events{});
+    EXPECT_EQ(ScriptLine(kEncodingBat, 5),
+              "C:\\L3\\L3ENC.EXE " + songShort_ + " " + songTemp_ + " -br 112000   ");
+    EXPECT_EQ(Listing("C:\\APPS\\FRONT\\Temp"), "KEEP.MP3|LE");
+    EXPECT_EQ(Listing("C:\\APPS\\FRONT\\Temp\\LE"), "");
+}
+
+// Another press between the writing of a script and its start: the script
+// that is written but not yet started counts as busy.
+TEST_F(SingleFileJob, APressWhileTheScriptStartsIsRefused)
+{
+    test::RecordingHost second;
+    host_.whileStarting = [&] {
+        RunSingleFileJob(JobKind::Encoding, second, scratch_, Job(kSongWav, "D:\\Other.mp3"));
+    };
+    RunSingleFileJob(JobKind::Encoding, host_, scratch_, Job(kSongWav, kSongMp3));
+    EXPECT_EQ(second.events, Events{"error: An encoding process is still in progress, please try "
+                                    "again when the encoding has finished."});
+    EXPECT_EQ(host_.events.back(), "monitor: encoding");
+    EXPECT_EQ(ScriptLine(kEncodingBat, 11), "move " + songTemp_ + " \"D:\\Music\\My Song.mp3\"");
+
+    // Until an interpreter holds it, the job's monitor does; after that the
+    // interpreter's hold alone keeps it running.
+    EXPECT_TRUE(host_.monitors[0].Running());
+    {
+        const auto interpreter = platform::HoldScript(Host(kEncodingBat));
+        EXPECT_TRUE(host_.monitors[0].Running());
+        EXPECT_TRUE(host_.monitors[0].Running());
+    }
+    EXPECT_FALSE(host_.monitors[0].Running());
+    EXPECT_EQ(StateOfScript(kEncodingBat), platform::ScriptState::Leftover);
 }
 
 TEST_F(SingleFileJob, EveryCheckRunsAndSpeaksInOrder)

@@ -190,7 +190,7 @@ TEST_F(MainWindow, OpenDialogTakesTheChosenFileAndCancelChangesNothing)
     EXPECT_EQ(Buttons(), "D");
 }
 
-TEST_F(MainWindow, MonitorCyclesWhileItsScriptExistsAndEndsWithinOneTick)
+TEST_F(MainWindow, MonitorCyclesWhileItsScriptIsHeldAndEndsWithinOneTick)
 {
     Start();
     const std::string encoding = std::string(kApp) + "Encoding.bat";
@@ -221,6 +221,12 @@ TEST_F(MainWindow, MonitorCyclesWhileItsScriptExistsAndEndsWithinOneTick)
     EXPECT_EQ(Form1().ProgressBar2->value(), 0);
     EXPECT_FALSE(Form1().Timer2->isActive());
     EXPECT_TRUE(Form1().ProgressBar1->isVisible());
+
+    // A script that nobody holds is a leftover: its job was killed.
+    Write(decoding, "left by a killed job");
+    Form1().EnableMonitor(jobs::JobKind::Decoding, jobs::WatchedScript(jobs::JobKind::Decoding));
+    Form1().Timer2Timer();
+    EXPECT_FALSE(Form1().Timer2->isActive() || Form1().ProgressBar2->isVisible());
 
     // A job whose script has gone by the first tick: shown and hidden within it.
     fs::remove(Host(encoding));
