@@ -12,30 +12,12 @@ namespace velmora::jobs {
 
 namespace {
 
-// The words of a script line, split at blanks, without their quotes.
-std::vector<std::string> Words(std::string_view line)
-{
-    std::vector<std::string> words;
-    std::string word;
-    for (const char c : std::string(line) + ' ') {
-        if (c != ' ') {
-            if (c != '"') {
-                word += c;
-            }
-        } else if (!word.empty()) {
-            words.push_back(std::move(word));
-            word.clear();
-        }
-    }
-    return words;
-}
-
 // Deletes every file in FOLDER that a line of SCRIPT names: the temporary
 // outputs of the job that wrote it.
 void DeleteNamedFiles(std::string_view script, const std::string& folder)
 {
     for (const std::string& line : SplitLines(script)) {
-        for (const std::string& word : Words(line)) {
+        for (const std::string& word : ScriptWords(line)) {
             if (!HasNonDosCharacters(word) && LiesWithin(word, folder) &&
                 platform::FileExists(word)) {
                 platform::DeleteFile(word);

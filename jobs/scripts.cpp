@@ -35,6 +35,16 @@ std::string DeleteScriptLine(std::string_view script)
     return "del " + Quoted(script);
 }
 
+// "deltree /Y "{A}TEMP\LE\*.*"": empties the list work folder. Quoted, so that
+// a blank in the application folder cannot split the argument into two
+// deletion targets.
+std::string EmptyWorkFolderLine(const ListScriptValues& v)
+{
+    const std::string allWork =
+        platform::UpperAscii(v.paths.appFolder + std::string(TextsOf(v.kind).listWorkFolder));
+    return "deltree /Y " + Quoted(allWork + "*.*");
+}
+
 } // namespace
 
 std::string ListResultName(std::string_view name, JobKind kind)
@@ -89,11 +99,11 @@ std::vector<std::string> SingleFileScript(const SingleFileScriptValues& v)
         CoderLine(v.paths.coderShort, v.source, v.temp, v.switches),
         std::string(kEchoQuoteLine),
         std::string(kConvertingLine),
-        // Without a new temporary output the old output must survive.
-        "if not exist " + v.temp + " goto move",
-        "del " + output,
-        ":move",
-        "move " + v.temp + " " + output,
+        // The move replaces an older output only by a result that arrived
+        // whole; without a result the older output stays. A result that could
+        // not be moved is not left in Temp: the notice tells what happened.
+        "if exist " + v.temp + " move " + v.temp + " " + output,
+        "if exist " + v.temp + " del " + v.temp,
         StartMessageLine(v.paths.appFolderShort, TextsOf(v.kind).messageMode, v.source, v.output),
         DeleteScriptLine(v.paths.script),
     };
@@ -106,18 +116,9 @@ std::string ListWorkFolder(const ScriptPaths& paths, JobKind kind)
 
 std::vector<std::string> ListScriptHead(const ListScriptValues& v)
 {
-    const JobKindTexts& texts = TextsOf(v.kind);
-    // Quoted, so that a blank in the application folder cannot split the
-    // argument into two deletion targets.
-    const std::string allWork =
-        platform::UpperAscii(v.paths.appFolder + std::string(texts.listWorkFolder));
     return {
-        std::string(kEchoOffLine),
-        std::string(kBannerLine),
-        "Echo " + std::string(42, '-'),
-        std::string(kEchoQuoteLine),
-        "deltree /Y " + Quoted(allWork + "*.*"),
-        v.paths.encoderDrive,
+        std::string(kEchoOffLine),     std::string(kBannerLine), "Echo " + std::string(42, '-'),
+        std::string(kEchoQuoteLine),   EmptyWorkFolderLine(v),   v.paths.encoderDrive,
         "cd " + v.paths.encoderFolder,
     };
 }
@@ -155,9 +156,49 @@ std::vector<std::string> ListScriptEntryLines(const ListScriptValues& v, const L
 std::vector<std::string> ListScriptTail(const ListScriptValues& v)
 {
     return {
+        // A result that could not be moved is not left in Temp; the notice
+        // names its entry.
+        EmptyWorkFolderLine(v),
         StartMessageLine(v.paths.appFolderShort, 'L', "X", v.outputDirectory),
         DeleteScriptLine(v.paths.script),
     };
+}
+
+std::vector<std::string> ScriptWords(std::string_view line)
+{
+    std::vector<std::string> words;
+    std::string word;
+    bool quoted = false;
+    for (const char c : std::string(line) + ' ') {
+        if (c == '"') {
+            quoted = !quoted;
+        } else if (c != ' ' || quoted) {
+            word += c;
+        } else if (!word.empty()) {
+            words.push_back(std::move(word));
+            word.clear();
+        }
+    }
+    return words;
+}
+
+std::vector<ListedEntry> ReadListEntries(const std::vector<std::string>& lines)
+{
+    // Each entry's second rename, "ren "{W}x.wav" "{N}"", names the entry
+    // and, by its first rename target, the kind of the list.
+    std::vector<ListedEntry> entries;
+    for (const std::string& line : lines) {
+        const std::vector<std::string> words = ScriptWords(line);
+        if (words.size() != 3 || words[0] != "ren") {
+            continue;
+        }
+        for (const JobKind kind : {JobKind::Encoding, JobKind::Decoding}) {
+            if (words[1].ends_with("\\" + std::string(TextsOf(kind).firstRenameTarget))) {
+                entries.push_back({words[2], ListResultName(words[2], kind)});
+            }
+        }
+    }
+    return entries;
 }
 
 } // namespace velmora::jobs

@@ -29,6 +29,7 @@ public:
     HeldScript& operator=(HeldScript&& other) noexcept;
 
     bool IsOpen() const { return fd_ >= 0; }
+    int Descriptor() const { return fd_; }
     // Whether another open of the file (the interpreter's, say) holds a lock
     // on it; nullopt when the locks cannot be asked.
     std::optional<bool> HeldElsewhere() const;
@@ -56,6 +57,12 @@ ScriptState StateOfScript(const std::filesystem::path& script);
 
 // Opens SCRIPT without a lock, to follow it; not open when SCRIPT cannot be opened.
 HeldScript OpenScript(const std::filesystem::path& script);
+
+// The environment variable that names, in the programs a job script runs and
+// starts, the descriptor on which the script is open: the notice at the end
+// of the job reads the script through it, also after the script has deleted
+// itself.
+inline constexpr const char* kJobScriptVariable = "VELMORA_JOB_SCRIPT_FD";
 
 // Opens SCRIPT without closing it on exec and takes a shared lock, for the
 // interpreter that runs it. Nullopt when SCRIPT is held exclusively: a job is

@@ -163,8 +163,8 @@ TEST_F(JobRuns, ACoderThatWritesNothingLosesNothing)
 
 // A source goes only when this entry's own run put its result into the
 // output directory: not when the coder failed and an older result stands
-// there, and not when the move was refused and the result stayed in the work
-// folder.
+// there, and not when the move was refused. A result that could not be moved
+// does not stay behind in the work folder.
 TEST_F(JobRuns, ListDeletesOnlySourcesWhoseOwnResultArrived)
 {
     Env("VELMORA_CODER_FAILS_ON", "bad");
@@ -186,7 +186,7 @@ TEST_F(JobRuns, ListDeletesOnlySourcesWhoseOwnResultArrived)
               (std::vector<std::string>{"bad.mp3", "good.mp3", "locked.mp3", "song.mp3"}));
     EXPECT_EQ(Read("D/List Out/bad.mp3") + "|" + Read("D/List Out/song.mp3"),
               "older result|coded -br 112000\nsource");
-    EXPECT_EQ(Listing("C/Velmora App/Temp/LE"), std::vector<std::string>{"locked.mp3"});
+    EXPECT_EQ(Listing("C/Velmora App/Temp/LE"), std::vector<std::string>{});
     for (const std::string& source : sources) {
         EXPECT_EQ(fs::exists(Host(source)), source.find("good") == std::string::npos &&
                                                 source.find("D/A/") == std::string::npos)

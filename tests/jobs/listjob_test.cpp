@@ -67,6 +67,7 @@ TEST_F(ListJob, EncodeListScriptByteForByte)
         "if exist \"D:\\Out\\Live.2024.mp3\" if not exist \"" + work + "Live.2024.mp3\" del " +
             live,
         ":k1",
+        "deltree /Y \"C:\\APPS\\FRONT\\TEMP\\LE\\*.*\"",
         "start C:\\APPS\\FRONT\\Message.exe L X \"D:\\Out\\\"",
         "del \"C:\\APPS\\FRONT\\Encoding.bat\"",
     });
@@ -100,9 +101,10 @@ TEST_F(ListJob, DecodeListScriptDiffersWhereItShould)
         {15,
          "if exist \"D:\\Out\\My Song.wav\" if not exist \"" + work + "My Song.wav\" del " + song},
         {16, ":k0"},
-        {17, "start C:\\APPS\\FRONT\\Message.exe L X \"D:\\Out\\\""},
-        {18, "del \"C:\\APPS\\FRONT\\Decoding.bat\""},
-        {19, ""},
+        {17, "deltree /Y \"C:\\APPS\\FRONT\\TEMP\\LD\\*.*\""},
+        {18, "start C:\\APPS\\FRONT\\Message.exe L X \"D:\\Out\\\""},
+        {19, "del \"C:\\APPS\\FRONT\\Decoding.bat\""},
+        {20, ""},
     };
     for (const auto& [index, line] : lines) {
         EXPECT_EQ(ScriptLine(kDecodingBat, index), line) << "line " << index;
@@ -239,7 +241,8 @@ TEST_F(ListJob, ApplicationFolderWithABlankIsDeletedAsOneQuotedArgument)
     RunListJob(JobKind::Encoding, host_, scratch_, List(kSongWav));
     EXPECT_EQ(ScriptLine(script, 4), "deltree /Y \"C:\\MY APPS\\FRONT\\TEMP\\LE\\*.*\"");
     EXPECT_EQ(ScriptLine(script, 12), "ren " + a8 + "Temp\\LE\\*.* *.mp3");
-    EXPECT_EQ(ScriptLine(script, 15), "del \"C:\\MY APPS\\FRONT\\Encoding.bat\"");
+    EXPECT_EQ(ScriptLine(script, 14), "deltree /Y \"C:\\MY APPS\\FRONT\\TEMP\\LE\\*.*\"");
+    EXPECT_EQ(ScriptLine(script, 16), "del \"C:\\MY APPS\\FRONT\\Encoding.bat\"");
 }
 
 // Typed with slashes, entries and the output directory are read as with

@@ -54,10 +54,8 @@ TEST_F(SingleFileJob, EncodingScriptOfTheWorkedExample)
         "C:\\L3\\L3ENC.EXE " + songShort_ + " " + songTemp_ + " -br 112000 -hq  ",
         "Echo\"",
         "Echo Converting output to Long FileName...",
-        "if not exist " + songTemp_ + " goto move",
-        "del \"D:\\Music\\My Song.mp3\"",
-        ":move",
-        "move " + songTemp_ + " \"D:\\Music\\My Song.mp3\"",
+        "if exist " + songTemp_ + " move " + songTemp_ + " \"D:\\Music\\My Song.mp3\"",
+        "if exist " + songTemp_ + " del " + songTemp_,
         "start C:\\APPS\\FRONT\\Message.exe E " + songShort_ + " \"D:\\Music\\My Song.mp3\"",
         "del \"C:\\APPS\\FRONT\\Encoding.bat\"",
     });
@@ -84,10 +82,11 @@ TEST_F(SingleFileJob, DecodingScriptDiffersOnlyInCoderModeAndScript)
         {3, "C:"},
         {4, "cd C:\\L3"},
         {5, "C:\\DECODERS\\L3DEC.EXE " + source + " " + temp + " -wav   "},
-        {8, "if not exist " + temp + " goto move"},
-        {12, "start C:\\APPS\\FRONT\\Message.exe D " + source + " \"D:\\Music\\Decoded.wav\""},
-        {13, "del \"C:\\APPS\\FRONT\\Decoding.bat\""},
-        {14, ""},
+        {8, "if exist " + temp + " move " + temp + " \"D:\\Music\\Decoded.wav\""},
+        {9, "if exist " + temp + " del " + temp},
+        {10, "start C:\\APPS\\FRONT\\Message.exe D " + source + " \"D:\\Music\\Decoded.wav\""},
+        {11, "del \"C:\\APPS\\FRONT\\Decoding.bat\""},
+        {12, ""},
     };
     for (const auto& [index, line] : lines) {
         EXPECT_EQ(ScriptLine(kDecodingBat, index), line) << "line " << index;
@@ -179,7 +178,8 @@ TEST_F(SingleFileJob, APressWhileTheScriptStartsIsRefused)
     EXPECT_EQ(second.events, Events{"error: An encoding process is still in progress, please try "
                                     "again when the encoding has finished."});
     EXPECT_EQ(host_.events.back(), "monitor: encoding");
-    EXPECT_EQ(ScriptLine(kEncodingBat, 11), "move " + songTemp_ + " \"D:\\Music\\My Song.mp3\"");
+    EXPECT_EQ(ScriptLine(kEncodingBat, 8),
+              "if exist " + songTemp_ + " move " + songTemp_ + " \"D:\\Music\\My Song.mp3\"");
 
     // Until an interpreter holds it, the job's monitor does; after that the
     // interpreter's hold alone keeps it running.
@@ -326,7 +326,8 @@ TEST_F(SingleFileJob, ScriptThatCannotBeWrittenEndsTheHandlerWithItsError)
 TEST_F(SingleFileJob, SlashesInTheOutputAreReadAsBackslashes)
 {
     RunSingleFileJob(JobKind::Encoding, host_, scratch_, Job(kSongWav, "D:/New/song.mp3"));
-    EXPECT_EQ(ScriptLine(kEncodingBat, 11), "move " + songTemp_ + " \"D:\\New\\song.mp3\"");
+    EXPECT_EQ(ScriptLine(kEncodingBat, 8),
+              "if exist " + songTemp_ + " move " + songTemp_ + " \"D:\\New\\song.mp3\"");
     EXPECT_TRUE(platform::DirectoryExists("D:\\New"));
 }
 

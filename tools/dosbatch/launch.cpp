@@ -4,6 +4,7 @@
 #include "tools/dosbatch/script.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <string_view>
 
@@ -40,6 +41,9 @@ std::optional<platform::HeldScript> HoldLaunchScript(const Launch& launch)
     std::optional<platform::HeldScript> held = platform::HoldScript(launch.script);
     if (!held) {
         std::fprintf(stderr, "The batch file %s is being removed\n", launch.script.c_str());
+    } else if (held->IsOpen()) {
+        // An interpreter started by dosbatch keeps the name of the first one.
+        ::setenv(platform::kJobScriptVariable, std::to_string(held->Descriptor()).c_str(), 0);
     }
     return held;
 }

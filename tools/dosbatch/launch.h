@@ -26,7 +26,8 @@ std::optional<Launch> ParseLaunch(int argc, const char* const* argv);
 
 // Holds LAUNCH's script for as long as the returned object lives, so that
 // the script counts as a running job and not as a leftover; the programs the
-// script runs inherit the hold. Nullopt after saying why on standard error
+// script runs inherit the hold, and the programs it starts learn the
+// descriptor (platform::kJobScriptVariable). Nullopt after saying why on standard error
 // when a job is removing the script as a leftover.
 std::optional<platform::HeldScript> HoldLaunchScript(const Launch& launch);
 
