@@ -60,35 +60,28 @@ std::string Joined(const std::string& folder, const std::string& name)
     return folder + (ends ? "" : dos ? "\\" : "/") + name;
 }
 
-// The script that the descriptor named by the interpreter holds open.
-std::optional<JobScript> InheritedScript()
+// The script at FILE, with the time it was written.
+std::optional<JobScript> ReadJobScript(const std::filesystem::path& file)
 {
-    const char* variable = std::getenv(platform::kJobScriptVariable);
-    if (variable == nullptr) {
-        return std::nullopt;
-    }
-    const std::string fd = "/proc/self/fd/" + std::string(variable);
     std::error_code error;
-    const auto written = std::filesystem::last_write_time(fd, error);
-    const std::optional<std::string> bytes = platform::ReadWholeFile(fd);
+    const auto written = std::filesystem::last_write_time(file, error);
+    const std::optional<std::string> bytes = platform::ReadWholeFile(file);
     if (error || !bytes) {
         return std::nullopt;
     }
     return JobScript{jobs::SplitLines(*bytes), written};
 }
 
-// The application folder's script of MODE's kind, for a notice run by hand.
-std::optional<JobScript> ScriptOfKind(char mode)
+// The script that started the notice: the one on the descriptor that the
+// interpreter hands on, else the application folder's script of MODE's kind.
+std::optional<JobScript> StartingScript(char mode)
 {
-    const std::optional<std::filesystem::path> host = platform::HostPath(
-        platform::ApplicationFolder() + (mode == 'D' ? "Decoding.bat" : "Encoding.bat"));
-    std::error_code error;
-    const auto written = std::filesystem::last_write_time(host.value_or(""), error);
-    const std::optional<std::string> bytes = host ? platform::ReadWholeFile(*host) : std::nullopt;
-    if (error || !bytes) {
-        return std::nullopt;
+    if (const char* fd = std::getenv(platform::kJobScriptVariable)) {
+        return ReadJobScript("/proc/self/fd/" + std::string(fd));
     }
-    return JobScript{jobs::SplitLines(*bytes), written};
+    const std::optional<std::filesystem::path> script = platform::HostPath(
+        platform::ApplicationFolder() + (mode == 'D' ? "Decoding.bat" : "Encoding.bat"));
+    return script ? ReadJobScript(*script) : std::nullopt;
 }
 
 Outcome ExamineSingle(const JobReport& report)
@@ -159,10 +152,7 @@ std::optional<JobReport> ParseJobReport(int argc, const char* const* argv)
     if (report.output.size() >= 2 && report.output.front() == '"' && report.output.back() == '"') {
         report.output = report.output.substr(1, report.output.size() - 2);
     }
-    report.script = InheritedScript();
-    if (!report.script) {
-        report.script = ScriptOfKind(report.mode);
-    }
+    report.script = StartingScript(report.mode);
     return report;
 }
 
