@@ -30,16 +30,22 @@ bool CoderPathCheck(JobWindows& windows, JobKind kind)
     return platform::FileExists(CoderPath(windows.CoderPaths(), kind));
 }
 
-// Writes the buffer as the kind's script, already held, and leaves the buffer
-// empty, also when it throws FileError "Cannot create file". A leftover
-// script (STATE) and what its job left are cleared first. Nullopt, after the
-// busy message, when another job holds the script or has just written one.
+// Unless the job was REFUSED, writes the buffer as the kind's script, already
+// held, before anything else of the job is made on disk, so that a job whose
+// script cannot be written leaves nothing. The buffer is left empty in every
+// case, also when this throws FileError "Cannot create file". A leftover
+// script (STATE) and what its job left are cleared first. Nullopt when the
+// job was refused, or, after the busy message, when another job holds the
+// script or has just written one.
 std::optional<platform::HeldScript> ClaimScript(JobWindows& windows, LineBuffer& buffer,
                                                 const ScriptPaths& paths, JobKind kind,
                                                 platform::ScriptState state,
-                                                std::string_view busyMessage)
+                                                std::string_view busyMessage, bool refused)
 {
     const LineBuffer lines = std::exchange(buffer, {});
+    if (refused) {
+        return std::nullopt;
+    }
     std::optional<platform::HeldScript> held;
     if (state != platform::ScriptState::Leftover || ClearLeftover(paths, kind)) {
         held = CreateScript(lines, paths.script);
@@ -194,13 +200,8 @@ void RunSingleFileJob(JobKind kind, JobWindows& windows, LineBuffer& scratch,
             : DecoderSwitches(false, false);
     scratch.Clear();
     scratch.Append(SingleFileScript({kind, paths, source, temp, request.output, switches}));
-    if (refused) {
-        scratch.Clear();
-        return;
-    }
-    // The script first: a job whose script cannot be written leaves nothing.
     std::optional<platform::HeldScript> script =
-        ClaimScript(windows, scratch, paths, kind, state, texts.singleBusyMessage);
+        ClaimScript(windows, scratch, paths, kind, state, texts.singleBusyMessage, refused);
     if (!script) {
         return;
     }
@@ -284,13 +285,8 @@ void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const Jo
             ListScriptEntryLines(values, {i, sources[i], temps[i], FileNamePart(entries[i])}));
     }
     scratch.Append(ListScriptTail(values));
-    if (refused) {
-        scratch.Clear();
-        return;
-    }
-    // The script first: a job whose script cannot be written leaves nothing.
     std::optional<platform::HeldScript> script =
-        ClaimScript(windows, scratch, paths, kind, state, texts.listBusyMessage);
+        ClaimScript(windows, scratch, paths, kind, state, texts.listBusyMessage, refused);
     if (!script) {
         return;
     }
