@@ -139,6 +139,34 @@ TEST_F(JobRuns, ListJobsMoveEveryResultAndDeleteSourcesOnRequest)
     }
 }
 
+// A list long enough that its script is several times the 64 KiB that
+// dosbatch reads at a time: the script is written whole and runs to its last
+// line, so every entry arrives, every source goes and Message.exe reports
+// the end.
+TEST_F(JobRuns, AListScriptOfSeveralReadsRunsToItsLastLine)
+{
+    constexpr std::size_t kRead = 65536;
+    constexpr std::size_t kEntries = 160;
+    jobs::JobRequest request;
+    request.bitRateEntry = 7;
+    request.deleteSource = true;
+    const std::string out = "D/List Out/" + std::string(150, 'o');
+    request.outputDirectory = Dos(out) + "\\";
+    std::string last;
+    for (std::size_t i = 0; i < kEntries; ++i) {
+        last = std::to_string(1000 + i) + " " + std::string(200, 'x');
+        Write("D/In/" + last + ".wav", last);
+        request.listEntries += "D:\\In\\" + last + ".wav\r\n";
+    }
+    const Record message = RunJob(EncodeList, request, "Encoding.bat");
+    EXPECT_GT(host.startedScript.size(), 2 * kRead);
+    // Counts, not names: a failure is then short to read.
+    EXPECT_EQ(Listing(out).size(), kEntries);
+    EXPECT_EQ(Listing("D/In").size(), 0u);
+    EXPECT_EQ(Read(out + "/" + last + ".mp3"), "coded -br 112000\n" + last);
+    EXPECT_EQ(message.args, (std::vector<std::string>{"L", "X", Host(out + "/")}));
+}
+
 // A coder that writes nothing must cost nothing: the single-file job keeps
 // the old output, the list job keeps its sources.
 TEST_F(JobRuns, ACoderThatWritesNothingLosesNothing)

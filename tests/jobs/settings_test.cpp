@@ -96,6 +96,42 @@ TEST_F(Settings, SaveReplacesTheFileWhole)
     EXPECT_EQ(Listing(kAppFolder), "Settings.ini|old.ini");
 }
 
+// Paths long enough that the file passes the 64 KiB that one read takes: a
+// line break just before, across and just after that boundary, files one
+// byte below, at and above it, and one several times it. Loaded verbatim and
+// saved back byte for byte.
+TEST_F(Settings, AFileLongerThanOneReadIsReadAndWrittenWhole)
+{
+    constexpr std::size_t kRead = 65536;
+    constexpr std::size_t kBreaks = 4; // two CR LF
+    const std::pair<std::size_t, std::size_t> cases[] = {
+        {kRead - 2, 10},
+        {kRead - 1, 10},
+        {kRead, 10},
+        {30000, kRead - 1 - kBreaks - 30000},
+        {30000, kRead - kBreaks - 30000},
+        {30000, kRead + 1 - kBreaks - 30000},
+        {3 * kRead, kRead + 7},
+    };
+    for (const auto& [encoderLength, decoderLength] : cases) {
+        SCOPED_TRACE(::testing::Message() << encoderLength << " and " << decoderLength);
+        // Letters that depend on their place, so that a misplaced piece shows.
+        std::string letters = velmora::test::PatternBytes(encoderLength + decoderLength);
+        for (char& c : letters) {
+            c = static_cast<char>('A' + static_cast<unsigned char>(c) % 26);
+        }
+        const std::string encoder = letters.substr(0, encoderLength);
+        const std::string decoder = letters.substr(encoderLength);
+        const std::string bytes = encoder + "\r\n" + decoder + "\r\n";
+        MakeFile(kSettings, bytes);
+        LoadSettings(scratch_, host_);
+        EXPECT_EQ(velmora::test::Difference(encoder, host_.encoder), "");
+        EXPECT_EQ(velmora::test::Difference(decoder, host_.decoder), "");
+        SaveSettings(scratch_, host_);
+        EXPECT_EQ(velmora::test::Difference(bytes, Contents(kSettings)), "");
+    }
+}
+
 TEST_F(Settings, UnreadableFileReportsItsPath)
 {
     // A socket is an existing file that cannot be opened, even by root.

@@ -21,11 +21,6 @@ class AtomicFileTest : public test::TempDrives
 {
 protected:
     std::size_t EntriesInFolder() const { return test::FolderEntries(root).size(); }
-
-    static std::span<const std::byte> Bytes(std::string_view text)
-    {
-        return std::as_bytes(std::span(text.data(), text.size()));
-    }
 };
 
 TEST_F(AtomicFileTest, AppearsOnlyWhenCommitted)
@@ -33,11 +28,11 @@ TEST_F(AtomicFileTest, AppearsOnlyWhenCommitted)
     const fs::path target = root / "SONG~1.MP3";
     {
         AtomicFile file(target, ".coding-");
-        file.WriteAt(0, Bytes("abc"));
+        file.WriteAt(0, test::AsBytes("abc"));
         EXPECT_FALSE(fs::exists(target));
         EXPECT_TRUE(fs::exists(file.TemporaryPath()));
         EXPECT_EQ(file.TemporaryPath().parent_path(), root);
-        file.WriteAt(0, Bytes("X"));
+        file.WriteAt(0, test::AsBytes("X"));
         file.Commit();
     }
     EXPECT_EQ(test::ReadFile(target), "Xbc");
@@ -48,7 +43,7 @@ TEST_F(AtomicFileTest, LeavesNothingWhenAbandoned)
 {
     {
         AtomicFile file(root / "out.wav", ".coding-");
-        file.WriteAt(0, Bytes("abc"));
+        file.WriteAt(0, test::AsBytes("abc"));
     }
     EXPECT_EQ(EntriesInFolder(), 0u);
 }

@@ -1,6 +1,7 @@
 #include "tests/support/files.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -30,6 +31,28 @@ std::vector<std::string> FolderEntries(const fs::path& folder)
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+std::string PatternBytes(std::size_t size)
+{
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i) {
+        // Multiplicative hashing of the offset.
+        bytes[i] = static_cast<char>(static_cast<std::uint32_t>(i * 2654435761u) >> 24);
+    }
+    return bytes;
+}
+
+std::string Difference(std::string_view expected, std::string_view actual)
+{
+    const auto [e, a] =
+        std::mismatch(expected.begin(), expected.end(), actual.begin(), actual.end());
+    if (e == expected.end() && a == actual.end()) {
+        return "";
+    }
+    return "expected " + std::to_string(expected.size()) + " bytes, got " +
+           std::to_string(actual.size()) + "; first difference at byte " +
+           std::to_string(e - expected.begin());
 }
 
 void CopyProgram(const fs::path& program, const fs::path& target)

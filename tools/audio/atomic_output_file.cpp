@@ -8,9 +8,6 @@ namespace velmora::audio {
 
 namespace {
 
-// Large enough that writing costs few system calls next to the coding itself.
-constexpr std::size_t kBufferBytes = 1 << 20;
-
 // Runs STEP, telling a failure as the coders do: the system's reason alone.
 template <typename Step> void AsCoderError(Step step)
 {

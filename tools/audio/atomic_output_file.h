@@ -18,6 +18,10 @@ namespace velmora::audio {
 class AtomicOutputFile
 {
 public:
+    // Bytes kept before they go to the file: large enough that writing costs
+    // few system calls next to the coding itself.
+    static constexpr std::size_t kBufferBytes = 1 << 20;
+
     // Creates the temporary file; throws Error (the system's reason) on failure,
     // also when TARGET is a folder.
     explicit AtomicOutputFile(std::filesystem::path target);

@@ -1,5 +1,6 @@
-// The Wave writer's header, written through the coders' output file, and its
-// size limit.
+// The coders' output file with outputs around and beyond its buffer, the
+// Wave writer's header written through it, and the writer's size limit.
+#include "tests/support/files.h"
 #include "tests/support/temp_folder.h"
 #include "tests/tools/audio/audio_files.h"
 #include "tools/audio/atomic_output_file.h"
@@ -10,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <numeric>
 
 using namespace velmora::audio;
 namespace fs = std::filesystem;
@@ -22,6 +24,58 @@ protected:
     velmora::test::TempFolder folder_{"velmora-out"};
     const fs::path dir_ = folder_.Path();
 };
+
+// TOTAL bytes in pieces of PIECE bytes and a shorter last one.
+std::vector<std::size_t> Pieces(std::size_t total, std::size_t piece)
+{
+    std::vector<std::size_t> pieces(total / piece, piece);
+    if (total % piece != 0) {
+        pieces.push_back(total % piece);
+    }
+    return pieces;
+}
+
+// Whatever the pieces' sizes, every byte lands at its offset: totals one byte
+// below, at and above the buffer and several times it, written in pieces
+// smaller than the buffer, in one piece, and with pieces larger than the
+// buffer between small ones. Then a patch at the start, as a header is
+// written last, and one near the end, which may still be in the buffer.
+TEST_F(OutputFileTest, EveryByteLandsAtItsOffsetWhateverThePieces)
+{
+    constexpr std::size_t kBuffer = AtomicOutputFile::kBufferBytes;
+    constexpr std::size_t kSmall = 4093;
+    const std::vector<std::size_t> cases[] = {
+        {kBuffer - 1},
+        {kBuffer},
+        {kBuffer + 1},
+        Pieces(kBuffer - 1, kSmall),
+        Pieces(kBuffer, kSmall),
+        Pieces(kBuffer + 1, kSmall),
+        Pieces(3 * kBuffer + 12345, kSmall),
+        {100, kBuffer + 5, kSmall, 2 * kBuffer, 1, kBuffer - 1, kSmall},
+    };
+    const fs::path target = dir_ / "out.bin";
+    for (const std::vector<std::size_t>& pieces : cases) {
+        const std::size_t total = std::accumulate(pieces.begin(), pieces.end(), std::size_t{0});
+        SCOPED_TRACE(::testing::Message() << total << " bytes in " << pieces.size() << " pieces");
+        std::string expected = velmora::test::PatternBytes(total);
+        {
+            AtomicOutputFile file(target);
+            std::size_t at = 0;
+            for (const std::size_t piece : pieces) {
+                file.Write(velmora::test::AsBytes(std::string_view(expected).substr(at, piece)));
+                at += piece;
+            }
+            EXPECT_EQ(file.Size(), total);
+            for (const std::size_t offset : {std::size_t{0}, total - 10}) {
+                expected.replace(offset, 4, "HEAD");
+                file.WriteAt(offset, velmora::test::AsBytes("HEAD"));
+            }
+            file.Commit();
+        }
+        EXPECT_EQ(velmora::test::Difference(expected, velmora::test::ReadFile(target)), "");
+    }
+}
 
 TEST_F(OutputFileTest, WaveHeaderDescribesTheSamplesAndReadsBack)
 {
