@@ -4,7 +4,6 @@
 #include "platform/dosfs.h"
 #include "platform/wholefile.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
