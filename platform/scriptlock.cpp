@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
+#include <utility>
 
 namespace velmora::platform {
 
@@ -21,16 +22,6 @@ bool SetLock(int fd, short type)
     lock.l_type = type;
     lock.l_whence = SEEK_SET;
     return ::fcntl(fd, F_OFD_SETLK, &lock) == 0;
-}
-
-bool SameFile(int fd, const std::filesystem::path& path)
-{
-    struct stat open
-    {};
-    struct stat named
-    {};
-    return ::fstat(fd, &open) == 0 && ::stat(path.c_str(), &named) == 0 &&
-           open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
 
 void WriteAll(int fd, std::string_view bytes, const std::filesystem::path& file)
@@ -50,6 +41,16 @@ void WriteAll(int fd, std::string_view bytes, const std::filesystem::path& file)
 
 } // namespace
 
+HeldScript::HeldScript(int fd) : fd_(fd)
+{
+    struct stat info
+    {};
+    if (fd_ >= 0 && ::fstat(fd_, &info) == 0) {
+        device_ = info.st_dev;
+        inode_ = info.st_ino;
+    }
+}
+
 HeldScript::~HeldScript()
 {
     if (fd_ >= 0) {
@@ -57,10 +58,9 @@ HeldScript::~HeldScript()
     }
 }
 
-HeldScript::HeldScript(HeldScript&& other) noexcept : fd_(other.fd_)
-{
-    other.fd_ = -1;
-}
+HeldScript::HeldScript(HeldScript&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), device_(other.device_), inode_(other.inode_)
+{}
 
 HeldScript& HeldScript::operator=(HeldScript&& other) noexcept
 {
@@ -68,8 +68,9 @@ HeldScript& HeldScript::operator=(HeldScript&& other) noexcept
         if (fd_ >= 0) {
             ::close(fd_);
         }
-        fd_ = other.fd_;
-        other.fd_ = -1;
+        fd_ = std::exchange(other.fd_, -1);
+        device_ = other.device_;
+        inode_ = other.inode_;
     }
     return *this;
 }
@@ -98,7 +99,10 @@ bool HeldScript::LockExclusive()
 
 bool HeldScript::IsFileAt(const std::filesystem::path& path) const
 {
-    return fd_ >= 0 && SameFile(fd_, path);
+    struct stat named
+    {};
+    return fd_ >= 0 && ::stat(path.c_str(), &named) == 0 && named.st_dev == device_ &&
+           named.st_ino == inode_;
 }
 
 void HeldScript::Unlock()

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <optional>
 #include <string_view>
+#include <sys/types.h>
 
 namespace velmora::platform {
 
@@ -23,7 +24,7 @@ class HeldScript
 {
 public:
     HeldScript() = default;
-    explicit HeldScript(int fd) : fd_(fd) {}
+    explicit HeldScript(int fd);
     ~HeldScript();
     HeldScript(HeldScript&& other) noexcept;
     HeldScript& operator=(HeldScript&& other) noexcept;
@@ -44,6 +45,9 @@ public:
 
 private:
     int fd_ = -1;
+    // The file it is open on, taken once, so that each look costs one stat of the name.
+    dev_t device_ = 0;
+    ino_t inode_ = 0;
 };
 
 enum class ScriptState
