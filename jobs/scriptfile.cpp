@@ -2,6 +2,7 @@
 
 #include "jobs/paths.h"
 #include "platform/dosfs.h"
+#include "platform/shortnames.h"
 #include "platform/wholefile.h"
 
 #include <filesystem>
@@ -11,13 +12,16 @@ namespace velmora::jobs {
 
 namespace {
 
-// Deletes every file in FOLDER that a line of SCRIPT names: the temporary
-// outputs of the job that wrote it.
-void DeleteNamedFiles(std::string_view script, const std::string& folder)
+// Deletes every file in the work folder TEMP that a line of SCRIPT names: the
+// temporary outputs of the job that wrote it, which its lines name through
+// SHORTTEMP, the folder's short form {A8}Temp\.
+void DeleteNamedFiles(std::string_view script, const std::string& temp,
+                      const std::string& shortTemp)
 {
     for (const std::string& line : SplitLines(script)) {
         for (const std::string& word : ScriptWords(line)) {
-            if (!HasNonDosCharacters(word) && LiesWithin(word, folder) &&
+            if (platform::EqualIgnoringAsciiCase(word.substr(0, shortTemp.size()), shortTemp) &&
+                !HasNonDosCharacters(word) && LiesWithin(word, temp) &&
                 platform::FileExists(word)) {
                 platform::DeleteFile(word);
             }
@@ -51,7 +55,7 @@ bool ClearLeftover(const ScriptPaths& paths, JobKind kind)
     if (!host || !platform::RemoveLeftoverScript(*host)) {
         return false;
     }
-    DeleteNamedFiles(lines.value_or(""), paths.appFolder + "Temp");
+    DeleteNamedFiles(lines.value_or(""), paths.appFolder + "Temp", paths.appFolderShort + "Temp\\");
     EmptyFolder(paths.appFolder + std::string(TextsOf(kind).listWorkFolder));
     return true;
 }
