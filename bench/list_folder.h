@@ -12,7 +12,7 @@ namespace velmora::bench {
 
 // Creates the folders and ENTRIES sources under ROOT, maps the drives for
 // this process and returns the DOS paths of the sources. Their names share
-// one beginning, so that their aliases all compete for the same short names.
+// one beginning, so that their aliases all begin alike.
 std::vector<std::string> MakeListFolder(const std::filesystem::path& root, int entries,
                                         const std::filesystem::path& coder);
 

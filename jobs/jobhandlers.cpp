@@ -111,15 +111,16 @@ std::string_view LeadingCharacters(std::string_view text, std::size_t count)
     return text.substr(0, end);
 }
 
-// An entry is coded only when it names an existing file (taken literally) with
-// the kind's extension, its name can stand quoted in the script and holds no
-// pattern characters, no colon stands past its drive, and it does not lie
-// anywhere below the list work folder, which the script empties, subfolders
-// included, before it starts. FOUND is the entry as found on the host.
+// An entry is coded only when it names an existing file (taken literally)
+// that has a short path, with the kind's extension, its name can stand quoted
+// in the script and holds no pattern characters, no colon stands past its
+// drive, and it does not lie anywhere below the list work folder, which the
+// script empties, subfolders included, before it starts.
+// FOUND is the entry as found on the host.
 bool IsListEntryAccepted(std::string_view entry, const std::optional<platform::FoundPath>& found,
                          JobKind kind, const FolderIdentity& workFolder)
 {
-    return found && platform::HostFileExists(found->host) &&
+    return found && !found->shortPath.empty() && platform::HostFileExists(found->host) &&
            platform::UpperAscii(ExtensionPart(entry)) == TextsOf(kind).listExtension &&
            IsSafeToQuote(FileNamePart(entry)) && !HasWildcards(FileNamePart(entry)) &&
            !platform::HasStrayColon(entry) && !workFolder.Holds(found->host);
@@ -174,7 +175,10 @@ void RunSingleFileJob(JobKind kind, JobWindows& windows, LineBuffer& scratch,
         windows.ShowError(texts.singleBusyMessage);
         refused = true;
     }
-    const bool inputExists = platform::FileExists(request.input);
+    // An input whose short path another entry's name or alias contests is
+    // as good as missing: the script could not name it.
+    const std::string source = platform::ShortPath(request.input);
+    const bool inputExists = platform::FileExists(request.input) && !source.empty();
     if (!inputExists) {
         windows.ShowError("Please enter an existing input file.");
         refused = true;
@@ -184,7 +188,6 @@ void RunSingleFileJob(JobKind kind, JobWindows& windows, LineBuffer& scratch,
         windows.ShowError("Please enter an output file.");
         refused = true;
     }
-    const std::string source = platform::ShortPath(request.input);
     const std::string temp = paths.appFolderShort + "Temp\\" + FileNamePart(source);
     // An output that is the input would be overwritten by the result; a
     // temporary output that is the input would be deleted before it is coded.

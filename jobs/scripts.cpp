@@ -3,7 +3,6 @@
 #include "jobs/paths.h"
 #include "platform/dosfs.h"
 #include "platform/separators.h"
-#include "platform/shortnames.h"
 
 #include <algorithm>
 
@@ -35,13 +34,13 @@ std::string DeleteScriptLine(std::string_view script)
     return "del " + Quoted(script);
 }
 
-// "deltree /Y "{A}TEMP\LE\*.*"": empties the list work folder. Quoted, so that
-// a blank in the application folder cannot split the argument into two
-// deletion targets.
+// "deltree /Y "{A}Temp\LE\*.*"": empties the list work folder. Quoted, so
+// that a blank in the application folder cannot split the argument into two
+// deletion targets; spelled as on the host, so that an installation whose
+// path differs only in case is never the one emptied.
 std::string EmptyWorkFolderLine(const ListScriptValues& v)
 {
-    const std::string allWork =
-        platform::UpperAscii(v.paths.appFolder + std::string(TextsOf(v.kind).listWorkFolder));
+    const std::string allWork = v.paths.appFolder + std::string(TextsOf(v.kind).listWorkFolder);
     return "deltree /Y " + Quoted(allWork + "*.*");
 }
 

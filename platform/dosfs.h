@@ -7,9 +7,10 @@
 //
 // DOS to host: the drive's root, then each component matched in its host folder:
 // the exact name, else the one entry whose name matches ignoring ASCII case,
-// else the one entry whose short alias matches. Components that do not exist,
-// and all after them, are taken literally. A component that matches more than
-// one entry does not resolve: the path then counts as missing.
+// else the one entry whose short alias matches; an exact name gives way only to
+// another entry's alias (platform/folderlisting.h). Components that do not
+// exist, and all after them, are taken literally. A component that more than
+// one entry claims does not resolve: the path then counts as missing.
 // Host to DOS: the longest mapped root that holds the path.
 //
 // All texts are byte strings; names on the host are taken as they are (UTF-8
@@ -29,6 +30,13 @@ namespace velmora::platform {
 // component. "C:" alone and "C:\" give the drive's root.
 std::optional<std::filesystem::path> HostPath(std::string_view dosPath);
 
+// The host path that a file made or replaced at DOS path DOSPATH takes: the
+// folders found as HostPath finds them, the last component only by its exact
+// name or as the one entry equal to it ignoring ASCII case, never through a
+// short alias; any other last component, also one that several entries match
+// ignoring case, is a new entry of that name. Nullopt as for HostPath.
+std::optional<std::filesystem::path> DestinationHostPath(std::string_view dosPath);
+
 // The DOS form of an absolute host path (long names, backslashes), or nullopt
 // when no mapped drive holds it.
 std::optional<std::string> DosPath(const std::filesystem::path& hostPath);
@@ -45,11 +53,13 @@ bool DeleteFile(std::string_view dosPath);
 bool CreateDir(std::string_view dosPath);
 
 // The 8.3 form of an existing path, empty text for a missing one. Every
-// component is upper case, at most 8 + 3 characters, and holds only letters,
-// digits and _ - ~ ! # $ ' ( ) @ ^ { }. A folder path keeps a trailing
+// component is a valid 8.3 name (platform/shortnames.h): the entry's own name
+// where it is one, else an upper-case alias. A folder path keeps a trailing
 // backslash when it was given one. HostPath() of the result names the same
-// entry as the long path. A short form longer than 258 characters, which the
-// program's 260-byte buffer could not take, gives empty text as well.
+// entry as the long path for as long as that entry exists. A path with a
+// component whose every short form another entry claims too, and a short form
+// longer than 258 characters, which the program's 260-byte buffer could not
+// take, give empty text as well.
 std::string ShortPath(std::string_view dosPath);
 
 // An existing path found on the host in one walk, for work that needs both

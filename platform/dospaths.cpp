@@ -7,7 +7,10 @@
 
 namespace velmora::platform {
 
-std::optional<std::filesystem::path> HostPath(std::string_view dosPath)
+namespace {
+
+// The host path of DOSPATH, its last component matched as LAST says.
+std::optional<std::filesystem::path> Resolve(std::string_view dosPath, Claim last)
 {
     const std::optional<DosPathParts> parts = SplitDosPath(dosPath);
     if (!parts) {
@@ -20,10 +23,12 @@ std::optional<std::filesystem::path> HostPath(std::string_view dosPath)
     }
     std::filesystem::path host = drive->second;
     bool literal = false; // once a component is missing, the rest is taken as written
-    for (const std::string& name : parts->names) {
+    for (std::size_t i = 0; i < parts->names.size(); ++i) {
+        const std::string& name = parts->names[i];
         if (!literal) {
-            const ComponentMatch found = MatchComponent(host, name);
-            if (found.match == Match::Ambiguous) {
+            const Claim claim = i + 1 == parts->names.size() ? last : Claim::NameOrAlias;
+            const ComponentMatch found = MatchComponent(host, name, claim);
+            if (found.match == Match::Ambiguous && claim == Claim::NameOrAlias) {
                 return std::nullopt;
             }
             if (found.match == Match::Found) {
@@ -35,6 +40,18 @@ std::optional<std::filesystem::path> HostPath(std::string_view dosPath)
         host /= name;
     }
     return host;
+}
+
+} // namespace
+
+std::optional<std::filesystem::path> HostPath(std::string_view dosPath)
+{
+    return Resolve(dosPath, Claim::NameOrAlias);
+}
+
+std::optional<std::filesystem::path> DestinationHostPath(std::string_view dosPath)
+{
+    return Resolve(dosPath, Claim::NameOnly);
 }
 
 namespace {

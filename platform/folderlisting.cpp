@@ -55,30 +55,100 @@ std::optional<FolderListing> FolderListing::Read(const std::filesystem::path& fo
     return Read(fd);
 }
 
-FolderListing::Lookup FolderListing::Find(std::string_view component) const
+namespace {
+
+// The entries that claim a component, told apart up to two.
+struct Claims
 {
+    std::size_t count = 0; // 0, 1, or 2 for two or more
+    std::size_t first = 0;
+
+    void Add(std::size_t index)
+    {
+        if (count == 0) {
+            count = 1;
+            first = index;
+        } else if (index != first) {
+            count = 2;
+        }
+    }
+    void Add(const Claims& other)
+    {
+        if (other.count > 0) {
+            Add(other.first);
+        }
+        if (other.count > 1) {
+            count = 2;
+        }
+    }
+    FolderListing::Lookup Result() const
+    {
+        return {count == 0 ? Match::Missing : count == 1 ? Match::Found : Match::Ambiguous, first};
+    }
+};
+
+constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+} // namespace
+
+FolderListing::Lookup FolderListing::FindByName(std::string_view component) const
+{
+    Claims others;
     const auto [first, last] = byUpperName_.equal_range(UpperAscii(component));
-    Lookup result;
     for (auto it = first; it != last; ++it) {
         if (names_[it->second] == component) {
             return {Match::Found, it->second};
         }
-        result = {result.match == Match::Missing ? Match::Found : Match::Ambiguous, it->second};
+        others.Add(it->second);
     }
-    // A short name that is no alias is its entry's name upper-cased, which
-    // the loop above has matched already; and every alias holds a "~".
-    if (result.match != Match::Missing || component.find('~') == std::string_view::npos) {
-        return result;
-    }
-    AssignShortNamesOnce();
-    const auto alias = byShortName_.find(UpperAscii(component));
-    return alias == byShortName_.end() ? Lookup{} : Lookup{Match::Found, alias->second};
+    return others.Result();
 }
 
-const std::string& FolderListing::ShortName(std::size_t index) const
+FolderListing::Lookup FolderListing::Find(std::string_view component) const
 {
-    AssignShortNamesOnce();
-    return shortNames_.at(index);
+    // Every alias holds a "~"; a component without one is claimed by names only.
+    if (component.find('~') == std::string_view::npos) {
+        return FindByName(component);
+    }
+    KnowAliasesOnce();
+    const std::string upper = UpperAscii(component);
+    Claims byAlias;
+    const auto [firstAlias, lastAlias] = byAlias_.equal_range(upper);
+    for (auto it = firstAlias; it != lastAlias; ++it) {
+        byAlias.Add(it->second);
+    }
+    std::size_t exact = kNone;
+    Claims claims;
+    const auto [firstName, lastName] = byUpperName_.equal_range(upper);
+    for (auto it = firstName; it != lastName; ++it) {
+        if (names_[it->second] == component) {
+            exact = it->second;
+        }
+        claims.Add(it->second);
+    }
+    if (exact != kNone) {
+        Claims withExact;
+        withExact.Add(exact);
+        withExact.Add(byAlias);
+        return withExact.Result();
+    }
+    claims.Add(byAlias);
+    return claims.Result();
+}
+
+std::string FolderListing::ShortName(std::size_t index) const
+{
+    const std::string& name = names_.at(index);
+    const auto namesThisEntry = [&](const std::string& form) {
+        const Lookup found = Find(form);
+        return found.match == Match::Found && found.index == index;
+    };
+    std::string first = IsShortName(name) ? name : FirstAlias(name);
+    if (namesThisEntry(first)) {
+        return first;
+    }
+    std::string second = SecondAlias(name);
+    return namesThisEntry(second) ? second : std::string();
 }
 
 void FolderListing::Added(std::string_view name)
@@ -88,7 +158,9 @@ void FolderListing::Added(std::string_view name)
     }
     byUpperName_.emplace(UpperAscii(name), names_.size());
     names_.emplace_back(name);
-    ForgetShortNames();
+    if (aliasesKnown_) {
+        AddAliases(names_.size() - 1);
+    }
 }
 
 void FolderListing::Removed(std::string_view name)
@@ -99,17 +171,22 @@ void FolderListing::Removed(std::string_view name)
     }
     // The last entry takes the place of the one that has gone.
     const std::size_t index = gone->second;
+    const std::size_t lastIndex = names_.size() - 1;
+    if (aliasesKnown_) {
+        MoveAliases(names_[index], index, kNone);
+    }
     byUpperName_.erase(gone);
-    if (index + 1 != names_.size()) {
+    if (index != lastIndex) {
         Exact(names_.back())->second = index;
+        if (aliasesKnown_) {
+            MoveAliases(names_.back(), lastIndex, index);
+        }
         names_[index] = std::move(names_.back());
     }
     names_.pop_back();
-    ForgetShortNames();
 }
 
-std::unordered_multimap<std::string, std::size_t>::iterator
-FolderListing::Exact(std::string_view name)
+FolderListing::Index::iterator FolderListing::Exact(std::string_view name)
 {
     auto [it, last] = byUpperName_.equal_range(UpperAscii(name));
     while (it != last && names_[it->second] != name) {
@@ -118,22 +195,43 @@ FolderListing::Exact(std::string_view name)
     return it == last ? byUpperName_.end() : it;
 }
 
-void FolderListing::ForgetShortNames()
+void FolderListing::KnowAliasesOnce() const
 {
-    shortNames_.clear();
-    byShortName_.clear();
-}
-
-void FolderListing::AssignShortNamesOnce() const
-{
-    if (!shortNames_.empty() || names_.empty()) {
+    if (aliasesKnown_) {
         return;
     }
-    shortNames_.reserve(names_.size());
-    byShortName_.reserve(names_.size());
-    for (NamedEntry& entry : AssignShortNames(names_)) {
-        byShortName_.emplace(entry.shortName, shortNames_.size());
-        shortNames_.push_back(std::move(entry.shortName));
+    byAlias_.reserve(2 * names_.size());
+    for (std::size_t i = 0; i < names_.size(); ++i) {
+        AddAliases(i);
+    }
+    aliasesKnown_ = true;
+}
+
+void FolderListing::AddAliases(std::size_t index) const
+{
+    const std::string& name = names_[index];
+    // A valid 8.3 name claims itself by its name already.
+    if (!IsShortName(name)) {
+        byAlias_.emplace(FirstAlias(name), index);
+    }
+    byAlias_.emplace(SecondAlias(name), index);
+}
+
+void FolderListing::MoveAliases(const std::string& name, std::size_t from, std::size_t to) const
+{
+    for (const std::string& alias : {FirstAlias(name), SecondAlias(name)}) {
+        auto [it, last] = byAlias_.equal_range(alias);
+        while (it != last && it->second != from) {
+            ++it;
+        }
+        if (it == last) {
+            continue;
+        }
+        if (to == kNone) {
+            byAlias_.erase(it);
+        } else {
+            it->second = to;
+        }
     }
 }
 

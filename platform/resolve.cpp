@@ -39,17 +39,22 @@ std::optional<DosPathParts> SplitDosPath(std::string_view dosPath)
     return parts;
 }
 
-ComponentMatch MatchComponent(const std::filesystem::path& folder, std::string_view component)
+ComponentMatch MatchComponent(const std::filesystem::path& folder, std::string_view component,
+                              Claim claim)
 {
+    // An entry of exactly that name is the one named, unless the component
+    // could be another entry's alias.
     std::error_code error;
-    if (std::filesystem::exists(std::filesystem::symlink_status(folder / component, error))) {
+    if ((claim == Claim::NameOnly || component.find('~') == std::string_view::npos) &&
+        std::filesystem::exists(std::filesystem::symlink_status(folder / component, error))) {
         return {Match::Found, std::string(component)};
     }
     const std::shared_ptr<const FolderListing> listing = ListingOf(folder);
     if (!listing) {
         return {};
     }
-    const FolderListing::Lookup found = listing->Find(component);
+    const FolderListing::Lookup found =
+        claim == Claim::NameOnly ? listing->FindByName(component) : listing->Find(component);
     if (found.match != Match::Found) {
         return {found.match, {}};
     }

@@ -30,9 +30,19 @@ struct ComponentMatch
     std::string name; // the entry's name on the host, when found
 };
 
-// Finds the entry of a host folder that the DOS component names, as
-// FolderListing::Find does; the folder is listed only when no entry bears the
-// component's exact name.
-ComponentMatch MatchComponent(const std::filesystem::path& folder, std::string_view component);
+// How a component may name an entry: by name or alias (FolderListing::Find),
+// or, for a file about to be made or replaced, by name only
+// (FolderListing::FindByName).
+enum class Claim
+{
+    NameOrAlias,
+    NameOnly
+};
+
+// Finds the entry of a host folder that the DOS component names; the folder
+// is listed only when no entry bears the component's exact name or the
+// component could be an alias.
+ComponentMatch MatchComponent(const std::filesystem::path& folder, std::string_view component,
+                              Claim claim = Claim::NameOrAlias);
 
 } // namespace velmora::platform

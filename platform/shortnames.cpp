@@ -4,18 +4,17 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <unordered_set>
 
 namespace velmora::platform {
 namespace {
 
 constexpr std::size_t kBaseLength = 8;
 constexpr std::size_t kExtensionLength = 3;
-// Tail lengths grow with each round of candidates, so that a crowded folder
-// still finds room; the name keeps at least one character before the tilde.
-constexpr std::size_t kFirstTailLength = 2;
-constexpr std::size_t kLongestTail = kBaseLength - 2;
-constexpr unsigned kCandidatesPerLength = 8;
+// 36^6 first-alias tails: in a folder of 100,000 names that share a first
+// character and an extension, about one name in 20,000 shares its first alias
+// with another and takes its second, whose tail of 36^7 is drawn apart.
+constexpr std::size_t kFirstTailLength = kBaseLength - 2;
+constexpr std::size_t kSecondTailLength = kBaseLength - 1;
 
 bool IsShortNameChar(char c)
 {
@@ -69,9 +68,9 @@ AliasParts SplitForAlias(std::string_view name)
     return parts;
 }
 
-// FNV-1a over the whole long name and the candidate number, then a final mix
-// so that neighbouring candidate numbers give unrelated tails.
-std::uint64_t NameHash(std::string_view name, unsigned candidate)
+// FNV-1a over the whole long name and the alias form, then a final mix so
+// that the two forms give unrelated tails.
+std::uint64_t NameHash(std::string_view name, unsigned form)
 {
     std::uint64_t hash = 0xcbf29ce484222325ULL;
     const auto mix = [&hash](unsigned char byte) {
@@ -81,31 +80,40 @@ std::uint64_t NameHash(std::string_view name, unsigned candidate)
     for (const char c : name) {
         mix(static_cast<unsigned char>(c));
     }
-    for (int shift = 0; shift < 32; shift += 8) {
-        mix(static_cast<unsigned char>(candidate >> shift));
-    }
+    mix(static_cast<unsigned char>(form));
     hash ^= hash >> 33;
     hash *= 0xff51afd7ed558ccdULL;
     hash ^= hash >> 33;
     return hash;
 }
 
-// The CANDIDATE-th alias of a long name: NAME~TAIL.EXT.
-std::string AliasCandidate(std::string_view name, const AliasParts& parts, unsigned candidate)
+// LEAD, a tilde, LENGTH base-36 characters of the name's hash of FORM, and
+// the cleaned extension.
+std::string Alias(std::string_view name, std::string_view lead, std::size_t length, unsigned form)
 {
-    const std::size_t tailLength =
-        std::min(kLongestTail, kFirstTailLength + candidate / kCandidatesPerLength);
-    std::uint64_t hash = NameHash(name, candidate);
-    std::string tail;
-    for (std::size_t i = 0; i < tailLength; ++i) {
-        tail += "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"[hash % 36];
+    std::uint64_t hash = NameHash(name, form);
+    std::string alias(lead);
+    alias += '~';
+    for (std::size_t i = 0; i < length; ++i) {
+        alias += "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"[hash % 36];
         hash /= 36;
     }
-    std::string alias = parts.base.substr(0, kBaseLength - 1 - tailLength) + "~" + tail;
-    if (!parts.extension.empty()) {
-        alias += "." + parts.extension;
+    const std::string extension = SplitForAlias(name).extension;
+    if (!extension.empty()) {
+        alias += "." + extension;
     }
     return alias;
+}
+
+// Every entry of LISTING with its short name.
+std::vector<NamedEntry> NamesOf(const FolderListing& listing)
+{
+    std::vector<NamedEntry> entries;
+    entries.reserve(listing.Names().size());
+    for (std::size_t i = 0; i < listing.Names().size(); ++i) {
+        entries.push_back({listing.Names()[i], listing.ShortName(i)});
+    }
+    return entries;
 }
 
 } // namespace
@@ -145,51 +153,30 @@ bool IsShortName(std::string_view name)
            extension.find('.') == std::string_view::npos;
 }
 
+std::string FirstAlias(std::string_view name)
+{
+    // A tilde never leads a first alias: that is what tells the second apart.
+    char lead = SplitForAlias(name).base.front();
+    if (lead == '~') {
+        lead = '_';
+    }
+    return Alias(name, std::string_view(&lead, 1), kFirstTailLength, 0);
+}
+
+std::string SecondAlias(std::string_view name)
+{
+    return Alias(name, "", kSecondTailLength, 1);
+}
+
 std::vector<NamedEntry> AssignShortNames(const std::vector<std::string>& names)
 {
-    std::vector<NamedEntry> entries;
-    entries.reserve(names.size());
-    // Every real name blocks its upper-case form: an alias equal to a real name
-    // would resolve to that entry instead.
-    std::unordered_set<std::string> taken;
-    std::unordered_multiset<std::string> uppers;
-    for (const std::string& name : names) {
-        entries.push_back({name, {}});
-        taken.insert(UpperAscii(name));
-        uppers.insert(UpperAscii(name));
-    }
-    std::vector<std::size_t> needAlias;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const std::string& name = entries[i].name;
-        const std::string upper = UpperAscii(name);
-        if (IsShortName(name) && (name == upper || uppers.count(upper) == 1)) {
-            entries[i].shortName = upper;
-        } else {
-            needAlias.push_back(i);
-        }
-    }
-    // Byte order of the names decides who keeps a contested alias, whatever the
-    // order in which the folder listed them.
-    std::sort(needAlias.begin(), needAlias.end(), [&entries](std::size_t a, std::size_t b) {
-        return entries[a].name < entries[b].name;
-    });
-    for (const std::size_t i : needAlias) {
-        const AliasParts parts = SplitForAlias(entries[i].name);
-        for (unsigned candidate = 0;; ++candidate) {
-            std::string alias = AliasCandidate(entries[i].name, parts, candidate);
-            if (taken.insert(alias).second) {
-                entries[i].shortName = std::move(alias);
-                break;
-            }
-        }
-    }
-    return entries;
+    return NamesOf(FolderListing(names));
 }
 
 std::vector<NamedEntry> FolderShortNames(const std::filesystem::path& folder)
 {
     const std::optional<FolderListing> listing = FolderListing::Read(folder);
-    return listing ? AssignShortNames(listing->Names()) : std::vector<NamedEntry>{};
+    return listing ? NamesOf(*listing) : std::vector<NamedEntry>{};
 }
 
 std::optional<std::string> ShortNameOf(const std::filesystem::path& folder, std::string_view name)

@@ -1,14 +1,15 @@
-// Short (8.3) names of the entries of one host folder.
+// Short (8.3) names, worked out from a long name alone.
 //
-// A name that already is a valid 8.3 name keeps it, upper-cased, when that
-// resolves back to it alone: it is upper case already, or no other entry of
-// the folder has the same name ignoring ASCII case. Every other entry gets an
-// alias NAME~XX.EXT: up to five characters of its name, a tilde, a tail of
-// base-36 digits of a hash of the whole long name, and up to three characters
-// of its extension. The tail depends on nothing else, so an alias stays put
-// while other files come and go; only when two entries would share an alias,
-// or an alias equals a real name, does the later entry (in byte order of the
-// names) take the next candidate of its own hash sequence.
+// A name that already is a valid 8.3 name is its own short name, as it is
+// spelled. Any other name has a first alias, its first character, a tilde and
+// six base-36 characters of a hash of the whole long name, then up to three
+// characters of its extension ("R~K3J9QZ.WAV"). Where another entry of the
+// folder claims the same short name, an entry takes its second alias instead: a
+// tilde first and seven characters of another hash ("~7QX0B2M.WAV"), a form no
+// first alias can take. Both forms depend on the name and nothing else, so a
+// short name once handed out names its own file or, while another entry claims
+// it too, no file at all; which entry a folder resolves a name to is the
+// business of FolderListing.
 #pragma once
 
 #include <filesystem>
@@ -28,10 +29,14 @@ bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b);
 // and _ - ~ ! # $ ' ( ) @ ^ { }.
 bool IsShortName(std::string_view name);
 
+// The two aliases of a long name, upper case.
+std::string FirstAlias(std::string_view name);
+std::string SecondAlias(std::string_view name);
+
 struct NamedEntry
 {
     std::string name;      // the host's name, bytes as they are
-    std::string shortName; // its 8.3 name in this folder, upper case
+    std::string shortName; // its 8.3 name in this folder; empty when it has none
 };
 
 // The short names of NAMES, the complete list of one folder's entries

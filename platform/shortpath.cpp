@@ -25,12 +25,17 @@ void ForgetIfTooLong(std::string& shortPath)
 
 // The entry NAME of a folder that was found, matched within the listing that
 // gives the short names, so that the name found and the short name given are
-// of one entry.
+// of one entry. An entry whose every short form another entry claims as well
+// cannot be named in 8.3 form, and counts as missing.
 std::optional<FoundPath> FindEntry(const FoundPath& folder, std::string_view name)
 {
     const std::shared_ptr<const FolderListing> listing = ListingOf(folder.host);
     const FolderListing::Lookup found = listing ? listing->Find(name) : FolderListing::Lookup{};
     if (found.match != Match::Found) {
+        return std::nullopt;
+    }
+    const std::string shortName = listing->ShortName(found.index);
+    if (shortName.empty()) {
         return std::nullopt;
     }
     FoundPath entry{folder.host / listing->Names()[found.index], {}};
@@ -39,7 +44,7 @@ std::optional<FoundPath> FindEntry(const FoundPath& folder, std::string_view nam
         if (!entry.shortPath.ends_with('\\')) {
             entry.shortPath += '\\';
         }
-        entry.shortPath += listing->ShortName(found.index);
+        entry.shortPath += shortName;
         ForgetIfTooLong(entry.shortPath);
     }
     return entry;

@@ -319,10 +319,13 @@ TEST_F(JobRuns, PatternCharactersInNamesCostNoOtherFile)
 
 // The list work folder is emptied by a quoted deltree line: the first word
 // of the application folder ("C:\VELMORA") names a folder of its own, which
-// an unquoted line would delete.
+// an unquoted line would delete; and another installation whose path differs
+// only in case keeps its work folder, while this one's leftovers never reach
+// the output folder.
 TEST_F(JobRuns, EmptyingTheWorkFolderTouchesNothingOutside)
 {
     Write("C/Velmora/precious.txt", "keep me");
+    Write("C/VELMORA APP/Temp/LE/theirs.mp3", "their job's result");
     Write("C/Velmora App/Temp/LE/leftover.tmp", "stale");
     Write("C/Velmora App/Temp/LE/old folder/x", "stale");
     Write("D/Music/My Song.wav", "source");
@@ -332,8 +335,28 @@ TEST_F(JobRuns, EmptyingTheWorkFolderTouchesNothingOutside)
     list.listEntries = "D:\\Music\\My Song.wav";
     RunJob(EncodeList, list, "Encoding.bat");
     EXPECT_EQ(Read("C/Velmora/precious.txt"), "keep me");
+    EXPECT_EQ(Read("C/VELMORA APP/Temp/LE/theirs.mp3"), "their job's result");
     EXPECT_EQ(Listing("C/Velmora App/Temp/LE"), std::vector<std::string>{});
+    EXPECT_EQ(Listing("D/List Out"), std::vector<std::string>{"My Song.mp3"});
     EXPECT_EQ(Read("D/List Out/My Song.mp3"), "coded -br 112000\nsource");
+}
+
+// An unlisted file beside the listed ones is never coded in their place nor
+// deleted with them, however alike their names.
+TEST_F(JobRuns, AnUnlistedNeighbourIsNeitherCodedNorDeleted)
+{
+    for (const char* take : {"Take 0009", "Take 0185", "Take 0418"}) {
+        Write(std::string("D/Music/") + take + ".wav", take);
+    }
+    jobs::JobRequest list;
+    list.bitRateEntry = 7;
+    list.deleteSource = true;
+    list.outputDirectory = "D:\\List Out\\";
+    list.listEntries = "D:\\Music\\Take 0009.wav\r\nD:\\Music\\Take 0185.wav\r\n";
+    RunJob(EncodeList, list, "Encoding.bat");
+    EXPECT_EQ(Read("D/List Out/Take 0009.mp3"), "coded -br 112000\nTake 0009");
+    EXPECT_EQ(Read("D/List Out/Take 0185.mp3"), "coded -br 112000\nTake 0185");
+    EXPECT_EQ(Listing("D/Music"), std::vector<std::string>{"Take 0418.wav"});
 }
 
 } // namespace

@@ -43,7 +43,7 @@ TEST_F(ListJob, EncodeListScriptByteForByte)
         "Echo Velmora for Windows 95",
         "Echo ------------------------------------------",
         "Echo\"",
-        "deltree /Y \"C:\\APPS\\FRONT\\TEMP\\LE\\*.*\"",
+        "deltree /Y \"C:\\APPS\\FRONT\\Temp\\LE\\*.*\"",
         "C:",
         "cd C:\\L3",
         "C:\\L3\\L3ENC.EXE " + song + " " + work + FileNamePart(song) + " -br 112000 -hq  ",
@@ -67,7 +67,7 @@ TEST_F(ListJob, EncodeListScriptByteForByte)
         "if exist \"D:\\Out\\Live.2024.mp3\" if not exist \"" + work + "Live.2024.mp3\" del " +
             live,
         ":k1",
-        "deltree /Y \"C:\\APPS\\FRONT\\TEMP\\LE\\*.*\"",
+        "deltree /Y \"C:\\APPS\\FRONT\\Temp\\LE\\*.*\"",
         "start C:\\APPS\\FRONT\\Message.exe L X \"D:\\Out\\\"",
         "del \"C:\\APPS\\FRONT\\Encoding.bat\"",
     });
@@ -91,7 +91,7 @@ TEST_F(ListJob, DecodeListScriptDiffersWhereItShould)
     RunListJob(JobKind::Decoding, host_, scratch_, request);
 
     const std::pair<std::size_t, std::string> lines[] = {
-        {4, "deltree /Y \"C:\\APPS\\FRONT\\TEMP\\LD\\*.*\""},
+        {4, "deltree /Y \"C:\\APPS\\FRONT\\Temp\\LD\\*.*\""},
         {7, "C:\\L3\\L3DEC.EXE " + song + " " + work + FileNamePart(song) + " -wav -hq -dm "},
         {8, "if not exist " + work + FileNamePart(song) + " goto k0"},
         {11, "ren \"" + work + FileNamePart(song) + "\" \"x.mp3\""},
@@ -101,7 +101,7 @@ TEST_F(ListJob, DecodeListScriptDiffersWhereItShould)
         {15,
          "if exist \"D:\\Out\\My Song.wav\" if not exist \"" + work + "My Song.wav\" del " + song},
         {16, ":k0"},
-        {17, "deltree /Y \"C:\\APPS\\FRONT\\TEMP\\LD\\*.*\""},
+        {17, "deltree /Y \"C:\\APPS\\FRONT\\Temp\\LD\\*.*\""},
         {18, "start C:\\APPS\\FRONT\\Message.exe L X \"D:\\Out\\\""},
         {19, "del \"C:\\APPS\\FRONT\\Decoding.bat\""},
         {20, ""},
@@ -239,9 +239,9 @@ TEST_F(ListJob, ApplicationFolderWithABlankIsDeletedAsOneQuotedArgument)
     const std::string a8 = platform::ShortPath("C:\\MY APPS\\FRONT\\");
     ASSERT_EQ(a8.find(' '), std::string::npos) << a8;
     RunListJob(JobKind::Encoding, host_, scratch_, List(kSongWav));
-    EXPECT_EQ(ScriptLine(script, 4), "deltree /Y \"C:\\MY APPS\\FRONT\\TEMP\\LE\\*.*\"");
+    EXPECT_EQ(ScriptLine(script, 4), "deltree /Y \"C:\\MY APPS\\FRONT\\Temp\\LE\\*.*\"");
     EXPECT_EQ(ScriptLine(script, 12), "ren " + a8 + "Temp\\LE\\*.* *.mp3");
-    EXPECT_EQ(ScriptLine(script, 14), "deltree /Y \"C:\\MY APPS\\FRONT\\TEMP\\LE\\*.*\"");
+    EXPECT_EQ(ScriptLine(script, 14), "deltree /Y \"C:\\MY APPS\\FRONT\\Temp\\LE\\*.*\"");
     EXPECT_EQ(ScriptLine(script, 16), "del \"C:\\MY APPS\\FRONT\\Encoding.bat\"");
 }
 

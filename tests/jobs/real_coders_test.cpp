@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <functional>
+#include <map>
 
 namespace velmora::jobs::test {
 namespace {
@@ -103,14 +105,18 @@ protected:
 
     // Presses the button and waits until dosbatch and Message.exe have ended:
     // the script must have deleted itself, and the notice closed itself.
+    // MEANWHILE, when given, runs while the job does.
     JobEnd RunJob(JobHandler handler, const jobs::JobRequest& request,
-                  const std::string& scriptName)
+                  const std::string& scriptName, const std::function<void()>& meanwhile = {})
     {
         JobEnd end;
         // No earlier than the script's writing, no later than the job's outputs.
         end.script.written = fs::file_time_type::clock::now();
         Press(handler, request);
         end.script.lines = jobs::SplitLines(host.startedScript);
+        if (meanwhile) {
+            meanwhile();
+        }
         for (const EndedProgram& program : adopted_.WaitFor({"dosbatch", "Message.exe"})) {
             if (program.name == "dosbatch") {
                 end.failedCommands = program.status;
@@ -302,6 +308,66 @@ TEST_F(RealCoders, SingleJobsThatMakeNothingFailAndLeaveNothingInTemp)
     EXPECT_EQ(Notice(nowhere)[1],
               Host("D/Nowhere/good.wav") + " was not created: its folder does not exist.");
     EXPECT_EQ(Listing(fs::path(kAppFolder) / "Temp"), std::vector<std::string>{});
+}
+
+// 300 names that differ in a digit or two, all listed with "&Delete source
+// after convert" ticked; every tenth has a case twin beside it, and only one of
+// the two is listed. While the job runs, files of similar names arrive in the
+// source folder. Each listed source is one frame of 576 samples longer than
+// the one before, so a result's frame count tells whose audio it holds.
+TEST_F(RealCoders, SimilarNamesEachBecomeTheirOwnResultAndOnlyListedSourcesGo)
+{
+    constexpr unsigned kListRate = 8000; // short and quick to code, yet a Layer 3 rate
+    constexpr std::size_t kFrame = 576;
+    const auto write = [&](const std::string& relative, std::size_t frames) {
+        const Bytes bytes =
+            velmora::test::MakeAudioFile({"s16", false, velmora::test::Coding::S16, false}, 1,
+                                         kListRate, velmora::test::Tone(frames, 1, kListRate));
+        velmora::test::WriteBytes(root / relative, bytes);
+        return bytes;
+    };
+    jobs::JobRequest list;
+    list.bitRateEntry = 3; // 32000: the information frame fits in a frame of that rate
+    list.deleteSource = true;
+    list.outputDirectory = "D:\\Out\\";
+    std::vector<std::string> listed;
+    std::map<std::string, Bytes> unlisted; // by name
+    fs::create_directories(root / "D/Music");
+    for (int i = 0; i < 300; ++i) {
+        char number[8];
+        std::snprintf(number, sizeof number, "%04d", i);
+        std::string name = std::string(i % 20 == 10 ? "recording " : "Recording ") + number;
+        write("D/Music/" + name + ".wav", kFrame * (1 + i));
+        list.listEntries += Dos("D/Music/" + name + ".wav") + "\r\n";
+        listed.push_back(name);
+        if (i % 10 == 0) {
+            name[0] ^= 0x20;
+            unlisted[name + ".wav"] = write("D/Music/" + name + ".wav", kFrame * 3);
+        }
+    }
+    const JobEnd end = RunJob(EncodeList, list, "Encoding.bat", [&] {
+        for (const char* arrival : {"Recording 0009 (2).wav", "RECORDING 0151.WAV",
+                                    "Recording 0299.Wav", "Recording 01850.wav"}) {
+            unlisted[arrival] = write(std::string("D/Music/") + arrival, kFrame);
+        }
+    });
+    EXPECT_EQ(end.failedCommands, 0);
+    unsigned previousFrames = 0;
+    for (const std::string& name : listed) {
+        const Mp3Stream stream =
+            ReadMp3Frames(velmora::test::ReadBytes(root / "D/Out" / (name + ".mp3")));
+        ASSERT_TRUE(stream.wholeFile) << name;
+        EXPECT_GT(stream.frames, previousFrames) << name << " holds another source's audio";
+        previousFrames = stream.frames;
+    }
+    EXPECT_EQ(Listing("D/Out").size(), listed.size());
+    std::vector<std::string> left;
+    for (const auto& [name, bytes] : unlisted) {
+        EXPECT_EQ(velmora::test::ReadBytes(root / "D/Music" / name), bytes) << name;
+        left.push_back(name);
+    }
+    EXPECT_EQ(Listing("D/Music"), left);
+    EXPECT_EQ(Listing(fs::path(kAppFolder) / "Temp/LE"), std::vector<std::string>{});
 }
 
 } // namespace

@@ -19,9 +19,10 @@ protected:
     void SetUp() override
     {
         JobSandbox::SetUp();
-        // An alias such as MYSON~XX.WAV; its tail is the DOS layer's business.
+        // An alias such as M~XXXXXX.WAV in D:\Music, a valid 8.3 name and so
+        // its own short name; the tail is the DOS layer's business.
         songShort_ = platform::ShortPath(kSongWav);
-        ASSERT_TRUE(songShort_.starts_with("D:\\MUSIC\\MYSO")) << songShort_;
+        ASSERT_TRUE(songShort_.starts_with("D:\\Music\\M")) << songShort_;
         ASSERT_TRUE(songShort_.ends_with(".WAV") && songShort_.find('~') != std::string::npos);
         songTemp_ = "C:\\APPS\\FRONT\\Temp\\" + FileNamePart(songShort_);
     }
@@ -255,6 +256,32 @@ TEST_F(SingleFileJob, InputThatIsNoFileOrIsTheOutputIsRefused)
     EXPECT_FALSE(Exists(kEncodingBat));
     EXPECT_EQ(Contents("D:\\Out\\old.mp3"), "previous result");
     EXPECT_EQ(Contents("C:\\APPS\\FRONT\\Temp\\SONG.WAV"), "only copy");
+}
+
+// A file whose short path a script line cannot hold (longer than 258
+// characters) is refused as a missing one, by both kinds of job, rather than
+// coded and deleted by an empty name.
+TEST_F(SingleFileJob, AnInputWithoutAShortPathIsRefusedAsMissing)
+{
+    std::string deep = "D:\\Deep";
+    for (int level = 0; level < 29; ++level) {
+        deep += "\\ABCDEFGH";
+    }
+    deep += "\\song.wav";
+    MakeFile(deep, "source");
+    ASSERT_EQ(platform::ShortPath(deep), "");
+    test::RecordingHost single;
+    RunSingleFileJob(JobKind::Encoding, single, scratch_, Job(deep, "D:\\Out\\song.mp3"));
+    EXPECT_EQ(single.events, Events{"error: Please enter an existing input file."});
+    test::RecordingHost list;
+    JobRequest request = Job("", "");
+    request.listEntries = deep;
+    request.outputDirectory = "D:\\Out\\";
+    request.deleteSource = true;
+    RunListJob(JobKind::Encoding, list, scratch_, request);
+    EXPECT_EQ(list.events,
+              Events{"error: There are errors in your input list, please resolve them and retry."});
+    EXPECT_FALSE(Exists(kEncodingBat));
 }
 
 TEST_F(SingleFileJob, FailedStartRemovesTheScriptSoTheKindIsNotBusy)

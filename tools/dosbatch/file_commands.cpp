@@ -132,8 +132,8 @@ void RenCommand(Interpreter& interp, std::string_view args)
         if (newName == name) {
             continue;
         }
-        // A name that DOS would find already (in another case, or as a short
-        // name) is taken, unless it is this very file.
+        // A name that DOS would find already, in any case, is taken unless it
+        // is this very file; one equal to another file's short alias is not.
         if (newName.empty() || names.FindsOther(newName, name)) {
             throw CommandError("Duplicate file name or file not found - " + newName);
         }
@@ -146,6 +146,30 @@ void RenCommand(Interpreter& interp, std::string_view args)
     }
 }
 
+namespace {
+
+// Moves FILE to DESTINATION, a DOS path; throws CommandError.
+void MoveOne(const fs::path& file, const std::string& destination, const std::string& target)
+{
+    // An existing file of that name, in whatever case, is the one replaced;
+    // one that only a short alias finds is not.
+    const std::optional<fs::path> host = platform::DestinationHostPath(destination);
+    std::error_code error;
+    if (!host || fs::is_directory(*host, error)) {
+        throw CommandError("Cannot move " + file.filename().string() + " to " + target);
+    }
+    if (IsReadOnlyFile(*host) && !fs::equivalent(file, *host, error)) {
+        throw CommandError("Access denied - " + destination);
+    }
+    try {
+        MoveReplacing(file, *host);
+    } catch (const std::system_error& failure) {
+        throw CommandError("Cannot move " + file.filename().string() + ": " + Reason(failure));
+    }
+}
+
+} // namespace
+
 void MoveCommand(Interpreter& interp, std::string_view args)
 {
     const std::vector<Word> operands = Operands(args, 2);
@@ -155,7 +179,9 @@ void MoveCommand(Interpreter& interp, std::string_view args)
         throw CommandError("File not found - " + operands[0].text);
     }
     const std::string dosTarget = interp.DosDrives().Absolute(target);
-    const bool intoFolder = platform::DirectoryExists(dosTarget);
+    const std::optional<fs::path> targetHost = platform::DestinationHostPath(dosTarget);
+    std::error_code error;
+    const bool intoFolder = targetHost && fs::is_directory(*targetHost, error);
     if (!intoFolder && (target.ends_with('\\') || target.ends_with('/'))) {
         throw CommandError("Path not found - " + target);
     }
@@ -165,23 +191,18 @@ void MoveCommand(Interpreter& interp, std::string_view args)
     if (!intoFolder && !platform::DirectoryExists(DosFolderOf(dosTarget))) {
         throw CommandError("Path not found - " + target);
     }
+    // One file that cannot be moved keeps none of the others back.
+    std::string failures;
     for (const fs::path& file : matches.entries) {
-        const std::string destination =
-            intoFolder ? JoinDos(dosTarget, file.filename().string()) : dosTarget;
-        // An existing file of that name, in whatever case, is the one replaced.
-        const std::optional<fs::path> host = platform::HostPath(destination);
-        if (!host || platform::DirectoryExists(destination)) {
-            throw CommandError("Cannot move " + file.filename().string() + " to " + target);
-        }
-        std::error_code error;
-        if (IsReadOnlyFile(*host) && !fs::equivalent(file, *host, error)) {
-            throw CommandError("Access denied - " + destination);
-        }
         try {
-            MoveReplacing(file, *host);
-        } catch (const std::system_error& failure) {
-            throw CommandError("Cannot move " + file.filename().string() + ": " + Reason(failure));
+            MoveOne(file, intoFolder ? JoinDos(dosTarget, file.filename().string()) : dosTarget,
+                    target);
+        } catch (const CommandError& failure) {
+            failures += (failures.empty() ? "" : "\n") + std::string(failure.what());
         }
+    }
+    if (!failures.empty()) {
+        throw CommandError(failures);
     }
 }
 

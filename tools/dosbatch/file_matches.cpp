@@ -19,8 +19,16 @@ bool IsFolder(const fs::path& entry)
     return fs::is_directory(entry, error);
 }
 
-Matches Match(const Drives& drives, const Word& path, bool includeFolders)
+// What a wildcard matches besides visible files.
+enum class Reach
 {
+    VisibleFiles,
+    Everything // folders and hidden names as well
+};
+
+Matches Match(const Drives& drives, const Word& path, Reach reach)
+{
+    const bool includeFolders = reach == Reach::Everything;
     const std::string absolute = drives.Absolute(path.text);
     Matches matches;
     matches.dosFolder = DosFolderOf(absolute);
@@ -50,8 +58,10 @@ Matches Match(const Drives& drives, const Word& path, bool includeFolders)
     }
     std::error_code error;
     for (const fs::directory_entry& entry : fs::directory_iterator(matches.hostFolder, error)) {
-        if (MatchesWildcards(entry.path().filename().string(), name) &&
-            (includeFolders || !IsFolder(entry.path()))) {
+        const std::string entryName = entry.path().filename().string();
+        if (MatchesWildcards(entryName, name) &&
+            (reach == Reach::Everything ||
+             (!entryName.starts_with('.') && !IsFolder(entry.path())))) {
             matches.entries.push_back(entry.path());
         }
     }
@@ -63,12 +73,12 @@ Matches Match(const Drives& drives, const Word& path, bool includeFolders)
 
 Matches MatchingFiles(const Drives& drives, const Word& path)
 {
-    return Match(drives, path, false);
+    return Match(drives, path, Reach::VisibleFiles);
 }
 
 Matches MatchingEntries(const Drives& drives, const Word& path)
 {
-    return Match(drives, path, true);
+    return Match(drives, path, Reach::Everything);
 }
 
 std::string DosFolderOf(std::string_view absolute)

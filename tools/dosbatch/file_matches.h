@@ -23,10 +23,13 @@ struct Matches
 // The files (entries that are no folders) that PATH names. A wildcard in an
 // earlier component than the last throws CommandError. A quoted PATH that
 // names an existing entry exactly means that entry alone, even when its name
-// holds "?" or "*", which Linux names may.
+// holds "?" or "*", which Linux names may. A wildcard never matches a name
+// that begins with ".": DOS wildcards skip hidden files, and so no hidden,
+// half-written temporary file is ever renamed, moved or deleted by a pattern.
 Matches MatchingFiles(const Drives& drives, const Word& path);
 
-// The files and folders that PATH names, symbolic links counted as files.
+// The files and folders that PATH names, symbolic links counted as files, and
+// hidden names too: what "deltree" removes.
 Matches MatchingEntries(const Drives& drives, const Word& path);
 
 // The folder part of an absolute DOS path: "C:\X" for "C:\X\Y", "C:\" for "C:\Y".

@@ -1,7 +1,10 @@
-// The names by which DOS finds the entries of one folder: each entry's long
-// name, ignoring ASCII case, and its short name. "ren" asks it whether a new
-// name is taken; it is read once per command, so that renaming every file of a
-// large folder costs no scan of the folder per file.
+// The names by which DOS finds the entries of one folder when a file is given
+// a new name: each entry's long name, ignoring ASCII case. A short alias
+// plays no part: a new name that equals another entry's alias is a new entry
+// of that name, which only makes the alias name no entry while both exist.
+// "ren" asks it whether a new name is taken; it is read once per command, so
+// that renaming every file of a large folder costs no scan of the folder per
+// file.
 #pragma once
 
 #include <filesystem>
@@ -23,12 +26,8 @@ public:
     void Rename(const std::string& from, const std::string& to);
 
 private:
-    void Add(const std::string& name, const std::string& shortName);
-
-    // Upper-cased long names and short names, each with the entries it finds.
+    // Upper-cased long names, each with the entries it finds.
     std::map<std::string, std::set<std::string>, std::less<>> byName_;
-    std::map<std::string, std::set<std::string>, std::less<>> byShortName_;
-    std::map<std::string, std::string> shortNameOf_; // by long name
 };
 
 } // namespace velmora::dosbatch

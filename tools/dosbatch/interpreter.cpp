@@ -52,8 +52,21 @@ int Interpreter::Run(const std::vector<std::string>& lines)
         } catch (const std::exception& error) {
             // A command's own failure, or one of the host that it did not
             // foresee: either way this line failed and the script goes on.
-            ++failures;
-            sink_(Channel::Error, "Line " + std::to_string(index + 1) + ": " + error.what() + "\n");
+            // A command that failed for several files tells of each on a line
+            // of its own, and each counts as a failure.
+            const std::string prefix = "Line " + std::to_string(index + 1) + ": ";
+            std::string_view text = error.what();
+            std::string report;
+            for (;;) {
+                const std::size_t end = text.find('\n');
+                report += prefix + std::string(text.substr(0, end)) + "\n";
+                ++failures;
+                if (end == std::string_view::npos) {
+                    break;
+                }
+                text.remove_prefix(end + 1);
+            }
+            sink_(Channel::Error, report);
         }
     }
     lines_ = nullptr;

@@ -25,8 +25,8 @@ enum class Channel
 // carry their own line breaks. Called on the thread that runs the script.
 using Sink = std::function<void(Channel, std::string_view)>;
 
-// A command that could not do its work; the runner prints the text with the
-// script's line number and goes on with the next line.
+// A command that could not do its work; the runner prints the text, each of
+// its lines with the script's line number, and goes on with the next line.
 struct CommandError : std::runtime_error
 {
     using std::runtime_error::runtime_error;
@@ -38,7 +38,8 @@ public:
     explicit Interpreter(Sink sink);
 
     // Runs LINES from the first to the last (or as "goto" leads) and returns
-    // the number of commands that failed.
+    // the number of failures: one for each command that failed, or for each
+    // file that a command of several files could not handle.
     int Run(const std::vector<std::string>& lines);
 
     // What the built-ins work with.

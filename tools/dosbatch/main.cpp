@@ -4,7 +4,8 @@
 // state runs dosbatch-window beside this program with the same arguments and
 // waits for it: it shows both in a console window. This program needs no
 // window libraries, so a hidden job starts as quickly as a shell. The exit
-// status counts the failed commands.
+// status counts the failures: failed commands, and each file that a move of
+// several could not move.
 #include "tools/dosbatch/child.h"
 #include "tools/dosbatch/launch.h"
 #include "tools/dosbatch/run_hidden.h"

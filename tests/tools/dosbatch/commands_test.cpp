@@ -1,5 +1,6 @@
 // Golden scripts, grouped by command: a file tree, a script, and the tree,
 // output and errors that the script must leave.
+#include "platform/shortnames.h"
 #include "tests/tools/dosbatch/script_fixture.h"
 
 #include <algorithm>
@@ -177,8 +178,8 @@ INSTANTIATE_TEST_SUITE_P(
     Deltree, Commands,
     ::testing::Values(
         Golden{"EmptiesTheFolderWithoutFollowingLinks",
-               {"C/work/a", "C/work/sub/b", "C/work/sub/deeper/c", "C/keep/k=keep",
-                "C/work/link -> ../keep", "C/work/filelink -> ../keep/k"},
+               {"C/work/a", "C/work/.coding-Ab12Cd", "C/work/sub/b", "C/work/sub/deeper/c",
+                "C/keep/k=keep", "C/work/link -> ../keep", "C/work/filelink -> ../keep/k"},
                "@Echo Off\ndeltree /Y C:\\work\\*.*\n",
                {"C/keep/", "C/keep/k=keep", "C/work/"},
                ""},
@@ -233,6 +234,13 @@ INSTANTIATE_TEST_SUITE_P(
                {"C/w/", "C/w/SONG.mp3=1", "C/w/b.mp3=2", "C/w/song.wav=3"},
                "",
                "Line 2: Duplicate file name or file not found - song.mp3\n"},
+        // A killed coder's half-written file stays where it is.
+        Golden{"PatternsSkipHiddenNames",
+               {"C/w/.coding-Ab12Cd=part", "C/w/.x.wav=hidden", "C/w/x.wav=1", "D/Out/"},
+               "@Echo Off\nren C:\\w\\*.* *.mp3\nmove C:\\w\\*.MP3 D:\\Out\ndel C:\\w\\*.*\n",
+               {"C/w/", "C/w/.coding-Ab12Cd=part", "C/w/.x.wav=hidden", "D/Out/", "D/Out/x.mp3=1"},
+               "",
+               "Line 4: File not found - C:\\w\\*.*\n"},
         Golden{"FindsTheSourceByItsShortName",
                {"C/w/Long File Name.wav=d"},
                "@Echo Off\nren \"{S:C:\\w\\Long File Name.wav}\" \"short.wav\"\n",
@@ -274,6 +282,15 @@ INSTANTIATE_TEST_SUITE_P(
                "Line 2: Path not found - D:\\Nope\\\nLine 3: Path not found - D:\\Nope\\a.wav\n"
                "Line 4: Cannot move multiple files to a single file - D:\\Out\\single.wav\n"
                "Line 5: File not found - C:\\w\\none.wav\nLine 6: Required parameter missing\n"},
+        // Each file that cannot be moved is told of; the others are moved.
+        Golden{"GoesOnAfterAFileThatCannotBeMoved",
+               {"C/w/a.mp3=a", "C/w/b.mp3=b", "C/w/c.mp3=c", "C/w/d.mp3=d", "D/Out/b.mp3/",
+                "D/Out/d.mp3/"},
+               "@Echo Off\nmove C:\\w\\*.mp3 \"D:\\Out\\\"\n",
+               {"C/w/", "C/w/b.mp3=b", "C/w/d.mp3=d", "D/Out/", "D/Out/a.mp3=a", "D/Out/b.mp3/",
+                "D/Out/c.mp3=c", "D/Out/d.mp3/"},
+               "",
+               "Line 2: Cannot move b.mp3 to D:\\Out\\\nLine 2: Cannot move d.mp3 to D:\\Out\\\n"},
         Golden{
             "ListJobStepsGiveTheLongName",
             {"C/App/Temp/LE/MYSONG~1.WAV=data", "D/Out Dir/"},
@@ -328,6 +345,26 @@ INSTANTIATE_TEST_SUITE_P(
             "Line 5: Bad command or file name\nLine 6: Bad command or file name\n"
             "Line 7: Bad command or file name\n"}),
     CaseName);
+
+// A target that only a short alias finds is a new file of that name: the
+// file whose alias it is stays as it was. A source is still found by its alias.
+TEST(AliasTargets, AreNewFilesBesideTheFileTheyAlias)
+{
+    ScriptFixture fixture;
+    fixture.Build({"C/w/", "D/Out/My Interview.mp3=old", "D/Out/Take One.wav=source"});
+    const std::string alias =
+        platform::ShortNameOf(fixture.root() / "D/Out", "My Interview.mp3").value_or("<none>");
+    std::string lower = alias;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    fixture.Build({"C/w/" + lower + "=new"});
+    const RunResult result =
+        fixture.Run("@Echo Off\nmove C:\\w\\*.mp3 D:\\Out\nren {S:D:\\Out\\Take One.wav} T.wav\n");
+    EXPECT_EQ(result.errors, "");
+    EXPECT_EQ(fixture.Tree(),
+              (std::vector<std::string>{"C/w/", "D/Out/", "D/Out/My Interview.mp3=old",
+                                        "D/Out/T.wav=source", "D/Out/" + lower + "=new"}));
+}
 
 // A read-only file is never replaced, as DOS refuses it.
 TEST(ReadOnlyTargets, AreRefusedByMoveAndRen)
