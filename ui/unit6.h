@@ -9,6 +9,7 @@
 #include <QList>
 #include <QUrl>
 #include <QWidget>
+#include <string>
 
 class QCheckBox;
 class QFrame;
@@ -41,6 +42,10 @@ public:
     widgets::TExplorerButton* ExplorerButton1;
     widgets::TExplorerButton* ExplorerButton2;
     widgets::TExplorerButton* ExplorerButton3;
+
+    // The list exactly as dropped or typed, one entry per line, lines ended by
+    // line feeds: what the list jobs read.
+    std::string ListText() const;
 
 public slots:
     void FormCreate();
