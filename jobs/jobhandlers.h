@@ -8,6 +8,7 @@
 #pragma once
 
 #include "jobs/jobkind.h"
+#include "jobs/jobmonitor.h"
 #include "jobs/linebuffer.h"
 #include "jobs/settings.h"
 #include "platform/showstate.h"
@@ -53,8 +54,8 @@ public:
     virtual bool StartScript(std::string_view script, platform::ShowState show) = 0;
     // Caption and hint of the kind's status label.
     virtual void SetStatus(JobKind kind, std::string_view caption, std::string_view hint) = 0;
-    // Starts the kind's monitor, which follows the job until its script has gone.
-    virtual void EnableMonitor(JobKind kind) = 0;
+    // Starts the kind's monitor, which follows the job's SCRIPT until the job is over.
+    virtual void EnableMonitor(JobKind kind, WatchedScript script) = 0;
 };
 
 // "&Encode" / "&Decode": codes the input file into the output file.

@@ -47,7 +47,7 @@ public:
     void ListEntryRefused(std::size_t entry) override;
     bool StartScript(std::string_view script, platform::ShowState show) override;
     void SetStatus(jobs::JobKind kind, std::string_view caption, std::string_view hint) override;
-    void EnableMonitor(jobs::JobKind kind) override;
+    void EnableMonitor(jobs::JobKind kind, jobs::WatchedScript script) override;
 
     // Where the kind's monitor stands in its cycle; its bar shows the position
     // of the last frame painted.

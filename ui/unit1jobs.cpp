@@ -69,10 +69,9 @@ void TForm1::SetStatus(jobs::JobKind kind, std::string_view caption, std::string
     label->adjustSize();
 }
 
-void TForm1::EnableMonitor(jobs::JobKind kind)
+void TForm1::EnableMonitor(jobs::JobKind kind, jobs::WatchedScript script)
 {
-    // Worked out once: each tick is then one existence test.
-    watchedScripts_[static_cast<int>(kind)] = jobs::WatchedScript(kind);
+    watchedScripts_[static_cast<int>(kind)] = std::move(script);
     // Two running monitors are started in step, so that they tick in one
     // pass of the event loop: one wakeup and one paint serve both.
     QTimer* other =
@@ -153,7 +152,7 @@ void TForm1::MonitorTick(jobs::JobKind kind)
     QLabel* label = StatusLabel(kind);
     int& position = monitorPositions_[static_cast<int>(kind)];
     const jobs::MonitorTick tick =
-        jobs::NextMonitorTick(position, watchedScripts_[static_cast<int>(kind)].Exists());
+        jobs::NextMonitorTick(position, watchedScripts_[static_cast<int>(kind)].Running());
     position = tick.position;
     if (!tick.running) {
         Timer(kind)->stop();

@@ -8,7 +8,6 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 namespace velmora::ui {
 
@@ -16,7 +15,7 @@ jobs::JobRequest TForm1::ListRequest() const
 {
     const TForm6& list = *forms_.Form6;
     jobs::JobRequest request = SingleFileRequest();
-    request.listEntries = list.Memo1->toPlainText().toStdString();
+    request.listEntries = list.ListText();
     request.outputDirectory = list.Edit1->text().toStdString();
     request.deleteSource = list.CheckBox1->isChecked();
     return request;

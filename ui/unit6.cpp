@@ -23,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 
 namespace velmora::ui {
 
@@ -35,9 +36,19 @@ const QString kHintText = "\n" + kHintLine1 +
                           "\n  filenames in on your own.\n\n  WARNING\n"
                           "  Only use one type of file, Wav or MP3, and\n  leave no lines blank.";
 
+// The memo's text exactly as dropped or typed, lines ended by line feeds. The
+// plain-text form would turn no-break spaces into blanks and line separators
+// into line breaks, so that an entry would name another file or become two.
+std::string RawText(const QPlainTextEdit* memo)
+{
+    QString text = memo->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    return text.toStdString();
+}
+
 std::vector<std::string> Lines(const QPlainTextEdit* memo)
 {
-    return jobs::SplitLines(memo->toPlainText().toStdString());
+    return jobs::SplitLines(RawText(memo));
 }
 
 bool IsListExtension(const std::string& name)
@@ -140,6 +151,11 @@ void TForm6::CreateWorkArea()
     setTabOrder(Edit1, Memo1);
     setTabOrder(Memo1, CheckBox1);
     Edit1->setFocus(Qt::OtherFocusReason);
+}
+
+std::string TForm6::ListText() const
+{
+    return RawText(Memo1);
 }
 
 void TForm6::FormCreate()

@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <cstddef>
 #include <optional>
+#include <string>
 
 class QCheckBox;
 class QFrame;
@@ -43,6 +44,10 @@ public:
     widgets::TExplorerButton* ExplorerButton1;
     widgets::TExplorerButton* ExplorerButton2;
     widgets::TExplorerButton* ExplorerButton3;
+
+    // The list exactly as dropped or typed, one entry per line, lines ended by
+    // line feeds: what the list jobs read.
+    std::string ListText() const;
 
 public slots:
     void FormCreate();

@@ -1,7 +1,8 @@
 // The windows' side of the job handlers, played for real: the settings
 // dialog's fields live here, the dialog step acts as the user would, a started
 // script is read from disk as it starts, and every call is recorded in order.
-// The job tests only record the start; the end-to-end tests also hand the
+// The job tests only record the start, and their monitors hold the script as
+// the job does until an interpreter would hold it; the end-to-end tests also hand the
 // script to the shell layer, which runs it.
 #pragma once
 
@@ -31,7 +32,7 @@ public:
     void ListEntryRefused(std::size_t entry) override { refusedEntry = entry; }
     bool StartScript(std::string_view script, platform::ShowState show) override;
     void SetStatus(JobKind kind, std::string_view caption, std::string_view hint) override;
-    void EnableMonitor(JobKind kind) override;
+    void EnableMonitor(JobKind kind, WatchedScript script) override;
 
     // The recorded settings dialogs and errors: what a user would have to see.
     std::vector<std::string> Interruptions() const;
@@ -44,6 +45,10 @@ public:
     bool startSucceeds = true;
     // Starts the script through the shell layer, which reports the success.
     bool runThroughShell = false;
+    // What happens while the script is being started: another press, say.
+    std::function<void()> whileStarting;
+    // The monitors, which hold a script that they have just started.
+    WatchedScript monitors[2];
 
     // One entry per call: "settings dialog", "error: TEXT", "start: PATH hidden",
     // "status: encoding|TEXT|HINT", "monitor: decoding".

@@ -1,7 +1,9 @@
 // The main window driven through its controls: start-up, the field rules,
 // dropped files, the open-file dialog and the job monitors.
 #include "jobs/jobkind.h"
+#include "jobs/jobmonitor.h"
 #include "platform/argument.h"
+#include "platform/scriptlock.h"
 #include "tests/support/current_folder.h"
 #include "tests/ui/forms_fixture.h"
 
@@ -305,15 +307,18 @@ TEST_F(MainWindow, F4AndAltDownInTheInputFieldOpenItsPicker)
     EXPECT_EQ(dialogs.seen, std::vector<std::string>(2, "Select an input file"));
 }
 
-TEST_F(MainWindow, MonitorCyclesWhileItsScriptExistsAndEndsWithinOneTick)
+TEST_F(MainWindow, MonitorCyclesWhileItsScriptIsHeldAndEndsWithinOneTick)
 {
     Start();
     const std::string encoding = std::string(kApp) + "Encoding.bat";
     const std::string decoding = std::string(kApp) + "Decoding.bat";
     Write(encoding);
     Write(decoding);
-    Form1().EnableMonitor(jobs::JobKind::Encoding);
-    Form1().EnableMonitor(jobs::JobKind::Decoding);
+    // Held as the interpreter holds the scripts it runs.
+    const auto runningEncoding = platform::HoldScript(Host(encoding));
+    const auto runningDecoding = platform::HoldScript(Host(decoding));
+    Form1().EnableMonitor(jobs::JobKind::Encoding, jobs::WatchedScript(jobs::JobKind::Encoding));
+    Form1().EnableMonitor(jobs::JobKind::Decoding, jobs::WatchedScript(jobs::JobKind::Decoding));
     Form1().Timer1->stop(); // ticked by hand below
     Form1().Timer2->stop();
     std::vector<int> positions;
@@ -335,6 +340,12 @@ TEST_F(MainWindow, MonitorCyclesWhileItsScriptExistsAndEndsWithinOneTick)
     EXPECT_EQ(Form1().ProgressBar2->value(), 0);
     EXPECT_FALSE(Form1().Timer2->isActive());
     EXPECT_TRUE(Form1().ProgressBar1->isVisible());
+
+    // A script that nobody holds is a leftover: its job was killed.
+    Write(decoding, "left by a killed job");
+    Form1().EnableMonitor(jobs::JobKind::Decoding, jobs::WatchedScript(jobs::JobKind::Decoding));
+    Form1().Timer2Timer();
+    EXPECT_FALSE(Form1().Timer2->isActive() || Form1().ProgressBar2->isVisible());
 
     // A job whose script has gone by the first tick: shown and hidden within it.
     fs::remove(Host(encoding));
