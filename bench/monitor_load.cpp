@@ -4,6 +4,7 @@
 // and beside it the share of the same program idle for the same time.
 //   monitor_load [SECONDS]
 #include "platform/dosfs.h"
+#include "platform/scriptlock.h"
 #include "ui/application.h"
 #include "ui/forms.h"
 #include "ui/unit1.h"
@@ -54,8 +55,13 @@ int main(int argc, char** argv)
     const double idle = Share(seconds);
     std::ofstream(folder / "Encoding.bat") << "running";
     std::ofstream(folder / "Decoding.bat") << "running";
-    forms->Form1->EnableMonitor(velmora::jobs::JobKind::Encoding);
-    forms->Form1->EnableMonitor(velmora::jobs::JobKind::Decoding);
+    // Held as the interpreter holds the scripts it runs.
+    const auto encoding = velmora::platform::HoldScript(folder / "Encoding.bat");
+    const auto decoding = velmora::platform::HoldScript(folder / "Decoding.bat");
+    using velmora::jobs::JobKind;
+    using velmora::jobs::WatchedScript;
+    forms->Form1->EnableMonitor(JobKind::Encoding, WatchedScript(JobKind::Encoding));
+    forms->Form1->EnableMonitor(JobKind::Decoding, WatchedScript(JobKind::Decoding));
     const double monitors = Share(seconds);
     fs::remove_all(folder);
     std::printf("two monitors: %.2f %% of one core (goal: under 1 %%); idle: %.2f %%\n",

@@ -1,15 +1,20 @@
 #include "jobs/jobhandlers.h"
 
 #include "jobs/paths.h"
+#include "jobs/scriptfile.h"
 #include "jobs/scripts.h"
+#include "platform/argument.h"
 #include "platform/dosfs.h"
 #include "platform/foldercache.h"
+#include "platform/separators.h"
 #include "platform/shortnames.h"
 
 #include <cstddef>
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <system_error>
+#include <utility>
 
 namespace velmora::jobs {
 namespace {
@@ -26,28 +31,38 @@ bool CoderPathCheck(JobWindows& windows, JobKind kind)
     return platform::FileExists(CoderPath(windows.CoderPaths(), kind));
 }
 
-// Unless the job was refused, writes the buffer to SCRIPT and starts it,
-// minimised when VIEWCODING is set and hidden otherwise. The buffer is left
-// empty in every case, also when writing throws FileError "Cannot create
-// file". A script that could not be started is deleted again, or its kind
-// would count as busy for ever, and the error "The job could not be started."
-// is shown. True when the script runs.
-bool WriteAndStartScript(JobWindows& windows, LineBuffer& buffer, std::string_view script,
-                         bool refused, bool viewCoding)
+// Unless the job was REFUSED, writes the buffer as the kind's script, already
+// held, before anything else of the job is made on disk, so that a job whose
+// script cannot be written leaves nothing. The buffer is left empty in every
+// case, also when this throws FileError "Cannot create file". A leftover
+// script (STATE) and what its job left are cleared first. Nullopt when the
+// job was refused, or, after the busy message, when another job holds the
+// script or has just written one.
+std::optional<platform::HeldScript> ClaimScript(JobWindows& windows, LineBuffer& buffer,
+                                                const ScriptPaths& paths, JobKind kind,
+                                                platform::ScriptState state,
+                                                std::string_view busyMessage, bool refused)
 {
-    if (!refused) {
-        try {
-            buffer.SaveToFile(script);
-        } catch (...) {
-            // The buffer must not hand script lines to a later LoadSettings.
-            buffer.Clear();
-            throw;
-        }
-    }
-    buffer.Clear();
+    const LineBuffer lines = std::exchange(buffer, {});
     if (refused) {
-        return false;
+        return std::nullopt;
     }
+    std::optional<platform::HeldScript> held;
+    if (state != platform::ScriptState::Leftover || ClearLeftover(paths, kind)) {
+        held = CreateScript(lines, paths.script);
+    }
+    if (!held) {
+        windows.ShowError(busyMessage);
+    }
+    return held;
+}
+
+// Starts SCRIPT, minimised when VIEWCODING is set and hidden otherwise. A
+// script that could not be started is deleted again, or its kind would count
+// as busy for ever, and the error "The job could not be started." is shown.
+// True when the script runs.
+bool StartScript(JobWindows& windows, std::string_view script, bool viewCoding)
+{
     const auto show = viewCoding ? platform::ShowState::Minimized : platform::ShowState::Hidden;
     if (windows.StartScript(script, show)) {
         return true;
@@ -57,15 +72,30 @@ bool WriteAndStartScript(JobWindows& windows, LineBuffer& buffer, std::string_vi
     return false;
 }
 
-// An output file name a single-file job accepts: a file-name part that is not
-// empty and does not begin with "." (".mp3" alone is what the output field
-// leaves when no name was typed), and nothing that cannot stand quoted in a
-// script line or that the script would read as a pattern.
+// The request with every slash of its paths read as the backslash it stands
+// for, which is how the scripts name them.
+JobRequest WithDosSeparators(JobRequest request)
+{
+    for (std::string* path :
+         {&request.input, &request.output, &request.listEntries, &request.outputDirectory}) {
+        *path = WithBackslashes(*path);
+    }
+    return request;
+}
+
+// An output file name a single-file job accepts: a DOS path (a host path that
+// no drive maps, or a name without a drive, would leave the result elsewhere:
+// the script runs in the coder's folder) whose file-name part is not empty
+// and does not begin with "." (".mp3" alone is what the output field leaves
+// when no name was typed), nothing that cannot stand quoted in a script line
+// or that names something else in it, and no existing folder, into which the
+// script's move would put the result under the input's short name.
 bool IsOutputFileName(std::string_view output)
 {
     const std::string name = FileNamePart(output);
-    return !name.empty() && !name.starts_with('.') && IsSafeToQuote(output) &&
-           !HasWildcards(output);
+    return platform::IsDosPath(output) && !name.empty() && !name.starts_with('.') &&
+           IsSafeToQuote(output) && !HasNonDosCharacters(output) &&
+           !platform::DirectoryExists(output);
 }
 
 constexpr std::size_t kCaptionNameLength = 12;
@@ -86,9 +116,9 @@ std::string_view LeadingCharacters(std::string_view text, std::size_t count)
 
 // An entry is coded only when it names an existing file (taken literally)
 // that has a short path, with the kind's extension, its name can stand quoted
-// in the script and holds no pattern characters, and it does not lie anywhere
-// below the list work folder, which the script empties, subfolders included,
-// before it starts.
+// in the script and holds no pattern characters, no colon stands past its
+// drive, and it does not lie anywhere below the list work folder, which the
+// script empties, subfolders included, before it starts.
 // FOUND is the entry as found on the host.
 bool IsListEntryAccepted(std::string_view entry, const std::optional<platform::FoundPath>& found,
                          JobKind kind, const FolderIdentity& workFolder)
@@ -96,7 +126,25 @@ bool IsListEntryAccepted(std::string_view entry, const std::optional<platform::F
     return found && !found->shortPath.empty() && platform::HostFileExists(found->host) &&
            platform::UpperAscii(ExtensionPart(entry)) == TextsOf(kind).listExtension &&
            IsSafeToQuote(FileNamePart(entry)) && !HasWildcards(FileNamePart(entry)) &&
-           !workFolder.Holds(found->host);
+           !platform::HasStrayColon(entry) && !workFolder.Holds(found->host);
+}
+
+// Adds the result name of ENTRY to NAMES. False when an earlier entry gives
+// that name already, as DOS tells names apart only by ASCII case: the later
+// result would replace the earlier one.
+bool AddResultName(std::set<std::string>& names, std::string_view entry, JobKind kind)
+{
+    return names.insert(platform::UpperAscii(ListResultName(FileNamePart(entry), kind))).second;
+}
+
+// An output directory a list job accepts: a DOS path, for the reason above,
+// with a directory part, that can stand quoted in the script and names
+// nothing else there, and lies outside the application's work folders, which
+// the job scripts empty.
+bool IsOutputDirectory(std::string_view out)
+{
+    return platform::IsDosPath(out) && !DirectoryPart(out).empty() && IsSafeToQuote(out) &&
+           !HasNonDosCharacters(out) && !LiesWithin(out, platform::ApplicationFolder() + "Temp");
 }
 
 // True when FOLDER is an existing folder without entries.
@@ -110,8 +158,9 @@ bool IsEmptyFolder(std::string_view folder)
 } // namespace
 
 void RunSingleFileJob(JobKind kind, JobWindows& windows, LineBuffer& scratch,
-                      const JobRequest& request)
+                      const JobRequest& typed)
 {
+    const JobRequest request = WithDosSeparators(typed);
     const JobKindTexts& texts = TextsOf(kind);
     bool refused = false;
 
@@ -120,7 +169,8 @@ void RunSingleFileJob(JobKind kind, JobWindows& windows, LineBuffer& scratch,
         refused = true;
     }
     const ScriptPaths paths = WorkOutScriptPaths(windows.CoderPaths(), kind);
-    if (platform::FileExists(paths.script)) {
+    const platform::ScriptState state = StateOfScript(paths.script);
+    if (state == platform::ScriptState::Running) {
         windows.ShowError(texts.singleBusyMessage);
         refused = true;
     }
@@ -146,23 +196,25 @@ void RunSingleFileJob(JobKind kind, JobWindows& windows, LineBuffer& scratch,
         refused = true;
     }
 
-    if (!refused && kind == JobKind::Encoding) {
-        CreateFolderChain(DirectoryPart(request.output));
-    }
-    if (!refused) {
-        CreateFolderChain(paths.appFolder + "Temp");
-        if (platform::FileExists(temp)) {
-            platform::DeleteFile(temp);
-        }
-    }
-
     const CoderSwitches switches =
         kind == JobKind::Encoding
             ? EncoderSwitches(request.bitRateEntry, request.highQuality, request.mono)
             : DecoderSwitches(false, false);
     scratch.Clear();
     scratch.Append(SingleFileScript({kind, paths, source, temp, request.output, switches}));
-    if (!WriteAndStartScript(windows, scratch, paths.script, refused, request.viewCoding)) {
+    std::optional<platform::HeldScript> script =
+        ClaimScript(windows, scratch, paths, kind, state, texts.singleBusyMessage, refused);
+    if (!script) {
+        return;
+    }
+    if (kind == JobKind::Encoding) {
+        CreateFolderChain(DirectoryPart(request.output));
+    }
+    CreateFolderChain(paths.appFolder + "Temp");
+    if (platform::FileExists(temp)) {
+        platform::DeleteFile(temp);
+    }
+    if (!StartScript(windows, paths.script, request.viewCoding)) {
         return;
     }
 
@@ -170,11 +222,12 @@ void RunSingleFileJob(JobKind kind, JobWindows& windows, LineBuffer& scratch,
     const std::string word(texts.statusWord);
     windows.SetStatus(kind, word + std::string(LeadingCharacters(name, kCaptionNameLength)) + "...",
                       word + name);
-    windows.EnableMonitor(kind);
+    windows.EnableMonitor(kind, WatchedScript(kind, std::move(*script)));
 }
 
-void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const JobRequest& request)
+void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const JobRequest& typed)
 {
+    const JobRequest request = WithDosSeparators(typed);
     // Every entry's checks and short path look into its folder: kept, the
     // listing of a folder of thousands of entries is read once, not per entry.
     const platform::FolderCache folders;
@@ -185,25 +238,28 @@ void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const Jo
     bool refused = false;
 
     const std::vector<std::string> entries = SplitLines(request.listEntries);
-    bool listAccepted = true;
+    std::optional<std::size_t> firstRefusedEntry;
     const FolderIdentity workFolder(longWorkFolder);
     // Each entry is found on the host once, for its checks and its short path.
     std::vector<std::string> sources;
     sources.reserve(entries.size());
     platform::PathFinder finder;
-    for (const std::string& entry : entries) {
-        std::optional<platform::FoundPath> found = finder.Find(entry);
-        if (!IsListEntryAccepted(entry, found, kind, workFolder)) {
-            listAccepted = false;
+    std::set<std::string> resultNames;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        std::optional<platform::FoundPath> found = finder.Find(entries[i]);
+        if (!firstRefusedEntry && (!AddResultName(resultNames, entries[i], kind) ||
+                                   !IsListEntryAccepted(entries[i], found, kind, workFolder))) {
+            firstRefusedEntry = i;
         }
         sources.push_back(found ? std::move(found->shortPath) : std::string());
     }
-    if (!listAccepted) {
+    if (firstRefusedEntry) {
+        windows.ListEntryRefused(*firstRefusedEntry);
         windows.ShowError("There are errors in your input list, please resolve them and retry.");
         refused = true;
     }
     const std::string& out = request.outputDirectory;
-    if (!refused && (DirectoryPart(out).empty() || !IsSafeToQuote(out) || HasWildcards(out))) {
+    if (!refused && !IsOutputDirectory(out)) {
         windows.ShowError("Please enter an output directory.");
         refused = true;
     }
@@ -212,7 +268,9 @@ void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const Jo
         refused = true;
     }
     const ScriptPaths paths = WorkOutScriptPaths(windows.CoderPaths(), kind);
-    if (!refused && platform::FileExists(paths.script)) {
+    const platform::ScriptState state =
+        refused ? platform::ScriptState::Missing : StateOfScript(paths.script);
+    if (state == platform::ScriptState::Running) {
         windows.ShowError(texts.listBusyMessage);
         refused = true;
     }
@@ -225,31 +283,33 @@ void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const Jo
                                   out,  switches, request.deleteSource};
     scratch.Clear();
     scratch.Append(ListScriptHead(values));
-    // The folders are the same for every entry: made once, before the first
-    // entry's temporary output is looked for.
-    if (!entries.empty()) {
-        if (!refused) {
-            CreateFolderChain(DirectoryPart(out));
-        }
-        CreateFolderChain(longWorkFolder);
-    }
-    // Leftover temporary outputs can only be in a work folder that holds files.
-    const bool leftovers = !refused && !IsEmptyFolder(longWorkFolder);
+    std::vector<std::string> temps;
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const std::string& entry = entries[i];
-        const std::string& source = sources[i];
-        const std::string temp = values.workFolder + FileNamePart(source);
-        if (leftovers && platform::FileExists(temp)) {
-            platform::DeleteFile(temp);
-        }
-        scratch.Append(ListScriptEntryLines(values, {i, source, temp, FileNamePart(entry)}));
+        temps.push_back(values.workFolder + FileNamePart(sources[i]));
+        scratch.Append(
+            ListScriptEntryLines(values, {i, sources[i], temps[i], FileNamePart(entries[i])}));
     }
     scratch.Append(ListScriptTail(values));
-    if (!WriteAndStartScript(windows, scratch, paths.script, refused, request.viewCoding)) {
+    std::optional<platform::HeldScript> script =
+        ClaimScript(windows, scratch, paths, kind, state, texts.listBusyMessage, refused);
+    if (!script) {
+        return;
+    }
+    CreateFolderChain(DirectoryPart(out));
+    CreateFolderChain(longWorkFolder);
+    // Leftover temporary outputs can only be in a work folder that holds files.
+    if (!IsEmptyFolder(longWorkFolder)) {
+        for (const std::string& temp : temps) {
+            if (platform::FileExists(temp)) {
+                platform::DeleteFile(temp);
+            }
+        }
+    }
+    if (!StartScript(windows, paths.script, request.viewCoding)) {
         return;
     }
     windows.SetStatus(kind, texts.listCaption, texts.listHint);
-    windows.EnableMonitor(kind);
+    windows.EnableMonitor(kind, WatchedScript(kind, std::move(*script)));
 }
 
 } // namespace velmora::jobs

@@ -8,10 +8,12 @@
 #pragma once
 
 #include "jobs/jobkind.h"
+#include "jobs/jobmonitor.h"
 #include "jobs/linebuffer.h"
 #include "jobs/settings.h"
 #include "platform/showstate.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,13 +46,16 @@ public:
     virtual void ShowSettingsDialog() = 0;
     // A modal error message: caption "Error", stop icon, one "OK" button.
     virtual void ShowError(std::string_view message) = 0;
+    // The list job refused its list: ENTRY, counted from 0, is the first entry
+    // that failed its checks. Told before the list-error message is shown.
+    virtual void ListEntryRefused(std::size_t entry) = 0;
     // Opens the job script at DOS path SCRIPT through the shell; true when the
     // start succeeded.
     virtual bool StartScript(std::string_view script, platform::ShowState show) = 0;
     // Caption and hint of the kind's status label.
     virtual void SetStatus(JobKind kind, std::string_view caption, std::string_view hint) = 0;
-    // Starts the kind's monitor, which follows the job until its script has gone.
-    virtual void EnableMonitor(JobKind kind) = 0;
+    // Starts the kind's monitor, which follows the job's SCRIPT until the job is over.
+    virtual void EnableMonitor(JobKind kind, WatchedScript script) = 0;
 };
 
 // "&Encode" / "&Decode": codes the input file into the output file.

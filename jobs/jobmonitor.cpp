@@ -7,6 +7,8 @@ namespace velmora::jobs {
 namespace {
 constexpr int kStep = 10;
 constexpr int kMaximum = 100;
+// How long an interpreter may take to hold a script that was started.
+constexpr std::chrono::seconds kStartTime{30};
 } // namespace
 
 MonitorTick NextMonitorTick(int position, bool scriptExists)
@@ -18,22 +20,29 @@ MonitorTick NextMonitorTick(int position, bool scriptExists)
     return {next == kMaximum ? 0 : next, true};
 }
 
-WatchedScript::WatchedScript(JobKind kind)
-    : host_(
-          platform::HostPath(platform::ApplicationFolder() + std::string(TextsOf(kind).scriptName)))
-{}
-
-bool WatchedScript::Exists() const
+WatchedScript::WatchedScript(JobKind kind, platform::HeldScript starter)
+    : host_(platform::HostPath(platform::ApplicationFolder() +
+                               std::string(TextsOf(kind).scriptName))),
+      script_(std::move(starter)), starting_(script_.IsOpen()),
+      startBy_(std::chrono::steady_clock::now() + kStartTime)
 {
-    if (!host_) {
-        return false;
+    if (!script_.IsOpen() && host_) {
+        script_ = platform::OpenScript(*host_);
     }
-    // One status query per tick: the monitors ask a hundred times a second.
-    std::error_code error;
-    const std::filesystem::file_type type = std::filesystem::status(*host_, error).type();
-    return type != std::filesystem::file_type::not_found &&
-           type != std::filesystem::file_type::none &&
-           type != std::filesystem::file_type::directory;
+}
+
+bool WatchedScript::Running()
+{
+    if (!host_ || !script_.IsFileAt(*host_)) {
+        return false; // deleted, or another job's script now
+    }
+    // Locks that cannot be asked leave the name as the only sign, as it always was.
+    const bool interpreterHolds = script_.HeldElsewhere().value_or(true);
+    if (starting_ && (interpreterHolds || std::chrono::steady_clock::now() >= startBy_)) {
+        script_.Unlock();
+        starting_ = false;
+    }
+    return starting_ || interpreterHolds;
 }
 
 } // namespace velmora::jobs

@@ -1,11 +1,14 @@
-// A job monitor follows a started job through the one link back from it: the
-// existence of its script, which the script deletes as its last command. Its
+// A job monitor follows a started job through the one link back from it: its
+// script, which the script deletes as its last command, and which the
+// interpreter holds while it runs (platform/scriptlock.h). Its
 // bar shows activity, not progress: it cycles 10, 20, ... 90, 0 for as long
 // as the script exists.
 #pragma once
 
 #include "jobs/jobkind.h"
+#include "platform/scriptlock.h"
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 
@@ -23,19 +26,27 @@ struct MonitorTick
 // 100; when the script no longer exists the job has ended and the bar rests at 0.
 MonitorTick NextMonitorTick(int position, bool scriptExists);
 
-// The script that a monitor of KIND watches. Its place is worked out once,
-// when the monitor starts, so that each tick costs one existence test.
+// The script that a monitor of KIND watches: the file that its name named
+// when the monitor started, opened once, so that each tick costs a look at
+// the name and at the file's locks.
 class WatchedScript
 {
 public:
     WatchedScript() = default;
-    explicit WatchedScript(JobKind kind);
+    // STARTER, when open, is the job's own hold on the script it has just
+    // written, kept until the interpreter holds the script too.
+    explicit WatchedScript(JobKind kind, platform::HeldScript starter = {});
 
-    // True while the script exists (as a file, not a folder).
-    bool Exists() const;
+    // True while the job runs: its script still has its name and somebody
+    // holds it, the interpreter or, while it starts, this monitor. A script
+    // that nobody holds is a leftover, and its job is over.
+    bool Running();
 
 private:
     std::optional<std::filesystem::path> host_;
+    platform::HeldScript script_;
+    bool starting_ = false; // script_ holds the lock until the interpreter holds its own
+    std::chrono::steady_clock::time_point startBy_;
 };
 
 } // namespace velmora::jobs

@@ -60,15 +60,20 @@ void LineBuffer::LoadFromFile(std::string_view dosPath)
     lines_ = SplitLines(*bytes);
 }
 
-void LineBuffer::SaveToFile(std::string_view dosPath) const
+std::string LineBuffer::Text() const
 {
     std::string bytes;
     for (const std::string& line : lines_) {
         bytes += line;
         bytes += "\r\n";
     }
+    return bytes;
+}
+
+void LineBuffer::SaveToFile(std::string_view dosPath) const
+{
     const auto host = platform::HostPath(dosPath);
-    if (!host || !platform::ReplaceWholeFile(*host, bytes)) {
+    if (!host || !platform::ReplaceWholeFile(*host, Text())) {
         throw FileError::CannotCreate(dosPath);
     }
 }

@@ -49,6 +49,9 @@ public:
     std::size_t Count() const { return lines_.size(); }
     const std::vector<std::string>& Lines() const { return lines_; }
 
+    // Every line followed by CR LF: the bytes of the buffer as a file.
+    std::string Text() const;
+
     // Replaces the content by the lines of the file at DOS path PATH (CR LF,
     // lone CR and lone LF all end a line). Throws FileError "Cannot open file".
     void LoadFromFile(std::string_view dosPath);

@@ -1,27 +1,19 @@
 #include "jobs/paths.h"
 
 #include "platform/dosfs.h"
+#include "platform/separators.h"
+#include "platform/shortnames.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <sys/stat.h>
 #include <system_error>
+#include <vector>
 
 namespace velmora::jobs {
 namespace {
 
 constexpr std::size_t kMaxFileNameLength = 255;
-
-// Index just past the last backslash or colon; 0 when there is none. A plain
-// loop: a list job asks this of every entry several times.
-std::size_t NameStart(std::string_view path)
-{
-    std::size_t start = path.size();
-    while (start > 0 && path[start - 1] != '\\' && path[start - 1] != ':') {
-        --start;
-    }
-    return start;
-}
 
 bool SameHostEntry(std::string_view first, std::string_view second)
 {
@@ -35,14 +27,15 @@ bool SameHostEntry(std::string_view first, std::string_view second)
 
 std::string DirectoryPart(std::string_view path)
 {
-    return std::string(path.substr(0, NameStart(path)));
+    return std::string(path.substr(0, platform::DosNameStart(path)));
 }
 
 std::string FolderPart(std::string_view path)
 {
     std::string folder = DirectoryPart(path);
     const std::size_t n = folder.size();
-    if (n >= 2 && folder[n - 1] == '\\' && folder[n - 2] != ':' && folder[n - 2] != '\\') {
+    if (n >= 2 && platform::IsDosSeparator(folder[n - 1]) && folder[n - 2] != ':' &&
+        !platform::IsDosSeparator(folder[n - 2])) {
         folder.pop_back();
     }
     return folder;
@@ -50,12 +43,12 @@ std::string FolderPart(std::string_view path)
 
 std::string FileNamePart(std::string_view path)
 {
-    return std::string(path.substr(NameStart(path), kMaxFileNameLength));
+    return std::string(path.substr(platform::DosNameStart(path), kMaxFileNameLength));
 }
 
 std::string ExtensionPart(std::string_view path)
 {
-    const std::string_view name = path.substr(NameStart(path));
+    const std::string_view name = path.substr(platform::DosNameStart(path));
     const std::size_t dot = name.rfind('.');
     return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot));
 }
@@ -75,6 +68,13 @@ std::string DrivePart(std::string_view path)
     return {};
 }
 
+std::string WithBackslashes(std::string_view path)
+{
+    std::string dos(path);
+    std::ranges::replace_if(dos, platform::IsDosSeparator, '\\');
+    return dos;
+}
+
 std::string LowerCase(std::string_view text)
 {
     std::string lower(text);
@@ -88,6 +88,34 @@ bool SameFile(std::string_view first, std::string_view second)
 {
     return platform::FileExists(first) && platform::FileExists(second) &&
            SameHostEntry(first, second);
+}
+
+namespace {
+
+// The components of an absolute host path as they are or will be on disk:
+// links in the existing part followed, no empty component.
+std::vector<std::string> HostComponents(std::string_view dosPath)
+{
+    std::vector<std::string> components;
+    const auto host = platform::HostPath(dosPath);
+    std::error_code error;
+    const std::filesystem::path real = host ? std::filesystem::weakly_canonical(*host, error) : "";
+    for (const std::filesystem::path& part : real) {
+        if (!part.empty()) {
+            components.push_back(part.string());
+        }
+    }
+    return components;
+}
+
+} // namespace
+
+bool LiesWithin(std::string_view path, std::string_view folder)
+{
+    const std::vector<std::string> inner = HostComponents(path);
+    const std::vector<std::string> outer = HostComponents(folder);
+    return !outer.empty() && inner.size() >= outer.size() &&
+           std::equal(outer.begin(), outer.end(), inner.begin(), platform::EqualIgnoringAsciiCase);
 }
 
 FolderIdentity::FolderIdentity(std::string_view folder)
@@ -126,18 +154,14 @@ bool FolderIdentity::Holds(const std::filesystem::path& hostEntry) const
 
 void CreateFolderChain(std::string_view path)
 {
-    if (path.ends_with('\\')) {
+    if (!path.empty() && platform::IsDosSeparator(path.back())) {
         path.remove_suffix(1);
     }
-    if (path.size() < 3 || platform::DirectoryExists(path)) {
+    // No DOS folder name holds a colon.
+    if (path.size() < 3 || platform::HasStrayColon(path) || platform::DirectoryExists(path)) {
         return;
     }
     const std::string parent = DirectoryPart(path);
-    // A path that ends in a colon is its own directory part; recursing on it
-    // would never end, and no folder can be made of it.
-    if (parent.size() == path.size()) {
-        return;
-    }
     CreateFolderChain(parent);
     platform::CreateDir(path);
 }

@@ -1,7 +1,8 @@
-// DOS paths as the jobs use them. The parts are byte texts cut from a path,
-// where a separator is a backslash or a colon, never resolved on disk; the
-// rest asks the host about the files and folders that paths name, or makes
-// folders.
+// DOS paths as the jobs use them. The parts are byte texts cut from a path by
+// the rule that the resolver follows too (platform/separators.h: a backslash
+// or a slash separates, a colon only ends the drive), never resolved on disk;
+// the rest asks the host about the files and folders that paths name, or
+// makes folders.
 #pragma once
 
 #include <filesystem>
@@ -14,8 +15,8 @@ namespace velmora::jobs {
 // Everything up to and including the last separator; empty when there is none.
 std::string DirectoryPart(std::string_view path);
 
-// The directory part without its trailing backslash, except when that
-// backslash follows a colon or another backslash or stands first, where
+// The directory part without its trailing separator, except when that
+// separator follows a colon or another separator or stands first, where
 // dropping it would name another folder: C:\L3\L3ENC.EXE gives C:\L3,
 // C:\L3ENC.EXE gives C:\.
 std::string FolderPart(std::string_view path);
@@ -31,12 +32,22 @@ std::string ExtensionPart(std::string_view path);
 // path that begins with two backslashes; otherwise empty.
 std::string DrivePart(std::string_view path);
 
+// PATH with every slash written as the backslash it stands for, as the
+// scripts name paths.
+std::string WithBackslashes(std::string_view path);
+
 // TEXT with its ASCII letters in lower case; every other byte stays as it is.
 std::string LowerCase(std::string_view text);
 
 // True when both DOS paths name the same existing file, however they spell it
 // (letter case, short aliases, links).
 bool SameFile(std::string_view first, std::string_view second);
+
+// True when the DOS path PATH names FOLDER or lies below it, whether or not
+// either exists yet: the existing part of each is taken by its real name on
+// the host (links followed), the rest compared ignoring ASCII case, as the
+// resolver matches it once it exists.
+bool LiesWithin(std::string_view path, std::string_view folder);
 
 // An existing folder, taken by its identity on the host, so that any number
 // of paths can be tested against it with one look-up of the folder. Meant for
@@ -61,9 +72,10 @@ private:
     mutable bool lastParentHeld_ = false;
 };
 
-// Makes sure that the folder at DOS path PATH exists (a trailing backslash is
+// Makes sure that the folder at DOS path PATH exists (a trailing separator is
 // allowed), creating missing parents first. Paths shorter than three
-// characters (empty, "C:") are left alone. A folder that cannot be created
+// characters (empty, "C:") and paths with a colon past the drive are left
+// alone. A folder that cannot be created
 // is passed over in silence: the job that needs it fails later in its script.
 void CreateFolderChain(std::string_view path);
 

@@ -2,6 +2,7 @@
 
 #include "jobs/paths.h"
 #include "platform/dosfs.h"
+#include "platform/separators.h"
 
 #include <algorithm>
 
@@ -33,15 +34,23 @@ std::string DeleteScriptLine(std::string_view script)
     return "del " + Quoted(script);
 }
 
-// {R}: the name that a list entry's result is given, NAME with the kind's
-// result extension in place of its own.
-std::string ResultName(std::string_view name, JobKind kind)
+// "deltree /Y "{A}Temp\LE\*.*"": empties the list work folder. Quoted, so
+// that a blank in the application folder cannot split the argument into two
+// deletion targets; spelled as on the host, so that an installation whose
+// path differs only in case is never the one emptied.
+std::string EmptyWorkFolderLine(const ListScriptValues& v)
+{
+    const std::string allWork = v.paths.appFolder + std::string(TextsOf(v.kind).listWorkFolder);
+    return "deltree /Y " + Quoted(allWork + "*.*");
+}
+
+} // namespace
+
+std::string ListResultName(std::string_view name, JobKind kind)
 {
     const std::string_view base = name.substr(0, name.size() - ExtensionPart(name).size());
     return std::string(base) + std::string(TextsOf(kind).resultExtension);
 }
-
-} // namespace
 
 bool IsSafeToQuote(std::string_view text)
 {
@@ -54,6 +63,11 @@ bool IsSafeToQuote(std::string_view text)
 bool HasWildcards(std::string_view text)
 {
     return text.find_first_of("?*") != std::string_view::npos;
+}
+
+bool HasNonDosCharacters(std::string_view path)
+{
+    return HasWildcards(path) || platform::HasStrayColon(path);
 }
 
 ScriptPaths WorkOutScriptPaths(const CoderPathFields& fields, JobKind kind)
@@ -84,11 +98,11 @@ std::vector<std::string> SingleFileScript(const SingleFileScriptValues& v)
         CoderLine(v.paths.coderShort, v.source, v.temp, v.switches),
         std::string(kEchoQuoteLine),
         std::string(kConvertingLine),
-        // Without a new temporary output the old output must survive.
-        "if not exist " + v.temp + " goto move",
-        "del " + output,
-        ":move",
-        "move " + v.temp + " " + output,
+        // The move replaces an older output only by a result that arrived
+        // whole; without a result the older output stays. A result that could
+        // not be moved is not left in Temp: the notice tells what happened.
+        "if exist " + v.temp + " move " + v.temp + " " + output,
+        "if exist " + v.temp + " del " + v.temp,
         StartMessageLine(v.paths.appFolderShort, TextsOf(v.kind).messageMode, v.source, v.output),
         DeleteScriptLine(v.paths.script),
     };
@@ -101,18 +115,9 @@ std::string ListWorkFolder(const ScriptPaths& paths, JobKind kind)
 
 std::vector<std::string> ListScriptHead(const ListScriptValues& v)
 {
-    const JobKindTexts& texts = TextsOf(v.kind);
-    // Quoted, so that a blank in the application folder cannot split the
-    // argument into two deletion targets; spelled as on the host, so that an
-    // installation whose path differs only in case is never the one emptied.
-    const std::string allWork = v.paths.appFolder + std::string(texts.listWorkFolder);
     return {
-        std::string(kEchoOffLine),
-        std::string(kBannerLine),
-        "Echo " + std::string(42, '-'),
-        std::string(kEchoQuoteLine),
-        "deltree /Y " + Quoted(allWork + "*.*"),
-        v.paths.encoderDrive,
+        std::string(kEchoOffLine),     std::string(kBannerLine), "Echo " + std::string(42, '-'),
+        std::string(kEchoQuoteLine),   EmptyWorkFolderLine(v),   v.paths.encoderDrive,
         "cd " + v.paths.encoderFolder,
     };
 }
@@ -139,7 +144,7 @@ std::vector<std::string> ListScriptEntryLines(const ListScriptValues& v, const L
     // in the work folder, and its source stays too. Labels hold at most eight
     // characters, all that DOS tells apart.
     const std::string skip = "k" + std::to_string(e.index);
-    const std::string result = ResultName(e.name, v.kind);
+    const std::string result = ListResultName(e.name, v.kind);
     lines.insert(lines.begin() + 1, "if not exist " + e.temp + " goto " + skip);
     lines.push_back("if exist " + Quoted(v.outputDirectory + result) + " if not exist " +
                     Quoted(v.workFolder + result) + " del " + e.source);
@@ -150,9 +155,49 @@ std::vector<std::string> ListScriptEntryLines(const ListScriptValues& v, const L
 std::vector<std::string> ListScriptTail(const ListScriptValues& v)
 {
     return {
+        // A result that could not be moved is not left in Temp; the notice
+        // names its entry.
+        EmptyWorkFolderLine(v),
         StartMessageLine(v.paths.appFolderShort, 'L', "X", v.outputDirectory),
         DeleteScriptLine(v.paths.script),
     };
+}
+
+std::vector<std::string> ScriptWords(std::string_view line)
+{
+    std::vector<std::string> words;
+    std::string word;
+    bool quoted = false;
+    for (const char c : std::string(line) + ' ') {
+        if (c == '"') {
+            quoted = !quoted;
+        } else if (c != ' ' || quoted) {
+            word += c;
+        } else if (!word.empty()) {
+            words.push_back(std::move(word));
+            word.clear();
+        }
+    }
+    return words;
+}
+
+std::vector<ListedEntry> ReadListEntries(const std::vector<std::string>& lines)
+{
+    // Each entry's second rename, "ren "{W}x.wav" "{N}"", names the entry
+    // and, by its first rename target, the kind of the list.
+    std::vector<ListedEntry> entries;
+    for (const std::string& line : lines) {
+        const std::vector<std::string> words = ScriptWords(line);
+        if (words.size() != 3 || words[0] != "ren") {
+            continue;
+        }
+        for (const JobKind kind : {JobKind::Encoding, JobKind::Decoding}) {
+            if (words[1].ends_with("\\" + std::string(TextsOf(kind).firstRenameTarget))) {
+                entries.push_back({words[2], ListResultName(words[2], kind)});
+            }
+        }
+    }
+    return entries;
 }
 
 } // namespace velmora::jobs

@@ -23,6 +23,15 @@ bool IsSafeToQuote(std::string_view text);
 // with them would name other files than the one the user gave.
 bool HasWildcards(std::string_view text);
 
+// True when PATH, written into a script line, would name something else than
+// the user gave: it holds "?" or "*" (HasWildcards), or a colon past the
+// drive, which no DOS name holds and at which the path's parts are not cut.
+bool HasNonDosCharacters(std::string_view path);
+
+// The name that a list entry's result is given in the output directory: NAME,
+// the entry's file-name part, with the kind's result extension in place of its own.
+std::string ListResultName(std::string_view name, JobKind kind);
+
 // The values that every job script of a kind is built on, worked out from the
 // application folder and the coder path fields.
 struct ScriptPaths
@@ -47,14 +56,15 @@ struct SingleFileScriptValues
     CoderSwitches switches;
 };
 
-// The fourteen lines of a single-file job script. The script changes to the
-// encoder's drive and folder, codes the input into {T}, replaces the output
-// by {T} (an older output is deleted only once the coder has left {T}),
-// starts Message.exe and deletes itself.
+// The twelve lines of a single-file job script. The script changes to the
+// encoder's drive and folder, codes the input into {T}, moves {T} over the
+// output (an older output is replaced only by a result that arrived whole),
+// deletes a {T} that could not be moved, starts Message.exe and deletes
+// itself.
 std::vector<std::string> SingleFileScript(const SingleFileScriptValues& values);
 
 // A list job script has a head of seven lines, seven lines per list entry
-// (ten when sources are deleted) and a tail of two lines.
+// (ten when sources are deleted) and a tail of three lines.
 struct ListScriptValues
 {
     JobKind kind = JobKind::Encoding;
@@ -84,7 +94,24 @@ std::vector<std::string> ListScriptHead(const ListScriptValues& values);
 // result has left the work folder for the output directory.
 std::vector<std::string> ListScriptEntryLines(const ListScriptValues& values,
                                               const ListScriptEntry& entry);
-// Starts Message.exe and deletes the script.
+// Empties the work folder of results that could not be moved, starts
+// Message.exe and deletes the script.
 std::vector<std::string> ListScriptTail(const ListScriptValues& values);
+
+// The words of a script line, split at blanks outside double quotes, without
+// the quotes.
+std::vector<std::string> ScriptWords(std::string_view line);
+
+// A list entry as a list script names it: the entry's file name {N} and the
+// name of its result in the output directory.
+struct ListedEntry
+{
+    std::string name;
+    std::string result;
+};
+
+// The entries of a list script, read back from its LINES in list order;
+// empty for any other script.
+std::vector<ListedEntry> ReadListEntries(const std::vector<std::string>& lines);
 
 } // namespace velmora::jobs

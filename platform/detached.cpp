@@ -1,5 +1,6 @@
 #include "platform/shell.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -45,10 +46,13 @@ std::string ProgramPath(const std::string& name)
 
 } // namespace
 
-int StartDetached(const std::vector<std::string>& argv, const std::string& folder)
+int StartDetached(const std::vector<std::string>& argv, const std::string& folder, int keep)
 {
     if (argv.empty()) {
         return EINVAL;
+    }
+    if (keep >= 0 && ::fcntl(keep, F_GETFD) < 0) {
+        keep = -1; // nothing open to keep
     }
     const std::string program = ProgramPath(argv[0]);
     std::vector<char*> args;
@@ -91,8 +95,15 @@ int StartDetached(const std::vector<std::string>& argv, const std::string& folde
         if (null < 0 || ::dup2(null, 0) < 0 || ::dup2(null, 1) < 0 || ::dup2(null, 2) < 0) {
             Fail(report[1]);
         }
-        ::close_range(3, report[1] - 1, 0);
-        ::close_range(report[1] + 1, ~0U, 0);
+        // Every other descriptor goes; KEEP stays, open across the exec.
+        const int first = std::min(report[1], keep < 0 ? report[1] : keep);
+        const int second = std::max(report[1], keep);
+        ::close_range(3, static_cast<unsigned>(first) - 1, 0);
+        ::close_range(static_cast<unsigned>(first) + 1, static_cast<unsigned>(second) - 1, 0);
+        ::close_range(static_cast<unsigned>(second) + 1, ~0U, 0);
+        if (keep >= 0 && ::fcntl(keep, F_SETFD, 0) != 0) {
+            Fail(report[1]);
+        }
         if (!folder.empty() && ::chdir(folder.c_str()) != 0) {
             Fail(report[1]);
         }

@@ -1,6 +1,7 @@
 #include "platform/resolve.h"
 
 #include "platform/foldercache.h"
+#include "platform/separators.h"
 
 #include <system_error>
 
@@ -19,7 +20,7 @@ std::optional<DosPathParts> SplitDosPath(std::string_view dosPath)
     parts.drive = letter;
     std::string_view rest = dosPath.substr(2);
     while (!rest.empty()) {
-        const auto separator = rest.find_first_of("\\/");
+        const auto separator = rest.find_first_of(kDosSeparators);
         const std::string_view name = rest.substr(0, separator);
         if (name == "..") {
             if (!parts.names.empty()) {
@@ -33,8 +34,8 @@ std::optional<DosPathParts> SplitDosPath(std::string_view dosPath)
         }
         rest.remove_prefix(separator + 1);
     }
-    parts.trailingSeparator = !parts.names.empty() && dosPath.size() > 2 &&
-                              (dosPath.back() == '\\' || dosPath.back() == '/');
+    parts.trailingSeparator =
+        !parts.names.empty() && dosPath.size() > 2 && IsDosSeparator(dosPath.back());
     return parts;
 }
 

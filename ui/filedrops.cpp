@@ -8,10 +8,23 @@
 #include <QMimeData>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 
 namespace velmora::ui {
 
 namespace {
+
+// True when a text field holds NAME exactly as the file system has it: no
+// control character and no line or paragraph separator, which a field would
+// turn into a line break or the list into a second entry, and no replacement
+// character, which stands where the name held bytes that are no UTF-8.
+bool IsHeldExactly(const QString& name)
+{
+    return std::none_of(name.begin(), name.end(), [](QChar c) {
+        return c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+               c == QChar::ParagraphSeparator || c == QChar::ReplacementCharacter;
+    });
+}
 
 // Sits on every control of one window and turns a file drag that reaches a
 // control into a drag on the window.
@@ -75,7 +88,11 @@ std::optional<std::string> DroppedName(const QUrl& url)
     if (!url.isLocalFile()) {
         return std::nullopt;
     }
-    return platform::DosPath(url.toLocalFile().toStdString());
+    const QString name = url.toLocalFile();
+    if (!IsHeldExactly(name)) {
+        return std::nullopt;
+    }
+    return platform::DosPath(name.toStdString());
 }
 
 void RefuseDroppedFile()

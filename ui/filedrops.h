@@ -29,8 +29,9 @@ void TakeFileDrop(QDropEvent* event, QWidget* window, FileDropHandler handle);
 // once the window's controls exist.
 void RouteFileDropsToWindow(QWidget* window, const FileDropHandler& handle);
 
-// The DOS name of a dropped file; none when it is no local file or no mapped
-// drive holds it.
+// The DOS name of a dropped file; none when it is no local file, no mapped
+// drive holds it, or a text field could not hold its name exactly (control
+// characters, line or paragraph separators, bytes that are no UTF-8).
 std::optional<std::string> DroppedName(const QUrl& url);
 
 // Refuses a dropped file of another kind than Wave or Layer 3.

@@ -8,6 +8,7 @@
 #include "ui/maker.h"
 #include "ui/messages.h"
 #include "ui/showmodal.h"
+#include "ui/typedpaths.h"
 #include "ui/unit1.h"
 #include "ui/unit2.h"
 #include "ui/unit3.h"
@@ -68,10 +69,9 @@ void TForm1::SetStatus(jobs::JobKind kind, std::string_view caption, std::string
     label->adjustSize();
 }
 
-void TForm1::EnableMonitor(jobs::JobKind kind)
+void TForm1::EnableMonitor(jobs::JobKind kind, jobs::WatchedScript script)
 {
-    // Worked out once: each tick is then one existence test.
-    watchedScripts_[static_cast<int>(kind)] = jobs::WatchedScript(kind);
+    watchedScripts_[static_cast<int>(kind)] = std::move(script);
     // Two running monitors are started in step, so that they tick in one
     // pass of the event loop: one wakeup and one paint serve both.
     QTimer* other =
@@ -102,16 +102,23 @@ jobs::JobRequest TForm1::SingleFileRequest() const
     return request;
 }
 
+void TForm1::RunSingleFileJob(jobs::JobKind kind)
+{
+    // A button press does not leave the field being edited: a host path typed
+    // there is turned here, without the field's extension rule.
+    TurnIntoDosForm(*Edit1);
+    TurnIntoDosForm(*Edit2);
+    jobs::RunSingleFileJob(kind, *this, forms_.Form3->Memo1, SingleFileRequest());
+}
+
 void TForm1::ExplorerButton1Click()
 {
-    jobs::RunSingleFileJob(jobs::JobKind::Encoding, *this, forms_.Form3->Memo1,
-                           SingleFileRequest());
+    RunSingleFileJob(jobs::JobKind::Encoding);
 }
 
 void TForm1::ExplorerButton2Click()
 {
-    jobs::RunSingleFileJob(jobs::JobKind::Decoding, *this, forms_.Form3->Memo1,
-                           SingleFileRequest());
+    RunSingleFileJob(jobs::JobKind::Decoding);
 }
 
 void TForm1::ExplorerButton3Click()
@@ -146,7 +153,7 @@ void TForm1::MonitorTick(jobs::JobKind kind)
     QLabel* label = StatusLabel(kind);
     int& position = monitorPositions_[static_cast<int>(kind)];
     const jobs::MonitorTick tick =
-        jobs::NextMonitorTick(position, watchedScripts_[static_cast<int>(kind)].Exists());
+        jobs::NextMonitorTick(position, watchedScripts_[static_cast<int>(kind)].Running());
     position = tick.position;
     const bool frameDue = barFrames_.Due(kind); // counts the tick that shows the bar too
     if (!tick.running) {

@@ -9,6 +9,9 @@
 #include <QList>
 #include <QUrl>
 #include <QWidget>
+#include <cstddef>
+#include <optional>
+#include <string>
 
 class QCheckBox;
 class QFrame;
@@ -42,6 +45,10 @@ public:
     widgets::TExplorerButton* ExplorerButton2;
     widgets::TExplorerButton* ExplorerButton3;
 
+    // The list exactly as dropped or typed, one entry per line, lines ended by
+    // line feeds: what the list jobs read.
+    std::string ListText() const;
+
 public slots:
     void FormCreate();
     // "Crea&te list" / "Edi&t list": shown at the main window's place, which
@@ -57,6 +64,13 @@ public slots:
     void ExplorerButton1Click();
     void ExplorerButton2Click();
     void ExplorerButton3Click();
+
+    // The list's entries and the output directory as a job must read them:
+    // host paths typed there in their DOS form.
+    void TurnTypedPathsIntoDosForm();
+    // The entry, counted from 0, that is selected when the window is shown
+    // next (the first entry a list job refused); nullopt for none.
+    void SelectEntryOnReturn(std::optional<std::size_t> entry) { entryToSelect_ = entry; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -74,8 +88,11 @@ private:
     void AppendLines(const QString& lines);
     bool HoldsHint() const;
     bool ListIsEmpty() const;
+    void TurnListIntoDosForm();
+    void SelectEntry(std::size_t entry);
 
     Forms& forms_;
+    std::optional<std::size_t> entryToSelect_;
 };
 
 } // namespace velmora::ui

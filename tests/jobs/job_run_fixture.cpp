@@ -75,14 +75,19 @@ void JobRunFixture::Press(JobHandler handler, const jobs::JobRequest& request)
     EXPECT_EQ(host.Interruptions(), std::vector<std::string>{});
 }
 
+bool JobRunFixture::WaitFor(const std::function<bool()>& done)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (!done() && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return done();
+}
+
 void JobRunFixture::WaitUntilScriptIsGone(const std::string& scriptName) const
 {
     const fs::path script = root / kAppFolder / scriptName;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while (fs::exists(script) && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    EXPECT_FALSE(fs::exists(script)) << "the script never deleted itself";
+    EXPECT_TRUE(WaitFor([&] { return !fs::exists(script); })) << "the script never deleted itself";
 }
 
 } // namespace velmora::jobs::test

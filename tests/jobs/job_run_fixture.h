@@ -13,6 +13,7 @@
 #include "tests/support/temp_folder.h"
 
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -59,6 +60,8 @@ protected:
     // Presses the button: the handler must start its script without showing
     // anything to the user.
     void Press(JobHandler handler, const jobs::JobRequest& request);
+    // Waits, up to a minute, until DONE is true; false when it never was.
+    static bool WaitFor(const std::function<bool()>& done);
     // Waits until the started script SCRIPT_NAME has deleted itself.
     void WaitUntilScriptIsGone(const std::string& scriptName) const;
 

@@ -8,17 +8,20 @@ namespace {
 
 using WatchedScriptTest = JobSandbox;
 
-TEST_F(WatchedScriptTest, CountsAFileOfTheScriptsNameAndNothingElse)
+TEST_F(WatchedScriptTest, CountsAHeldFileOfTheScriptsNameAndNothingElse)
 {
-    const WatchedScript encoding(JobKind::Encoding);
-    EXPECT_FALSE(encoding.Exists());
+    EXPECT_FALSE(WatchedScript(JobKind::Encoding).Running());
     std::filesystem::create_directories(Host(kEncodingBat));
-    EXPECT_FALSE(encoding.Exists()) << "a folder of that name is no script";
+    EXPECT_FALSE(WatchedScript(JobKind::Encoding).Running())
+        << "a folder of that name is no script";
     std::filesystem::remove(Host(kEncodingBat));
     MakeFile(kEncodingBat);
-    EXPECT_TRUE(encoding.Exists());
-    EXPECT_FALSE(WatchedScript(JobKind::Decoding).Exists());
-    EXPECT_FALSE(WatchedScript().Exists());
+    EXPECT_FALSE(WatchedScript(JobKind::Encoding).Running()) << "nobody holds a leftover";
+    const auto interpreter = platform::HoldScript(Host(kEncodingBat));
+    ASSERT_TRUE(interpreter.has_value());
+    EXPECT_TRUE(WatchedScript(JobKind::Encoding).Running());
+    EXPECT_FALSE(WatchedScript(JobKind::Decoding).Running());
+    EXPECT_FALSE(WatchedScript().Running());
 }
 
 } // namespace

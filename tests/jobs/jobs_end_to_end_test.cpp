@@ -2,10 +2,12 @@
 // and run by dosbatch for real: a test coder in place of the coders, the
 // recorder in place of Message.exe, an application folder with a blank.
 #include "jobs/jobhandlers.h"
+#include "jobs/scriptfile.h"
 #include "platform/dosfs.h"
 #include "tests/jobs/job_run_fixture.h"
 #include "tests/support/recorder.h"
 
+#include <csignal>
 #include <fstream>
 
 namespace velmora::jobs::test {
@@ -188,14 +190,14 @@ TEST_F(JobRuns, ACoderThatWritesNothingLosesNothing)
 }
 
 // A source goes only when this entry's own run put its result into the
-// output directory: not when the coder failed and an older result, or the
-// result of another entry of the same name, stands there, and not when the
-// move was refused and the result stayed in the work folder.
+// output directory: not when the coder failed and an older result stands
+// there, and not when the move was refused. A result that could not be moved
+// does not stay behind in the work folder.
 TEST_F(JobRuns, ListDeletesOnlySourcesWhoseOwnResultArrived)
 {
     Env("VELMORA_CODER_FAILS_ON", "bad");
     const std::vector<std::string> sources = {"D/In/good.wav", "D/In/bad.wav", "D/A/song.wav",
-                                              "D/bad B/song.wav", "D/In/locked.wav"};
+                                              "D/In/locked.wav"};
     jobs::JobRequest list;
     list.bitRateEntry = 7;
     list.deleteSource = true;
@@ -212,12 +214,57 @@ TEST_F(JobRuns, ListDeletesOnlySourcesWhoseOwnResultArrived)
               (std::vector<std::string>{"bad.mp3", "good.mp3", "locked.mp3", "song.mp3"}));
     EXPECT_EQ(Read("D/List Out/bad.mp3") + "|" + Read("D/List Out/song.mp3"),
               "older result|coded -br 112000\nsource");
-    EXPECT_EQ(Listing("C/Velmora App/Temp/LE"), std::vector<std::string>{"locked.mp3"});
+    EXPECT_EQ(Listing("C/Velmora App/Temp/LE"), std::vector<std::string>{});
     for (const std::string& source : sources) {
         EXPECT_EQ(fs::exists(Host(source)), source.find("good") == std::string::npos &&
                                                 source.find("D/A/") == std::string::npos)
             << source;
     }
+}
+
+// dosbatch killed in the middle of a list job: the coder it ran goes on and
+// keeps the job busy. Once that has ended, the script is a leftover, and the
+// next job of its kind starts without anything done by hand and leaves
+// nothing of the killed one behind.
+TEST_F(JobRuns, AJobAfterAKilledInterpreterStartsAndLeavesNothingBehind)
+{
+    const fs::path gate = root / "gate";
+    Env("VELMORA_CODER_GATE", gate.string());
+    Write("D/In/one.wav", "one");
+    Write("D/In/two.wav", "two");
+    jobs::JobRequest list;
+    list.bitRateEntry = 7;
+    list.deleteSource = true;
+    list.outputDirectory = "D:\\List Out\\";
+    list.listEntries = "D:\\In\\one.wav\r\nD:\\In\\two.wav";
+    Press(EncodeList, list);
+    const fs::path started = gate.string() + ".started";
+    ASSERT_TRUE(WaitFor([&] { return fs::exists(started); })) << "the coder never started";
+    // The monitor's tick sees the interpreter hold the script.
+    WatchedScript& monitor = host.monitors[static_cast<int>(JobKind::Encoding)];
+    EXPECT_TRUE(monitor.Running());
+    ASSERT_EQ(::kill(std::stoi(Read("gate.started")), SIGKILL), 0);
+
+    host.events.clear();
+    jobs::LineBuffer scratch;
+    EncodeList(host, scratch, list);
+    EXPECT_EQ(host.Interruptions(),
+              std::vector<std::string>{"error: An encoding process is still in progress, please "
+                                       "try again when the encoding has finished."});
+    EXPECT_TRUE(monitor.Running());
+    Write("gate", "open");
+    ASSERT_TRUE(WaitFor([&] { return !monitor.Running(); })) << "the monitor never ended";
+    EXPECT_EQ(jobs::StateOfScript(std::string(kApp) + "Encoding.bat"),
+              platform::ScriptState::Leftover);
+
+    RunJob(EncodeList, list, "Encoding.bat");
+    EXPECT_EQ(Read("D/List Out/one.mp3") + "|" + Read("D/List Out/two.mp3"),
+              "coded -br 112000\none|coded -br 112000\ntwo");
+    EXPECT_EQ(Listing("D/In"), std::vector<std::string>{});
+    EXPECT_EQ(Listing("C/Velmora App/Temp"), std::vector<std::string>{"LE"});
+    EXPECT_EQ(Listing("C/Velmora App/Temp/LE"), std::vector<std::string>{});
+    EXPECT_EQ(Listing(kAppFolder), (std::vector<std::string>{"Message.exe", "Settings.ini", "Temp",
+                                                             "dosbatch", "dosbatch-window"}));
 }
 
 // Linux names may hold "?" and "*", which the scripts' commands read as

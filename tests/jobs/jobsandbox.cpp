@@ -44,6 +44,12 @@ void JobSandbox::SaveCoders(const std::string& encoder, const std::string& decod
     MakeFile(kSettings, encoder + "\r\n" + decoder + "\r\n");
 }
 
+platform::HeldScript JobSandbox::RunningScript(std::string_view dosPath) const
+{
+    MakeFile(dosPath, "running");
+    return platform::HoldScript(Host(dosPath)).value();
+}
+
 std::string JobSandbox::Contents(std::string_view dosPath) const
 {
     return velmora::test::ReadFile(Host(dosPath));

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "jobs/linebuffer.h"
+#include "platform/scriptlock.h"
 #include "tests/jobs/recording_host.h"
 #include "tests/support/temp_drives.h"
 
@@ -42,6 +43,8 @@ protected:
     // Creates the file, and its folders, holding BYTES.
     void MakeFile(std::string_view dosPath, std::string_view bytes = "data") const;
     void SaveCoders(const std::string& encoder, const std::string& decoder) const;
+    // Creates the job script and holds it as its interpreter would: a job runs.
+    platform::HeldScript RunningScript(std::string_view dosPath) const;
     // The file's bytes; "<missing>" when there is no such file.
     std::string Contents(std::string_view dosPath) const;
     bool Exists(std::string_view dosPath) const { return std::filesystem::exists(Host(dosPath)); }

@@ -67,6 +67,7 @@ TEST_F(ListJob, EncodeListScriptByteForByte)
         "if exist \"D:\\Out\\Live.2024.mp3\" if not exist \"" + work + "Live.2024.mp3\" del " +
             live,
         ":k1",
+        "deltree /Y \"C:\\APPS\\FRONT\\Temp\\LE\\*.*\"",
         "start C:\\APPS\\FRONT\\Message.exe L X \"D:\\Out\\\"",
         "del \"C:\\APPS\\FRONT\\Encoding.bat\"",
     });
@@ -100,9 +101,10 @@ TEST_F(ListJob, DecodeListScriptDiffersWhereItShould)
         {15,
          "if exist \"D:\\Out\\My Song.wav\" if not exist \"" + work + "My Song.wav\" del " + song},
         {16, ":k0"},
-        {17, "start C:\\APPS\\FRONT\\Message.exe L X \"D:\\Out\\\""},
-        {18, "del \"C:\\APPS\\FRONT\\Decoding.bat\""},
-        {19, ""},
+        {17, "deltree /Y \"C:\\APPS\\FRONT\\Temp\\LD\\*.*\""},
+        {18, "start C:\\APPS\\FRONT\\Message.exe L X \"D:\\Out\\\""},
+        {19, "del \"C:\\APPS\\FRONT\\Decoding.bat\""},
+        {20, ""},
     };
     for (const auto& [index, line] : lines) {
         EXPECT_EQ(ScriptLine(kDecodingBat, index), line) << "line " << index;
@@ -118,7 +120,8 @@ TEST_F(ListJob, AnyBadEntryRefusesTheWholeList)
     for (const char* name :
          {"D:\\Music\\a.wav", "D:\\Music\\say \"hi\".wav", "D:\\Music\\tab\there.wav",
           "D:\\Music\\what?.wav", "D:\\Music\\*.wav", "C:\\APPS\\FRONT\\Temp\\LE\\IN.WAV",
-          "C:\\APPS\\FRONT\\Temp\\LE\\sub\\keep.wav"}) {
+          "C:\\APPS\\FRONT\\Temp\\LE\\sub\\keep.wav", "D:\\Music\\Take 12:30.wav",
+          "D:\\Music\\A.WAV", "D:\\Other\\a.wav"}) {
         MakeFile(name, "source");
     }
     const struct
@@ -142,6 +145,11 @@ TEST_F(ListJob, AnyBadEntryRefusesTheWholeList)
         {JobKind::Encoding, "C:\\APPS\\FRONT\\Temp\\LE\\IN.WAV"},
         {JobKind::Encoding, "D:\\Music\\a.wav\r\nC:\\APPS\\FRONT\\Temp\\LE\\IN.WAV"},
         {JobKind::Encoding, "c:\\apps\\front\\temp\\le\\sub\\keep.wav"},
+        // The result name would be cut at the colon.
+        {JobKind::Encoding, "D:\\Music\\Take 12:30.wav"},
+        // Two entries, one result name: the second result would replace the first.
+        {JobKind::Encoding, "D:\\Music\\a.wav\r\nD:\\Other\\a.wav"},
+        {JobKind::Encoding, "D:\\Music\\a.wav\r\nD:\\Music\\A.WAV"},
         {JobKind::Decoding, "D:\\Music\\My Song.mp3\nD:\\Music\\a.wav"},
     };
     for (const auto& c : cases) {
@@ -151,29 +159,52 @@ TEST_F(ListJob, AnyBadEntryRefusesTheWholeList)
         RunListJob(c.kind, host, scratch_, request);
         EXPECT_EQ(host.events, Events{kListErrors}) << ::testing::PrintToString(c.entries);
     }
-    EXPECT_FALSE(Exists(kEncodingBat) || Exists(kDecodingBat) || Exists("D:\\Out"));
+    EXPECT_FALSE(Exists(kEncodingBat) || Exists(kDecodingBat) || Exists("D:\\Out") ||
+                 Exists("C:\\APPS\\FRONT\\Temp\\LD"));
     EXPECT_EQ(Contents("C:\\APPS\\FRONT\\Temp\\LE\\IN.WAV") +
                   Contents("C:\\APPS\\FRONT\\Temp\\LE\\sub\\keep.wav"),
               "sourcesource");
-    EXPECT_EQ(Listing("D:\\Music"),
-              "*.wav|My Song.mp3|My Song.wav|a.wav|say \"hi\".wav|tab\there.wav|what?.wav");
+    EXPECT_EQ(Listing("D:\\Music"), "*.wav|A.WAV|My Song.mp3|My Song.wav|Take 12:30.wav|a.wav|say "
+                                    "\"hi\".wav|tab\there.wav|what?.wav");
 }
 
 TEST_F(ListJob, OutputDirectoryNeedsAFolderAndAQuotableName)
 {
+    // A host path or a name without a drive would leave the results elsewhere.
     for (const char* out : {"", "Out", "D:\\Out\\\"quoted\"\\", "D:\\O\tut\\", "D:\\Out\r\n",
-                            "D:\\Out?\\", "D:\\*\\"}) {
+                            "D:\\Out?\\", "D:\\*\\", "D:\\Out:x\\", "Out\\", "/srv/out/\\",
+                            // The work folders, which the scripts empty.
+                            "C:\\APPS\\FRONT\\Temp\\LE\\", "c:\\apps\\front\\temp\\le\\sub\\",
+                            "C:/APPS/FRONT/Temp/LD/", "C:\\APPS\\FRONT\\Temp\\"}) {
         test::RecordingHost host;
         RunListJob(JobKind::Encoding, host, scratch_, List(kSongWav, out));
         EXPECT_EQ(host.events, Events{kNoOutputDirectory}) << ::testing::PrintToString(out);
     }
-    EXPECT_FALSE(Exists(kEncodingBat));
+    EXPECT_FALSE(Exists(kEncodingBat) || Exists("C:\\APPS\\FRONT\\Temp"));
+}
+
+// The list window selects it when the user goes back to the list.
+TEST_F(ListJob, TellsTheFirstEntryThatFailed)
+{
+    RunListJob(JobKind::Encoding, host_, scratch_,
+               List(std::string(kSongWav) + "\nD:\\Music\\gone.wav\n" + kSongMp3));
+    EXPECT_EQ(host_.refusedEntry, 1u);
+    // The second of two entries with one result name, before a missing one.
+    MakeFile("D:\\Other\\my song.wav");
+    RunListJob(JobKind::Encoding, host_, scratch_,
+               List(std::string(kSongWav) + "\nD:\\Other\\my song.wav\nD:\\Music\\gone.wav"));
+    EXPECT_EQ(host_.refusedEntry, 1u);
+
+    test::RecordingHost accepted;
+    RunListJob(JobKind::Encoding, accepted, scratch_, List(kSongWav));
+    EXPECT_EQ(accepted.refusedEntry, std::nullopt);
+    EXPECT_EQ(accepted.Interruptions(), Events{});
 }
 
 TEST_F(ListJob, ChecksSpeakInOrderAndOnlyTheFirstFailureOfTheListChecks)
 {
     SaveCoders("", "");
-    MakeFile(kEncodingBat, "running");
+    const platform::HeldScript running = RunningScript(kEncodingBat);
     RunListJob(JobKind::Encoding, host_, scratch_, List("D:\\Music\\missing.wav", ""));
     EXPECT_EQ(host_.events, (Events{kListErrors, "settings dialog"}));
 
@@ -203,7 +234,7 @@ TEST_F(ListJob, BusyKindRefusesAndTouchesNoFileOfTheRunningJob)
 {
     const std::string leftover =
         "C:\\APPS\\FRONT\\Temp\\LD\\" + FileNamePart(platform::ShortPath(kSongMp3));
-    MakeFile(kDecodingBat, "running");
+    const platform::HeldScript running = RunningScript(kDecodingBat);
     MakeFile(leftover, "being written");
     RunListJob(JobKind::Decoding, host_, scratch_, List(kSongMp3));
     EXPECT_EQ(host_.events, Events{"error: An decoding process is still in progress, please try "
@@ -230,7 +261,32 @@ TEST_F(ListJob, ApplicationFolderWithABlankIsDeletedAsOneQuotedArgument)
     RunListJob(JobKind::Encoding, host_, scratch_, List(kSongWav));
     EXPECT_EQ(ScriptLine(script, 4), "deltree /Y \"C:\\MY APPS\\FRONT\\Temp\\LE\\*.*\"");
     EXPECT_EQ(ScriptLine(script, 12), "ren " + a8 + "Temp\\LE\\*.* *.mp3");
-    EXPECT_EQ(ScriptLine(script, 15), "del \"C:\\MY APPS\\FRONT\\Encoding.bat\"");
+    EXPECT_EQ(ScriptLine(script, 14), "deltree /Y \"C:\\MY APPS\\FRONT\\Temp\\LE\\*.*\"");
+    EXPECT_EQ(ScriptLine(script, 16), "del \"C:\\MY APPS\\FRONT\\Encoding.bat\"");
+}
+
+// Typed with slashes, entries and the output directory are read as with
+// backslashes: each result keeps its entry's name.
+TEST_F(ListJob, SlashesAreReadAsBackslashes)
+{
+    MakeFile("D:\\Music\\Beta.wav");
+    RunListJob(JobKind::Encoding, host_, scratch_,
+               List("D:/Music/My Song.wav\r\nd:/music/Beta.wav", "D:/Out/"));
+    EXPECT_EQ(ScriptLine(kEncodingBat, 11),
+              "ren \"C:\\APPS\\FRONT\\Temp\\LE\\x.wav\" \"My Song.wav\"");
+    EXPECT_EQ(ScriptLine(kEncodingBat, 18),
+              "ren \"C:\\APPS\\FRONT\\Temp\\LE\\x.wav\" \"Beta.wav\"");
+    EXPECT_EQ(ScriptLine(kEncodingBat, 13), "move C:\\APPS\\FRONT\\Temp\\LE\\*.MP3 \"D:\\Out\\\"");
+}
+
+// Nothing is made on disk for a job whose script cannot be written.
+TEST_F(ListJob, ScriptThatCannotBeWrittenLeavesNoFolderBehind)
+{
+    MakeFile("C:\\APPS\\FRONT\\Encoding.bat\\in the way");
+    EXPECT_EQ(test::FileErrorText(
+                  [&] { RunListJob(JobKind::Encoding, host_, scratch_, List(kSongWav)); }),
+              "Cannot create file C:\\APPS\\FRONT\\Encoding.bat");
+    EXPECT_FALSE(Exists("D:\\Out") || Exists("C:\\APPS\\FRONT\\Temp"));
 }
 
 TEST_F(ListJob, FailedStartRemovesTheScriptSoTheKindIsNotBusy)

@@ -17,7 +17,7 @@ struct PartsCase
     const char* drive;
 };
 
-TEST(PathParts, EachPartIsCutAtTheLastBackslashOrColon)
+TEST(PathParts, EachPartIsCutAtTheLastSeparatorOrTheDriveColon)
 {
     const PartsCase cases[] = {
         {"C:\\L3\\L3ENC.EXE", "C:\\L3\\", "C:\\L3", "L3ENC.EXE", ".EXE", "C:"},
@@ -36,6 +36,10 @@ TEST(PathParts, EachPartIsCutAtTheLastBackslashOrColon)
          "f.wav", ".wav", "\\\\server\\share"},
         {"\\\\server\\share", "\\\\server\\", "\\\\server", "share", "", "\\\\server\\share"},
         {"\\\\server", "\\\\", "\\\\", "server", "", "\\\\server"},
+        // A slash separates as the resolver reads it; a colon past the drive does not.
+        {"Z:/m/alpha.wav", "Z:/m/", "Z:/m", "alpha.wav", ".wav", "Z:"},
+        {"D:\\Music/x\\", "D:\\Music/x\\", "D:\\Music/x", "", "", "D:"},
+        {"D:\\Music\\Take 12:30.wav", "D:\\Music\\", "D:\\Music", "Take 12:30.wav", ".wav", "D:"},
     };
     for (const PartsCase& c : cases) {
         SCOPED_TRACE(c.path);

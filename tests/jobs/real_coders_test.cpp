@@ -99,6 +99,8 @@ protected:
     {
         int failedCommands = -1;          // dosbatch's exit status
         std::vector<std::string> message; // Message.exe's arguments
+        int noticeStatus = -1;            // Message.exe's exit status: 1 for a failure
+        message::JobScript script;        // the job's script, as the notice read it
     };
 
     // Presses the button and waits until dosbatch and Message.exe have ended:
@@ -107,16 +109,19 @@ protected:
     JobEnd RunJob(JobHandler handler, const jobs::JobRequest& request,
                   const std::string& scriptName, const std::function<void()>& meanwhile = {})
     {
+        JobEnd end;
+        // No earlier than the script's writing, no later than the job's outputs.
+        end.script.written = fs::file_time_type::clock::now();
         Press(handler, request);
+        end.script.lines = jobs::SplitLines(host.startedScript);
         if (meanwhile) {
             meanwhile();
         }
-        JobEnd end;
         for (const EndedProgram& program : adopted_.WaitFor({"dosbatch", "Message.exe"})) {
             if (program.name == "dosbatch") {
                 end.failedCommands = program.status;
             } else if (program.name == "Message.exe") {
-                EXPECT_EQ(program.status, 0) << "Message.exe failed";
+                end.noticeStatus = program.status;
                 end.message = program.args;
             }
         }
@@ -136,17 +141,19 @@ protected:
         return tone;
     }
 
-    // The headline and the detail of the notice that these arguments show.
-    static std::vector<std::string> Notice(const std::vector<std::string>& args)
+    // The headline and the detail of the notice that the job's end shows.
+    static std::vector<std::string> Notice(const JobEnd& end)
     {
+        const std::vector<std::string>& args = end.message;
         std::vector<const char*> argv{"Message.exe"};
         for (const std::string& arg : args) {
             argv.push_back(arg.c_str());
         }
-        const auto report = message::ParseJobReport(static_cast<int>(argv.size()), argv.data());
+        auto report = message::ParseJobReport(static_cast<int>(argv.size()), argv.data());
         if (!report) {
             return {"<bad arguments>"};
         }
+        report->script = end.script;
         const message::MessageWindow window(*report, 60000);
         return {window.HeadlineText().toStdString(), window.DetailText().toStdString()};
     }
@@ -170,7 +177,8 @@ TEST_F(RealCoders, AWaveFileBecomesAPlayableMp3FileAndBack)
     const JobEnd encoded = RunJob(EncodeFile, encode, "Encoding.bat");
     EXPECT_EQ(encoded.failedCommands, 0);
     EXPECT_EQ(encoded.message, (std::vector<std::string>{"E", Host(wave), Host(mp3)}));
-    EXPECT_EQ(Notice(encoded.message), (std::vector<std::string>{"Encoding finished", Host(mp3)}));
+    EXPECT_EQ(encoded.noticeStatus, 0);
+    EXPECT_EQ(Notice(encoded), (std::vector<std::string>{"Encoding finished", Host(mp3)}));
     EXPECT_EQ(Listing(fs::path(kAppFolder) / "Temp"), std::vector<std::string>{});
 
     const Mp3Stream stream = ReadMp3Frames(velmora::test::ReadBytes(root / mp3));
@@ -187,10 +195,10 @@ TEST_F(RealCoders, AWaveFileBecomesAPlayableMp3FileAndBack)
     decode.output = Dos(back);
     decode.viewCoding = true; // in the minimised console window
     const JobEnd decoded = RunJob(DecodeFile, decode, "Decoding.bat");
-    // The one failed command: deleting an old output, of which there is none.
-    EXPECT_EQ(decoded.failedCommands, 1);
+    EXPECT_EQ(decoded.failedCommands, 0);
     EXPECT_EQ(decoded.message, (std::vector<std::string>{"D", Host(mp3), Host(back)}));
-    EXPECT_EQ(Notice(decoded.message), (std::vector<std::string>{"Decoding finished", Host(back)}));
+    EXPECT_EQ(decoded.noticeStatus, 0);
+    EXPECT_EQ(Notice(decoded), (std::vector<std::string>{"Decoding finished", Host(back)}));
 
     const velmora::test::Pcm pcm = velmora::test::ReadWave(root / back);
     EXPECT_EQ(pcm.rate, kRate);
@@ -219,7 +227,8 @@ TEST_F(RealCoders, AListOfWaveFilesBecomesMonoMp3Files)
     const JobEnd end = RunJob(EncodeList, list, "Encoding.bat");
     EXPECT_EQ(end.failedCommands, 0);
     EXPECT_EQ(end.message, (std::vector<std::string>{"L", "X", Host("D/List Out/")}));
-    EXPECT_EQ(Notice(end.message).front(), "List finished");
+    EXPECT_EQ(end.noticeStatus, 0);
+    EXPECT_EQ(Notice(end).front(), "List finished");
     for (const std::string& name : names) {
         SCOPED_TRACE(name);
         const Mp3Stream stream =
@@ -233,6 +242,72 @@ TEST_F(RealCoders, AListOfWaveFilesBecomesMonoMp3Files)
     // Asked for, the deletion of the sources, whose results all arrived.
     EXPECT_EQ(Listing("D/In Box"), std::vector<std::string>{});
     EXPECT_EQ(Listing(fs::path(kAppFolder) / "Temp/LE"), std::vector<std::string>{});
+}
+
+// A list of a good Wave file, a broken one and one whose result name a
+// read-only file holds: the result that could be made arrives, the notice
+// names the two that did not and fails, their sources stay, and nothing is
+// left in the work folder.
+TEST_F(RealCoders, AMixedListDeliversWhatItCanAndNamesTheRest)
+{
+    WriteTone("D/In/good.wav", kRate / 2);
+    WriteTone("D/In/blocked.wav", kRate / 2);
+    Write("D/In/broken.wav", std::string("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0", 20));
+    Write("D/List Out/blocked.mp3", "kept");
+    fs::permissions(root / "D/List Out/blocked.mp3", fs::perms::owner_read);
+    jobs::JobRequest list;
+    list.bitRateEntry = 5;
+    list.deleteSource = true;
+    list.outputDirectory = "D:\\List Out\\";
+    list.listEntries = "D:\\In\\good.wav\r\nD:\\In\\broken.wav\r\nD:\\In\\blocked.wav";
+    const JobEnd end = RunJob(EncodeList, list, "Encoding.bat");
+    EXPECT_EQ(end.noticeStatus, 1);
+    EXPECT_EQ(Notice(end),
+              (std::vector<std::string>{"List failed", "Output folder: " + Host("D/List Out/") +
+                                                           "\n1 of 3 results arrived.\nNot coded: "
+                                                           "broken.wav, blocked.wav"}));
+    EXPECT_TRUE(ReadMp3Frames(velmora::test::ReadBytes(root / "D/List Out/good.mp3")).wholeFile);
+    EXPECT_EQ(Read("D/List Out/blocked.mp3"), "kept");
+    EXPECT_EQ(Listing("D/In"), (std::vector<std::string>{"blocked.wav", "broken.wav"}));
+    EXPECT_EQ(Listing(fs::path(kAppFolder) / "Temp/LE"), std::vector<std::string>{});
+}
+
+// Single jobs that make nothing say so: a broken input keeps the older
+// output, a result that cannot replace a read-only output is not left in
+// Temp, and decoding into a folder that does not exist leaves nothing behind.
+TEST_F(RealCoders, SingleJobsThatMakeNothingFailAndLeaveNothingInTemp)
+{
+    Write("D/In/broken.wav", std::string("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0", 20));
+    WriteTone("D/In/good.wav", kRate / 2);
+    Write("D/Out/broken.mp3", "older");
+    Write("D/Out/locked.mp3", "read-only");
+    fs::permissions(root / "D/Out/locked.mp3", fs::perms::owner_read);
+    jobs::JobRequest encode;
+    encode.bitRateEntry = 5;
+    encode.input = Dos("D/In/broken.wav");
+    encode.output = Dos("D/Out/broken.mp3");
+    const JobEnd broken = RunJob(EncodeFile, encode, "Encoding.bat");
+    EXPECT_EQ(broken.noticeStatus, 1);
+    EXPECT_EQ(Notice(broken), (std::vector<std::string>{
+                                  "Encoding failed", "No new output arrived; the earlier file " +
+                                                         Host("D/Out/broken.mp3") + " is kept."}));
+    EXPECT_EQ(Read("D/Out/broken.mp3"), "older");
+
+    encode.input = Dos("D/In/good.wav");
+    encode.output = Dos("D/Out/locked.mp3");
+    EXPECT_EQ(RunJob(EncodeFile, encode, "Encoding.bat").noticeStatus, 1);
+    EXPECT_EQ(Read("D/Out/locked.mp3"), "read-only");
+
+    jobs::JobRequest decode;
+    decode.input = Dos("D/Out/good.mp3");
+    encode.output = Dos("D/Out/good.mp3");
+    EXPECT_EQ(RunJob(EncodeFile, encode, "Encoding.bat").noticeStatus, 0);
+    decode.output = Dos("D/Nowhere/good.wav");
+    const JobEnd nowhere = RunJob(DecodeFile, decode, "Decoding.bat");
+    EXPECT_EQ(nowhere.noticeStatus, 1);
+    EXPECT_EQ(Notice(nowhere)[1],
+              Host("D/Nowhere/good.wav") + " was not created: its folder does not exist.");
+    EXPECT_EQ(Listing(fs::path(kAppFolder) / "Temp"), std::vector<std::string>{});
 }
 
 // 300 names that differ in a digit or two, all listed with "&Delete source

@@ -35,6 +35,9 @@ bool RecordingHost::StartScript(std::string_view script, platform::ShowState sho
     events.push_back("start: " + std::string(script) + " " + state);
     const auto host = platform::HostPath(script);
     startedScript = velmora::test::ReadFile(host.value_or(""));
+    if (whileStarting) {
+        whileStarting();
+    }
     return runThroughShell ? platform::ShellExecute("open", script, "", "", show) : startSucceeds;
 }
 
@@ -44,8 +47,9 @@ void RecordingHost::SetStatus(JobKind kind, std::string_view caption, std::strin
                      std::string(hint));
 }
 
-void RecordingHost::EnableMonitor(JobKind kind)
+void RecordingHost::EnableMonitor(JobKind kind, WatchedScript script)
 {
+    monitors[static_cast<int>(kind)] = std::move(script);
     events.push_back("monitor: " + KindName(kind));
 }
 

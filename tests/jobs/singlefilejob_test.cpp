@@ -1,5 +1,6 @@
 #include "jobs/jobhandlers.h"
 #include "jobs/paths.h"
+#include "jobs/scriptfile.h"
 #include "platform/dosfs.h"
 #include "tests/jobs/jobsandbox.h"
 
@@ -54,10 +55,8 @@ TEST_F(SingleFileJob, EncodingScriptOfTheWorkedExample)
         "C:\\L3\\L3ENC.EXE " + songShort_ + " " + songTemp_ + " -br 112000 -hq  ",
         "Echo\"",
         "Echo Converting output to Long FileName...",
-        "if not exist " + songTemp_ + " goto move",
-        "del \"D:\\Music\\My Song.mp3\"",
-        ":move",
-        "move " + songTemp_ + " \"D:\\Music\\My Song.mp3\"",
+        "if exist " + songTemp_ + " move " + songTemp_ + " \"D:\\Music\\My Song.mp3\"",
+        "if exist " + songTemp_ + " del " + songTemp_,
         "start C:\\APPS\\FRONT\\Message.exe E " + songShort_ + " \"D:\\Music\\My Song.mp3\"",
         "del \"C:\\APPS\\FRONT\\Encoding.bat\"",
     });
@@ -84,10 +83,11 @@ TEST_F(SingleFileJob, DecodingScriptDiffersOnlyInCoderModeAndScript)
         {3, "C:"},
         {4, "cd C:\\L3"},
         {5, "C:\\DECODERS\\L3DEC.EXE " + source + " " + temp + " -wav   "},
-        {8, "if not exist " + temp + " goto move"},
-        {12, "start C:\\APPS\\FRONT\\Message.exe D " + source + " \"D:\\Music\\Decoded.wav\""},
-        {13, "del \"C:\\APPS\\FRONT\\Decoding.bat\""},
-        {14, ""},
+        {8, "if exist " + temp + " move " + temp + " \"D:\\Music\\Decoded.wav\""},
+        {9, "if exist " + temp + " del " + temp},
+        {10, "start C:\\APPS\\FRONT\\Message.exe D " + source + " \"D:\\Music\\Decoded.wav\""},
+        {11, "del \"C:\\APPS\\FRONT\\Decoding.bat\""},
+        {12, ""},
     };
     for (const auto& [index, line] : lines) {
         EXPECT_EQ(ScriptLine(kDecodingBat, index), line) << "line " << index;
@@ -140,7 +140,7 @@ TEST_F(SingleFileJob, BusyKindRefusesAndLeavesTheRunningJobAlone)
         test::RecordingHost host;
         const std::string leftover =
             "C:\\APPS\\FRONT\\Temp\\" + FileNamePart(platform::ShortPath(c.input));
-        MakeFile(c.script, "running");
+        const platform::HeldScript running = RunningScript(c.script);
         MakeFile(leftover, "in use");
         RunSingleFileJob(c.kind, host, scratch_, Job(c.input, "D:\\Out\\result"));
         EXPECT_EQ(host.events, Events{c.message});
@@ -149,10 +149,55 @@ TEST_F(SingleFileJob, BusyKindRefusesAndLeavesTheRunningJobAlone)
     }
 }
 
+// A script that nobody holds was left by a killed job: the next job of its
+// kind replaces it and clears what that job left in the work folders.
+TEST_F(SingleFileJob, ALeftoverScriptIsReplacedWithWhatItsJobLeft)
+{
+    const std::string oldTemp = "C:\\APPS\\FRONT\\Temp\\OLD~1.WAV";
+    MakeFile(kEncodingBat, Script({"C:\\L3\\L3ENC.EXE D:\\OLD~1.WAV " + oldTemp + " -br 8000   ",
+                                   "move " + oldTemp + " \"D:\\Out\\old.mp3\""}));
+    MakeFile(oldTemp, "half a result");
+    MakeFile("C:\\APPS\\FRONT\\Temp\\LE\\X.WAV", "from a list");
+    MakeFile("C:\\APPS\\FRONT\\Temp\\KEEP.MP3", "another kind's");
+    RunSingleFileJob(JobKind::Encoding, host_, scratch_, Job(kSongWav, kSongMp3));
+    EXPECT_EQ(host_.Interruptions(), Events{});
+    EXPECT_EQ(ScriptLine(kEncodingBat, 5),
+              "C:\\L3\\L3ENC.EXE " + songShort_ + " " + songTemp_ + " -br 112000   ");
+    EXPECT_EQ(Listing("C:\\APPS\\FRONT\\Temp"), "KEEP.MP3|LE");
+    EXPECT_EQ(Listing("C:\\APPS\\FRONT\\Temp\\LE"), "");
+}
+
+// Another press between the writing of a script and its start: the script
+// that is written but not yet started counts as busy.
+TEST_F(SingleFileJob, APressWhileTheScriptStartsIsRefused)
+{
+    test::RecordingHost second;
+    host_.whileStarting = [&] {
+        RunSingleFileJob(JobKind::Encoding, second, scratch_, Job(kSongWav, "D:\\Other.mp3"));
+    };
+    RunSingleFileJob(JobKind::Encoding, host_, scratch_, Job(kSongWav, kSongMp3));
+    EXPECT_EQ(second.events, Events{"error: An encoding process is still in progress, please try "
+                                    "again when the encoding has finished."});
+    EXPECT_EQ(host_.events.back(), "monitor: encoding");
+    EXPECT_EQ(ScriptLine(kEncodingBat, 8),
+              "if exist " + songTemp_ + " move " + songTemp_ + " \"D:\\Music\\My Song.mp3\"");
+
+    // Until an interpreter holds it, the job's monitor does; after that the
+    // interpreter's hold alone keeps it running.
+    EXPECT_TRUE(host_.monitors[0].Running());
+    {
+        const auto interpreter = platform::HoldScript(Host(kEncodingBat));
+        EXPECT_TRUE(host_.monitors[0].Running());
+        EXPECT_TRUE(host_.monitors[0].Running());
+    }
+    EXPECT_FALSE(host_.monitors[0].Running());
+    EXPECT_EQ(StateOfScript(kEncodingBat), platform::ScriptState::Leftover);
+}
+
 TEST_F(SingleFileJob, EveryCheckRunsAndSpeaksInOrder)
 {
     SaveCoders("", "");
-    MakeFile(kEncodingBat, "running");
+    const platform::HeldScript running = RunningScript(kEncodingBat);
     RunSingleFileJob(JobKind::Encoding, host_, scratch_, Job("D:\\Music\\none.wav", ""));
     EXPECT_EQ(host_.events, (Events{"settings dialog",
                                     "error: An encoding process is still in progress, please try "
@@ -166,7 +211,15 @@ TEST_F(SingleFileJob, OutputWithoutAUsableOrQuotableNameIsRefused)
     for (const char* output : {"", "D:\\Music\\.mp3", "D:\\Music\\", "D:", "D:\\say \"hi\".mp3",
                                "D:\\a.mp3\r\ndel C:\\*.*", "D:\\a\nb.mp3", "D:\\tab\t.mp3",
                                // Pattern characters would make the script's del a mass deletion.
-                               "D:\\Out\\Track?.mp3", "D:\\Out\\*.mp3", "D:\\O?t\\a.mp3"}) {
+                               "D:\\Out\\Track?.mp3", "D:\\Out\\*.mp3", "D:\\O?t\\a.mp3",
+                               // No DOS name holds a colon.
+                               "D:\\Out\\Take 12:30.mp3", "D:\\Out:\\a.mp3",
+                               // An existing folder: the move would put the result into
+                               // it under the input's short name.
+                               "D:\\Music", "D:/Music", "D:\\Music\\..",
+                               // The result would land elsewhere: the script runs in the
+                               // coder's folder.
+                               "Out\\a.mp3", "/srv/out/a.mp3"}) {
         for (JobKind kind : {JobKind::Encoding, JobKind::Decoding}) {
             test::RecordingHost host;
             RunSingleFileJob(kind, host, scratch_, Job(kSongWav, output));
@@ -284,15 +337,28 @@ TEST_F(SingleFileJob, PreparesFoldersAndClearsALeftoverTemporaryOutput)
     EXPECT_EQ(Listing("C:\\APPS\\FRONT\\Temp"), "");
 }
 
+// Nothing is made on disk for a job whose script cannot be written.
 TEST_F(SingleFileJob, ScriptThatCannotBeWrittenEndsTheHandlerWithItsError)
 {
     MakeFile("C:\\APPS\\FRONT\\Encoding.bat\\in the way");
     EXPECT_EQ(test::FileErrorText([&] {
-                  RunSingleFileJob(JobKind::Encoding, host_, scratch_, Job(kSongWav, kSongMp3));
+                  RunSingleFileJob(JobKind::Encoding, host_, scratch_,
+                                   Job(kSongWav, "D:\\New\\song.mp3"));
               }),
               "Cannot create file C:\\APPS\\FRONT\\Encoding.bat");
-    EXPECT_TRUE(host_.events.empty());
+    EXPECT_EQ(host_.events, Events{});
     EXPECT_EQ(scratch_.Count(), 0u);
+    EXPECT_FALSE(Exists("D:\\New") || Exists("C:\\APPS\\FRONT\\Temp"));
+}
+
+// A slash is read as the backslash it stands for; the script names the
+// output with backslashes.
+TEST_F(SingleFileJob, SlashesInTheOutputAreReadAsBackslashes)
+{
+    RunSingleFileJob(JobKind::Encoding, host_, scratch_, Job(kSongWav, "D:/New/song.mp3"));
+    EXPECT_EQ(ScriptLine(kEncodingBat, 8),
+              "if exist " + songTemp_ + " move " + songTemp_ + " \"D:\\New\\song.mp3\"");
+    EXPECT_TRUE(platform::DirectoryExists("D:\\New"));
 }
 
 } // namespace

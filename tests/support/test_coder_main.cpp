@@ -5,12 +5,35 @@
 // appends its arguments, separated by "|", as one line to the file that
 // VELMORA_CODER_LOG names. With VELMORA_CODER_WRITES_NOTHING set it writes
 // no output, as a failing coder does; with VELMORA_CODER_FAILS_ON set, it
-// writes none for an input whose path holds that text.
+// writes none for an input whose path holds that text. With
+// VELMORA_CODER_GATE set, it first writes its parent's process id (the
+// interpreter's) to that path followed by ".started", then waits, up to a
+// minute, until a file of the path itself exists: a test can catch a job in
+// the middle.
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+void WaitAtGate(const std::filesystem::path& gate)
+{
+    const std::filesystem::path started = gate.string() + ".started";
+    std::ofstream(started.string() + ".new") << ::getppid();
+    std::filesystem::rename(started.string() + ".new", started);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+    while (!std::filesystem::exists(gate) && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -20,6 +43,9 @@ int main(int argc, char** argv)
             out << (i > 1 ? "|" : "") << argv[i];
         }
         out << "\n";
+    }
+    if (const char* gate = std::getenv("VELMORA_CODER_GATE")) {
+        WaitAtGate(gate);
     }
     if (argc < 3) {
         std::fputs("test coder: an input and an output are needed\n", stderr);

@@ -1,5 +1,6 @@
 // The main window's jobs, menu and dialogs: real scripts started through the
 // shell layer and run by dosbatch with stand-in coders.
+#include "platform/scriptlock.h"
 #include "tests/support/recorder.h"
 #include "tests/ui/forms_fixture.h"
 #include "ui/unit2.h"
@@ -53,8 +54,11 @@ TEST_F(MainWindowJobs, ABusyKindRefusesWithItsMessage)
 {
     Write("D:\\In\\a.wav");
     Write("D:\\In\\b.mp3");
-    Write(std::string(kApp) + "Encoding.bat", "left from a crash");
-    Write(std::string(kApp) + "Decoding.bat", "left from a crash");
+    Write(std::string(kApp) + "Encoding.bat", "running");
+    Write(std::string(kApp) + "Decoding.bat", "running");
+    // Held as their interpreters hold them.
+    const auto encoding = platform::HoldScript(Host(std::string(kApp) + "Encoding.bat"));
+    const auto decoding = platform::HoldScript(Host(std::string(kApp) + "Decoding.bat"));
     Start("D:\\In\\a.wav");
     Form1().Edit2->setText("D:\\Out\\a.mp3");
     Press(Form1().ExplorerButton1);
@@ -75,10 +79,11 @@ TEST_F(MainWindowJobs, AMissingCoderOpensTheSettingsDialogFirst)
     Write("D:\\In\\a.wav", "wave");
     Start("D:\\In\\a.wav");
     Form1().Edit2->setText("D:\\Out\\a.mp3");
-    dialogs.Then([](QWidget* dialog) {
+    dialogs.Then([this](QWidget* dialog) {
         auto* settings = qobject_cast<TForm2*>(dialog);
         ASSERT_NE(settings, nullptr);
-        settings->Edit1->setText(kEncoder); // typed, and closed without saving
+        // Typed in host form, and closed without saving.
+        settings->Edit1->setText(HostText(kEncoder));
         settings->close();
     });
     Press(Form1().ExplorerButton1);

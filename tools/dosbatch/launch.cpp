@@ -4,6 +4,7 @@
 #include "tools/dosbatch/script.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <string_view>
 
@@ -33,6 +34,18 @@ std::optional<Launch> ParseLaunch(int argc, const char* const* argv)
         return std::nullopt;
     }
     return launch;
+}
+
+std::optional<platform::HeldScript> HoldLaunchScript(const Launch& launch)
+{
+    std::optional<platform::HeldScript> held = platform::HoldScript(launch.script);
+    if (!held) {
+        std::fprintf(stderr, "The batch file %s is being removed\n", launch.script.c_str());
+    } else if (held->IsOpen()) {
+        // An interpreter started by dosbatch keeps the name of the first one.
+        ::setenv(platform::kJobScriptVariable, std::to_string(held->Descriptor()).c_str(), 0);
+    }
+    return held;
 }
 
 std::optional<std::vector<std::string>> ReadLaunchScript(const Launch& launch)

@@ -1,6 +1,7 @@
 // The command line of dosbatch: the show state and the script.
 #pragma once
 
+#include "platform/scriptlock.h"
 #include "platform/showstate.h"
 
 #include <filesystem>
@@ -22,6 +23,13 @@ struct Launch
 // platform::HostPathOfArgument takes it; one that does not resolve is kept as
 // given, so reading it fails with its name.
 std::optional<Launch> ParseLaunch(int argc, const char* const* argv);
+
+// Holds LAUNCH's script for as long as the returned object lives, so that
+// the script counts as a running job and not as a leftover; the programs the
+// script runs inherit the hold, and the programs it starts learn the
+// descriptor (platform::kJobScriptVariable). Nullopt after saying why on standard error
+// when a job is removing the script as a leftover.
+std::optional<platform::HeldScript> HoldLaunchScript(const Launch& launch);
 
 // Reads LAUNCH's script whole; nullopt after saying why on standard error.
 std::optional<std::vector<std::string>> ReadLaunchScript(const Launch& launch);

@@ -50,6 +50,10 @@ int main(int argc, char** argv)
         PrintUsage();
         return 1;
     }
+    const std::optional<velmora::platform::HeldScript> held = HoldLaunchScript(*launch);
+    if (!held) {
+        return 1;
+    }
     if (launch->show != velmora::platform::ShowState::Hidden) {
         if (const std::optional<int> status = RunWindowProgram(argc, argv)) {
             return *status;

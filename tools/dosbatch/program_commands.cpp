@@ -1,10 +1,12 @@
 // Running programs: a line that names a program, and "start".
+#include "platform/scriptlock.h"
 #include "platform/shell.h"
 #include "tools/dosbatch/builtins.h"
 #include "tools/dosbatch/child.h"
 #include "tools/dosbatch/interpreter.h"
 #include "tools/dosbatch/script.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -92,8 +94,11 @@ void StartCommand(Interpreter& interp, std::string_view args)
     if (!program) {
         throw CommandError("Bad command or file name");
     }
+    // The started program gets the script's descriptor, which it may read.
+    const char* script = std::getenv(platform::kJobScriptVariable);
     const int error = platform::StartDetached(HostCommandLine(interp.DosDrives(), *program, words),
-                                              WorkingFolder(interp.DosDrives()).string());
+                                              WorkingFolder(interp.DosDrives()).string(),
+                                              script != nullptr ? std::atoi(script) : -1);
     if (error != 0) {
         throw CommandError("Cannot start " + words[0].text + ": " + std::strerror(error));
     }

@@ -19,6 +19,10 @@ int main(int argc, char** argv)
         PrintUsage();
         return 1;
     }
+    const std::optional<velmora::platform::HeldScript> held = HoldLaunchScript(*launch);
+    if (!held) {
+        return 1;
+    }
     std::optional<std::vector<std::string>> lines = ReadLaunchScript(*launch);
     if (!lines) {
         return 1;

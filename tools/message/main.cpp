@@ -1,5 +1,6 @@
 // Message.exe MODE SOURCE OUTPUT: the notice at the end of a job script.
-// Without a display, the notice goes to standard error instead.
+// Without a display, the notice goes to standard error instead. The exit
+// status is 1 when the notice tells of a failure.
 #include "tools/display/display_application.h"
 #include "tools/message/message_window.h"
 
@@ -15,11 +16,13 @@ int main(int argc, char** argv)
     }
     velmora::display::DisplayApplication gui(argc, argv);
     if (!gui.HasDisplay()) {
-        std::fprintf(stderr, "%s\n%s\n", Headline(*report).toUtf8().constData(),
-                     Detail(*report).toUtf8().constData());
-        return 0;
+        const Outcome outcome = Examine(*report);
+        std::fprintf(stderr, "%s\n%s\n", outcome.headline.toUtf8().constData(),
+                     outcome.detail.toUtf8().constData());
+        return outcome.failed ? 1 : 0;
     }
     MessageWindow window(*report, CloseAfterMs());
     window.show();
-    return gui.App().exec();
+    const int status = gui.App().exec();
+    return window.Failed() ? 1 : status;
 }

@@ -37,40 +37,78 @@ protected:
     const fs::path dir_ = folder_.Path();
 };
 
-TEST_F(MessageTest, SaysWhatTheJobProduced)
+// The notice tells what really happened: a single job's output counts only
+// when it is newer than the job's script; a list job names the entries whose
+// results did not arrive. Failures get the stop icon.
+TEST_F(MessageTest, SaysWhatTheJobReallyProduced)
 {
     const std::string song = (dir_ / "My Music" / "My Song.mp3").string();
+    std::ofstream(dir_ / "My Music" / "a.mp3") << "x";
+    const auto made = fs::last_write_time(song);
+    const JobScript before{{}, made - std::chrono::seconds(1)};
+    const JobScript after{{}, made + std::chrono::seconds(1)};
+    const JobScript list{{"ren \"C:\\APP\\TEMP\\LE\\A.WAV\" \"x.wav\"",
+                          "ren \"C:\\APP\\TEMP\\LE\\x.wav\" \"a.wav\"",
+                          "ren \"C:\\APP\\TEMP\\LE\\x.wav\" \"My Song.wav\"",
+                          "ren \"C:\\APP\\TEMP\\LE\\x.wav\" \"b.Wav\"", "start Message.exe L X"},
+                         made - std::chrono::seconds(1)};
+    JobScript staleList = list;
+    staleList.written = after.written;
     struct Case
     {
         JobReport report;
         QString headline;
         QString detail;
+        bool failed;
     };
+    const QString out = "Output folder: Q:\\My Music";
     const std::vector<Case> cases = {
-        {{'E', "Q:\\MYMUSI~1\\SONG.WAV", song}, "Encoding finished", QString::fromStdString(song)},
-        {{'D', "Q:\\SONG.MP3", "Q:\\my music\\My Song.mp3"},
+        {{'E', "S", song}, "Encoding finished", QString::fromStdString(song), false},
+        {{'D', "S", "Q:\\my music\\My Song.mp3", before},
          "Decoding finished",
-         "Q:\\my music\\My Song.mp3"},
-        {{'E', "Q:\\SONG.WAV", "Q:\\My Music\\Other.mp3"},
-         "The output file was not created.",
-         "Q:\\My Music\\Other.mp3"},
-        {{'D', "Q:\\SONG.MP3", "K:\\Unmapped\\x.wav"},
-         "The output file was not created.",
-         "K:\\Unmapped\\x.wav"},
-        {{'E', "Q:\\SONG.WAV", (dir_ / "My Music").string()},
-         "The output file was not created.",
-         QString::fromStdString((dir_ / "My Music").string())},
-        {{'L', "X", "Q:\\My Music"}, "List finished", "Output folder: Q:\\My Music"},
+         "Q:\\my music\\My Song.mp3",
+         false},
+        {{'E', "S", song, after},
+         "Encoding failed",
+         "No new output arrived; the earlier file " + QString::fromStdString(song) + " is kept.",
+         true},
+        {{'E', "S", "Q:\\My Music\\Other.mp3", before},
+         "Encoding failed",
+         "Q:\\My Music\\Other.mp3 was not created.",
+         true},
+        {{'D', "S", "Q:\\No Folder\\x.wav", before},
+         "Decoding failed",
+         "Q:\\No Folder\\x.wav was not created: its folder does not exist.",
+         true},
+        {{'E', "S", (dir_ / "My Music").string()},
+         "Encoding failed",
+         QString::fromStdString((dir_ / "My Music").string()) + " was not created.",
+         true},
+        {{'L', "X", "Q:\\My Music"}, "List finished", out, false},
+        {{'L', "X", "Q:\\My Music", list},
+         "List failed",
+         out + "\n2 of 3 results arrived.\nNot coded: b.Wav",
+         true},
+        {{'L', "X", "Q:\\My Music\\", staleList},
+         "List failed",
+         "Output folder: Q:\\My Music\\\n0 of 3 results arrived.\nNot coded: a.wav, My Song.wav, "
+         "b.Wav",
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.report.output);
         MessageWindow window(c.report, 60000);
         EXPECT_EQ(window.windowTitle(), "Velmora");
-        EXPECT_EQ(window.HeadlineText(), c.headline);
-        EXPECT_EQ(window.DetailText(), c.detail);
+        EXPECT_EQ(window.HeadlineText().toStdString(), c.headline.toStdString());
+        EXPECT_EQ(window.DetailText().toStdString(), c.detail.toStdString());
+        EXPECT_EQ(window.Failed(), c.failed);
         EXPECT_EQ(window.okButton()->text(), "OK");
         EXPECT_EQ(window.openFolderButton()->text(), "Open folder");
     }
+    std::ofstream(dir_ / "My Music" / "b.mp3") << "x";
+    fs::last_write_time(dir_ / "My Music" / "b.mp3", made);
+    EXPECT_EQ(MessageWindow({'L', "X", "Q:\\My Music", list}, 60000).DetailText().toStdString(),
+              (out + "\n3 of 3 results arrived.").toStdString());
 }
 
 TEST_F(MessageTest, OpensTheOutputsFolder)
