@@ -359,8 +359,12 @@ TEST_F(MainWindow, MonitorCyclesWhileItsScriptIsHeldAndEndsWithinOneTick)
 TEST_F(MainWindow, BarsArePaintedStepByStepThroughTheCycleAndTogether)
 {
     Start();
-    Write(std::string(kApp) + "Encoding.bat");
-    Write(std::string(kApp) + "Decoding.bat");
+    const std::string encoding = std::string(kApp) + "Encoding.bat";
+    const std::string decoding = std::string(kApp) + "Decoding.bat";
+    Write(encoding);
+    Write(decoding);
+    const auto runningEncoding = platform::HoldScript(Host(encoding));
+    const auto runningDecoding = platform::HoldScript(Host(decoding));
     const auto tick = [this](int times, bool both) {
         std::vector<int> shown;
         for (int i = 0; i < times; ++i) {
@@ -372,7 +376,7 @@ TEST_F(MainWindow, BarsArePaintedStepByStepThroughTheCycleAndTogether)
         }
         return shown;
     };
-    Form1().EnableMonitor(jobs::JobKind::Encoding);
+    Form1().EnableMonitor(jobs::JobKind::Encoding, jobs::WatchedScript(jobs::JobKind::Encoding));
     Form1().Timer1->stop(); // ticked by hand
     // Shown at the first tick, then one step of the cycle every eleventh tick.
     std::vector<int> expected(34, 10);
@@ -382,14 +386,14 @@ TEST_F(MainWindow, BarsArePaintedStepByStepThroughTheCycleAndTogether)
     EXPECT_EQ(tick(34, false), expected);
 
     // A second job's bar: both are painted in the same pass from then on.
-    Form1().EnableMonitor(jobs::JobKind::Decoding);
+    Form1().EnableMonitor(jobs::JobKind::Decoding, jobs::WatchedScript(jobs::JobKind::Decoding));
     Form1().Timer1->stop();
     Form1().Timer2->stop();
     EXPECT_EQ(tick(1, true), std::vector<int>{50}); // painted in the pass that shows the other
     EXPECT_EQ(Form1().ProgressBar2->value(), 10);
-    const std::vector<int> encoding = tick(11, true);
-    EXPECT_EQ(encoding.front(), 50);
-    EXPECT_EQ(encoding.back(), 60);
+    const std::vector<int> together = tick(11, true);
+    EXPECT_EQ(together.front(), 50);
+    EXPECT_EQ(together.back(), 60);
     EXPECT_EQ(Form1().ProgressBar2->value(), 20);
 }
 
