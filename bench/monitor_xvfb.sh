@@ -55,6 +55,8 @@ xdotool search --sync --name "Velmora for Windows 95" >/dev/null
 sleep 1
 read -r idle_program idle_x < <(share "$program" "$xvfb" | paste -sd' ')
 
+# The output field starts with the input's folder: it is replaced, not added to.
+keys ctrl+a
 xdotool type --delay 5 "$(dos "$work/out/a.mp3")"
 keys alt+e
 keys alt+i ctrl+a
