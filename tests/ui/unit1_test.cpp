@@ -18,7 +18,9 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+#include <optional>
 #include <unistd.h>
+#include <vector>
 
 namespace velmora::ui::test {
 namespace {
@@ -35,6 +37,18 @@ protected:
             return "Edit1";
         }
         return focus == Form1().Edit2 ? "Edit2" : "other";
+    }
+
+    // Both job scripts written and held, as the interpreter holds the scripts it runs.
+    std::vector<std::optional<platform::HeldScript>> RunningScripts() const
+    {
+        std::vector<std::optional<platform::HeldScript>> held;
+        for (const char* name : {"Encoding.bat", "Decoding.bat"}) {
+            const std::string script = std::string(kApp) + name;
+            Write(script);
+            held.push_back(platform::HoldScript(Host(script)));
+        }
+        return held;
     }
 
     // "E" and "D" for the enabled single-file buttons.
@@ -312,11 +326,7 @@ TEST_F(MainWindow, MonitorCyclesWhileItsScriptIsHeldAndEndsWithinOneTick)
     Start();
     const std::string encoding = std::string(kApp) + "Encoding.bat";
     const std::string decoding = std::string(kApp) + "Decoding.bat";
-    Write(encoding);
-    Write(decoding);
-    // Held as the interpreter holds the scripts it runs.
-    const auto runningEncoding = platform::HoldScript(Host(encoding));
-    const auto runningDecoding = platform::HoldScript(Host(decoding));
+    const auto running = RunningScripts();
     Form1().EnableMonitor(jobs::JobKind::Encoding, jobs::WatchedScript(jobs::JobKind::Encoding));
     Form1().EnableMonitor(jobs::JobKind::Decoding, jobs::WatchedScript(jobs::JobKind::Decoding));
     Form1().Timer1->stop(); // ticked by hand below
@@ -359,12 +369,7 @@ TEST_F(MainWindow, MonitorCyclesWhileItsScriptIsHeldAndEndsWithinOneTick)
 TEST_F(MainWindow, BarsArePaintedStepByStepThroughTheCycleAndTogether)
 {
     Start();
-    const std::string encoding = std::string(kApp) + "Encoding.bat";
-    const std::string decoding = std::string(kApp) + "Decoding.bat";
-    Write(encoding);
-    Write(decoding);
-    const auto runningEncoding = platform::HoldScript(Host(encoding));
-    const auto runningDecoding = platform::HoldScript(Host(decoding));
+    const auto running = RunningScripts();
     const auto tick = [this](int times, bool both) {
         std::vector<int> shown;
         for (int i = 0; i < times; ++i) {
