@@ -33,7 +33,9 @@ bool IsUnclaimedAccelerator(QObject* receiver, QEvent* event)
 // answer every paint before the next may touch the same pixels, a round trip
 // that costs both sides more than sending the few pixels of a bar. The
 // windows are small enough for their pixels to go in the request instead.
-// A setting of the user's own is kept.
+// A setting of the user's own is kept. The variable stays set: Qt may read it
+// whenever a window's backing store is made, and the Qt programs that jobs
+// start (the notice, the console) paint the same way.
 int& SendPixelsInRequests(int& argc)
 {
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
