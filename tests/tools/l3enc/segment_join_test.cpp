@@ -1,0 +1,109 @@
+// The frames of Layer 3 streams as the join reads them, the check of their
+// main data layout, and joins that fit or must be refused.
+#include "tests/tools/audio/audio_files.h"
+#include "tools/audio/error.h"
+#include "tools/l3enc/lame_encoder.h"
+#include "tools/l3enc/segment_join.h"
+
+#include <gtest/gtest.h>
+
+using namespace velmora::l3enc;
+using velmora::test::Noise;
+
+namespace {
+
+constexpr unsigned kRate = 44100;
+
+// FRAMES of silence and then noise, encoded at 128 kbit/s stereo.
+EncodedSegment Encode(std::size_t silentFrames, std::size_t noisyFrames)
+{
+    LameEncoder encoder({velmora::audio::SampleCoding::SignedInt, 2, false, 2, kRate, 0, 0}, {});
+    std::vector<float> samples(silentFrames * 1152 * 2, 0.0f);
+    const std::vector<float> noise = Noise(noisyFrames * 1152, 2);
+    samples.insert(samples.end(), noise.begin(), noise.end());
+    EncodedSegment segment;
+    const auto encoded = encoder.Encode(samples.data(), samples.size() / 2);
+    segment.stream.assign(encoded.begin(), encoded.end());
+    const auto flushed = encoder.Flush();
+    segment.stream.insert(segment.stream.end(), flushed.begin(), flushed.end());
+    segment.frames = ParseLayer3Frames(segment.stream);
+    return segment;
+}
+
+TEST(Layer3Frames, AnEncodersStreamIsReadFrameByFrameAndItsDamageIsAnError)
+{
+    const EncodedSegment segment = Encode(10, 30);
+    ASSERT_GE(segment.frames.size(), 40u);
+    EXPECT_EQ(CheckMainDataLayout(segment.frames), "");
+    std::size_t bytes = 0;
+    for (const Layer3Frame& f : segment.frames) {
+        EXPECT_EQ(f.offset, bytes);
+        EXPECT_EQ(f.dataStart, 4u + 32u);
+        bytes += f.size;
+    }
+    EXPECT_EQ(bytes, segment.stream.size());
+
+    std::vector<std::byte> cut(segment.stream.begin(), segment.stream.end() - 1);
+    EXPECT_THROW(ParseLayer3Frames(cut), velmora::audio::Error);
+    std::vector<std::byte> unsynced = segment.stream;
+    unsynced[segment.frames[5].offset] = std::byte{0};
+    EXPECT_THROW(ParseLayer3Frames(unsynced), velmora::audio::Error);
+}
+
+TEST(Layer3Frames, MainDataOutsideItsPlaceIsFound)
+{
+    // Frames of 100 bytes whose main data areas hold 64 each.
+    const auto frames = [](std::vector<std::pair<unsigned, std::uint32_t>> beginAndBytes) {
+        std::vector<Layer3Frame> out;
+        for (const auto& [begin, bytes] : beginAndBytes) {
+            Layer3Frame f;
+            f.offset = out.size() * 100;
+            f.size = 100;
+            f.dataStart = 36;
+            f.mainDataBegin = begin;
+            f.mainDataBits = bytes * 8;
+            out.push_back(f);
+        }
+        return out;
+    };
+    EXPECT_EQ(CheckMainDataLayout(frames({{0, 60}, {4, 68}, {0, 64}})), "");
+    EXPECT_EQ(CheckMainDataLayout(frames({{1, 10}})),
+              "frame 0 begins its main data before the stream");
+    EXPECT_EQ(CheckMainDataLayout(frames({{0, 64}, {1, 10}})),
+              "frame 1 begins its main data inside the previous frame's");
+    EXPECT_EQ(CheckMainDataLayout(frames({{0, 10}, {0, 65}})),
+              "frame 1 has main data past the end of the stream");
+}
+
+// Through steady noise the encoder keeps its reservoir nearly full; noise that
+// starts after silence drains it for a while. So a segment that drained its
+// reservoir can follow one through steady noise (its few reservoir bytes fit
+// in the room that one left), but not the other way round: that join is
+// refused rather than made broken.
+TEST(SegmentJoin, ReservoirBytesAreMovedOnlyWhereTheyFit)
+{
+    constexpr std::size_t kAt = 52;
+    EncodedSegment steady = Encode(0, 80);
+    EncodedSegment drained = Encode(48, 32);
+    for (EncodedSegment* s : {&steady, &drained}) {
+        s->keepFrom = kAt;
+        s->validUntil = kAt + 1;
+        // Long blocks meet at the join, which leaves the reservoir as its only test.
+        for (int ch = 0; ch < 2; ++ch) {
+            ASSERT_EQ(s->frames[kAt - 1].lastBlockType[ch], 0);
+            ASSERT_EQ(s->frames[kAt].firstBlockType[ch], 0);
+        }
+    }
+    ASSERT_GT(steady.frames[kAt].mainDataBegin, 4 * drained.frames[kAt].mainDataBegin);
+
+    const std::optional<JoinedStream> fits = JoinSegments({steady, drained});
+    ASSERT_TRUE(fits);
+    EXPECT_EQ(fits->frames, drained.frames.size());
+    const std::size_t tail = drained.stream.size() - drained.frames[kAt].offset;
+    EXPECT_TRUE(
+        std::equal(fits->stream.end() - tail, fits->stream.end(), drained.stream.end() - tail));
+
+    EXPECT_FALSE(JoinSegments({drained, steady}));
+}
+
+} // namespace
