@@ -1,6 +1,7 @@
 #include "tools/l3enc/layer3_frames.h"
 
 #include "tools/audio/error.h"
+#include "tools/l3enc/layer3_tables.h"
 
 #include <array>
 
@@ -8,10 +9,6 @@ namespace velmora::l3enc {
 
 namespace {
 
-constexpr std::array<int, 15> kMpeg1Kbps = {0,   32,  40,  48,  56,  64,  80, 96,
-                                            112, 128, 160, 192, 224, 256, 320};
-constexpr std::array<int, 15> kMpeg2Kbps = {0,  8,  16, 24,  32,  40,  48, 56,
-                                            64, 80, 96, 112, 128, 144, 160};
 constexpr std::array<int, 3> kMpeg1Rates = {44100, 48000, 32000};
 
 // Reads bits from the most significant end, as the side information is laid out.
@@ -95,7 +92,7 @@ std::vector<Layer3Frame> ParseLayer3Frames(std::span<const std::byte> stream)
         const int kbps = (mpeg1 ? kMpeg1Kbps : kMpeg2Kbps)[bitRateIndex];
         const unsigned channels = (byte(3) >> 6) == 3 ? 1 : 2;
         const bool crc = (byte(1) & 1) == 0;
-        const std::size_t sideBytes = mpeg1 ? (channels == 1 ? 17 : 32) : (channels == 1 ? 9 : 17);
+        const std::size_t sideBytes = SideInfoBytes(mpeg1, channels == 1);
 
         Layer3Frame frame;
         frame.offset = at;
