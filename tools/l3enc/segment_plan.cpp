@@ -69,7 +69,11 @@ std::vector<SegmentPlan> PlanSegments(const StreamGrid& g, unsigned threads)
     bounds.push_back(g.inputFrames);
 
     const std::uint64_t priming = grid.StepsFor(kPrimingFrames);
-    const std::uint64_t overlap = grid.StepsFor(kJoinFrames + kLookaheadFrames);
+    // A segment's end needs no place on the grid: the frames past it are dropped.
+    const std::uint64_t overlap =
+        ((kJoinFrames + kLookaheadFrames) * std::uint64_t{g.frameSamples} * g.inputRate +
+         g.streamRate - 1) /
+        g.streamRate;
     std::vector<SegmentPlan> plan;
     for (std::size_t k = 0; k < count; ++k) {
         SegmentPlan s;
