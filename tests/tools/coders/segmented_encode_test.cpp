@@ -97,18 +97,18 @@ protected:
         const fs::path wave = dir_ / "in.wav";
         WriteBytes(wave,
                    MakeAudioFile({"s16", false, Coding::S16, false}, channels, kRate, samples));
-        std::vector<std::string> encode = {wave, mp3_};
+        std::vector<std::string> encode = {wave, Mp3()};
         encode.insert(encode.end(), args.begin(), args.end());
         const std::vector<std::string> env = {"VELMORA_CODER_THREADS=" + std::to_string(threads)};
         const ProgramResult enc = RunProgram("l3enc.exe", encode, env);
         EXPECT_EQ(enc.status, 0) << enc.err;
-        const ProgramResult dec = RunProgram("l3dec.exe", {mp3_, dir_ / "back.wav", "-wav"});
+        const ProgramResult dec = RunProgram("l3dec.exe", {Mp3(), dir_ / "back.wav", "-wav"});
         EXPECT_EQ(dec.status, 0) << dec.err;
         EXPECT_EQ(dec.err, "");
         return ReadWave(dir_ / "back.wav");
     }
 
-    fs::path mp3_ = dir_ / "out.mp3";
+    fs::path Mp3() const { return dir_ / "out.mp3"; }
 };
 
 // 128 kbit/s stereo, 64 kbit/s mono and the high-quality switch, with a crack
@@ -193,7 +193,7 @@ TEST_F(SegmentedEncode, OneThreadOrOneCoreEncodesInOneRun)
 {
     const std::vector<float> input = MusicLike(kTwoSegments * 2, 2, true);
     RoundTrip(input, 1, 1);
-    const Bytes asked = ReadBytes(mp3_);
+    const Bytes asked = ReadBytes(Mp3());
     cpu_set_t all;
     ASSERT_EQ(sched_getaffinity(0, sizeof all, &all), 0);
     cpu_set_t one;
