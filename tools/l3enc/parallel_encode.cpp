@@ -19,13 +19,11 @@ struct SegmentRun
     bool complete = false; // the input held all the samples the plan asked for
 };
 
-SegmentRun EncodeSegment(audio::ByteSource& source, const LameEncoder::Settings& settings,
-                         const SegmentPlan& plan, SharedProgress& progress)
+SegmentRun EncodeSegment(audio::AudioReader& reader, LameEncoder& encoder, const SegmentPlan& plan,
+                         SharedProgress& progress)
 {
-    audio::AudioReader reader(std::make_unique<audio::ByteSourceView>(source));
     const unsigned channels = reader.Layout().channels;
     reader.Seek(plan.encodeFrom);
-    LameEncoder encoder(reader.Layout(), settings);
     SegmentRun run;
     std::vector<std::byte>& stream = run.segment.stream;
     std::vector<float> samples(kChunkFrames * channels);
@@ -68,10 +66,20 @@ std::optional<SegmentedStream> EncodeSegments(audio::ByteSource& source,
                                               const std::vector<SegmentPlan>& plan,
                                               SharedProgress& progress)
 {
+    // libmp3lame fills tables shared by all its encoders when one is set up,
+    // so every encoder is set up before any of them runs.
+    std::vector<std::unique_ptr<audio::AudioReader>> readers;
+    std::vector<std::unique_ptr<LameEncoder>> encoders;
+    for (std::size_t i = 0; i < plan.size(); ++i) {
+        readers.push_back(
+            std::make_unique<audio::AudioReader>(std::make_unique<audio::ByteSourceView>(source)));
+        encoders.push_back(std::make_unique<LameEncoder>(readers.back()->Layout(), settings));
+    }
     std::vector<std::future<SegmentRun>> running;
-    for (const SegmentPlan& segment : plan) {
-        running.push_back(std::async(std::launch::async, EncodeSegment, std::ref(source),
-                                     std::cref(settings), std::cref(segment), std::ref(progress)));
+    for (std::size_t i = 0; i < plan.size(); ++i) {
+        running.push_back(std::async(std::launch::async, EncodeSegment, std::ref(*readers[i]),
+                                     std::ref(*encoders[i]), std::cref(plan[i]),
+                                     std::ref(progress)));
     }
     std::vector<EncodedSegment> segments;
     StreamFacts facts;
