@@ -3,6 +3,7 @@
 #include "jobs/paths.h"
 #include "jobs/scriptfile.h"
 #include "jobs/scripts.h"
+#include "platform/argument.h"
 #include "platform/dosfs.h"
 #include "platform/foldercache.h"
 #include "platform/separators.h"
@@ -82,17 +83,19 @@ JobRequest WithDosSeparators(JobRequest request)
     return request;
 }
 
-// An output file name a single-file job accepts: a file-name part that is not
-// empty and does not begin with "." (".mp3" alone is what the output field
-// leaves when no name was typed), nothing that cannot stand quoted in a
-// script line or that names something else in it, and no existing folder,
-// into which the script's move would put the result under the input's
-// short name.
+// An output file name a single-file job accepts: a DOS path (a host path that
+// no drive maps, or a name without a drive, would leave the result elsewhere:
+// the script runs in the coder's folder) whose file-name part is not empty
+// and does not begin with "." (".mp3" alone is what the output field leaves
+// when no name was typed), nothing that cannot stand quoted in a script line
+// or that names something else in it, and no existing folder, into which the
+// script's move would put the result under the input's short name.
 bool IsOutputFileName(std::string_view output)
 {
     const std::string name = FileNamePart(output);
-    return !name.empty() && !name.starts_with('.') && IsSafeToQuote(output) &&
-           !HasNonDosCharacters(output) && !platform::DirectoryExists(output);
+    return platform::IsDosPath(output) && !name.empty() && !name.starts_with('.') &&
+           IsSafeToQuote(output) && !HasNonDosCharacters(output) &&
+           !platform::DirectoryExists(output);
 }
 
 constexpr std::size_t kCaptionNameLength = 12;
@@ -126,26 +129,22 @@ bool IsListEntryAccepted(std::string_view entry, const std::optional<platform::F
            !platform::HasStrayColon(entry) && !workFolder.Holds(found->host);
 }
 
-// True when two entries would give results of one name, which DOS tells
-// apart only by ASCII case: the second would replace the first.
-bool HasSharedResultName(const std::vector<std::string>& entries, JobKind kind)
+// Adds the result name of ENTRY to NAMES. False when an earlier entry gives
+// that name already, as DOS tells names apart only by ASCII case: the later
+// result would replace the earlier one.
+bool AddResultName(std::set<std::string>& names, std::string_view entry, JobKind kind)
 {
-    std::set<std::string> names;
-    for (const std::string& entry : entries) {
-        if (!names.insert(platform::UpperAscii(ListResultName(FileNamePart(entry), kind))).second) {
-            return true;
-        }
-    }
-    return false;
+    return names.insert(platform::UpperAscii(ListResultName(FileNamePart(entry), kind))).second;
 }
 
-// An output directory a list job accepts: it has a directory part, can stand
-// quoted in the script and names nothing else there, and lies outside the
-// application's work folders, which the job scripts empty.
+// An output directory a list job accepts: a DOS path, for the reason above,
+// with a directory part, that can stand quoted in the script and names
+// nothing else there, and lies outside the application's work folders, which
+// the job scripts empty.
 bool IsOutputDirectory(std::string_view out)
 {
-    return !DirectoryPart(out).empty() && IsSafeToQuote(out) && !HasNonDosCharacters(out) &&
-           !LiesWithin(out, platform::ApplicationFolder() + "Temp");
+    return platform::IsDosPath(out) && !DirectoryPart(out).empty() && IsSafeToQuote(out) &&
+           !HasNonDosCharacters(out) && !LiesWithin(out, platform::ApplicationFolder() + "Temp");
 }
 
 // True when FOLDER is an existing folder without entries.
@@ -239,20 +238,23 @@ void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const Jo
     bool refused = false;
 
     const std::vector<std::string> entries = SplitLines(request.listEntries);
-    bool listAccepted = true;
+    std::optional<std::size_t> firstRefusedEntry;
     const FolderIdentity workFolder(longWorkFolder);
     // Each entry is found on the host once, for its checks and its short path.
     std::vector<std::string> sources;
     sources.reserve(entries.size());
     platform::PathFinder finder;
-    for (const std::string& entry : entries) {
-        std::optional<platform::FoundPath> found = finder.Find(entry);
-        if (!IsListEntryAccepted(entry, found, kind, workFolder)) {
-            listAccepted = false;
+    std::set<std::string> resultNames;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        std::optional<platform::FoundPath> found = finder.Find(entries[i]);
+        if (!firstRefusedEntry && (!AddResultName(resultNames, entries[i], kind) ||
+                                   !IsListEntryAccepted(entries[i], found, kind, workFolder))) {
+            firstRefusedEntry = i;
         }
         sources.push_back(found ? std::move(found->shortPath) : std::string());
     }
-    if (!listAccepted || HasSharedResultName(entries, kind)) {
+    if (firstRefusedEntry) {
+        windows.ListEntryRefused(*firstRefusedEntry);
         windows.ShowError("There are errors in your input list, please resolve them and retry.");
         refused = true;
     }

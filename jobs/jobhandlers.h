@@ -13,6 +13,7 @@
 #include "jobs/settings.h"
 #include "platform/showstate.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,6 +46,9 @@ public:
     virtual void ShowSettingsDialog() = 0;
     // A modal error message: caption "Error", stop icon, one "OK" button.
     virtual void ShowError(std::string_view message) = 0;
+    // The list job refused its list: ENTRY, counted from 0, is the first entry
+    // that failed its checks. Told before the list-error message is shown.
+    virtual void ListEntryRefused(std::size_t entry) = 0;
     // Opens the job script at DOS path SCRIPT through the shell; true when the
     // start succeeded.
     virtual bool StartScript(std::string_view script, platform::ShowState show) = 0;

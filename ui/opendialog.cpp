@@ -1,5 +1,6 @@
 #include "ui/opendialog.h"
 
+#include "platform/argument.h"
 #include "platform/dosfs.h"
 #include "ui/showmodal.h"
 
@@ -43,7 +44,8 @@ QString RunOpenDialog(QWidget* parent, const OpenDialogOptions& options, const Q
     ShowWholeColumns(dialog);
     dialog.selectNameFilter(options.filters.value(options.filterIndex));
     dialog.setDefaultSuffix(options.defaultSuffix);
-    if (const auto host = platform::HostPath(preset.toStdString())) {
+    // The field may still hold a host path being typed.
+    if (const auto host = platform::HostPathOfArgument(preset.toStdString())) {
         const QString hostPath = QString::fromStdString(host->string());
         if (std::filesystem::is_directory(*host)) {
             dialog.setDirectory(hostPath);

@@ -43,6 +43,8 @@ public:
     jobs::CoderPathFields& CoderPaths() override;
     void ShowSettingsDialog() override;
     void ShowError(std::string_view message) override;
+    // Selects the entry in the process list window when it is shown next.
+    void ListEntryRefused(std::size_t entry) override;
     bool StartScript(std::string_view script, platform::ShowState show) override;
     void SetStatus(jobs::JobKind kind, std::string_view caption, std::string_view hint) override;
     void EnableMonitor(jobs::JobKind kind, jobs::WatchedScript script) override;
@@ -102,6 +104,7 @@ public slots:
     void FormCreate();
     void FormActivate();
     void Edit1Change();
+    void Edit1Exit();
     void Edit2Enter();
     void Edit2Exit();
     void SpeedButton1Click();
@@ -134,10 +137,14 @@ private:
 
     // What a list job reads from this window and the process list window.
     jobs::JobRequest ListRequest() const;
+    // The single-file job of KIND on the input and output, in their DOS form.
+    void RunSingleFileJob(jobs::JobKind kind);
+    // The list job of KIND on the process list window's list.
+    void RunListJob(jobs::JobKind kind);
 
     // The control of this window that has the focus within it, which stays
     // when the window loses the focus to a dialog or another program. A change
-    // runs Edit2Exit and Edit2Enter.
+    // runs Edit1Exit, Edit2Exit and Edit2Enter.
     void SetActiveControl(QWidget* control);
     void FocusControl(QWidget* control);
     void ApplicationFocusChanged(QWidget* old, QWidget* now);

@@ -7,6 +7,7 @@
 #include "ui/filedrops.h"
 #include "ui/forms.h"
 #include "ui/opendialog.h"
+#include "ui/typedpaths.h"
 #include "ui/unit1.h"
 #include "ui/unit2.h"
 #include "ui/unit3.h"
@@ -60,6 +61,11 @@ void TForm1::Edit1Change()
     }
 }
 
+void TForm1::Edit1Exit()
+{
+    TurnIntoDosForm(*Edit1);
+}
+
 void TForm1::Edit2Enter()
 {
     if (Edit2->text().isEmpty()) {
@@ -69,6 +75,9 @@ void TForm1::Edit2Enter()
 
 void TForm1::Edit2Exit()
 {
+    // The extension rule looks at the DOS form: a dot in a host folder's name
+    // must not pass for the extension.
+    TurnIntoDosForm(*Edit2);
     if (!jobs::ExtensionPart(Text(Edit2)).empty()) {
         return;
     }
@@ -118,6 +127,9 @@ void TForm1::SetActiveControl(QWidget* control)
     }
     QWidget* previous = activeControl_;
     activeControl_ = control;
+    if (previous == Edit1) {
+        Edit1Exit();
+    }
     if (previous == Edit2) {
         Edit2Exit();
     }

@@ -8,6 +8,7 @@
 #include "ui/maker.h"
 #include "ui/messages.h"
 #include "ui/showmodal.h"
+#include "ui/typedpaths.h"
 #include "ui/unit1.h"
 #include "ui/unit2.h"
 #include "ui/unit3.h"
@@ -100,16 +101,23 @@ jobs::JobRequest TForm1::SingleFileRequest() const
     return request;
 }
 
+void TForm1::RunSingleFileJob(jobs::JobKind kind)
+{
+    // A button press does not leave the field being edited: a host path typed
+    // there is turned here, without the field's extension rule.
+    TurnIntoDosForm(*Edit1);
+    TurnIntoDosForm(*Edit2);
+    jobs::RunSingleFileJob(kind, *this, forms_.Form3->Memo1, SingleFileRequest());
+}
+
 void TForm1::ExplorerButton1Click()
 {
-    jobs::RunSingleFileJob(jobs::JobKind::Encoding, *this, forms_.Form3->Memo1,
-                           SingleFileRequest());
+    RunSingleFileJob(jobs::JobKind::Encoding);
 }
 
 void TForm1::ExplorerButton2Click()
 {
-    jobs::RunSingleFileJob(jobs::JobKind::Decoding, *this, forms_.Form3->Memo1,
-                           SingleFileRequest());
+    RunSingleFileJob(jobs::JobKind::Decoding);
 }
 
 void TForm1::ExplorerButton3Click()

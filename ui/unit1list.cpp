@@ -21,14 +21,29 @@ jobs::JobRequest TForm1::ListRequest() const
     return request;
 }
 
+void TForm1::RunListJob(jobs::JobKind kind)
+{
+    TForm6& list = *forms_.Form6;
+    // A refused close may have left the list window open with a field still
+    // being edited.
+    list.TurnTypedPathsIntoDosForm();
+    list.SelectEntryOnReturn(std::nullopt);
+    jobs::RunListJob(kind, *this, forms_.Form3->Memo1, ListRequest());
+}
+
+void TForm1::ListEntryRefused(std::size_t entry)
+{
+    forms_.Form6->SelectEntryOnReturn(entry);
+}
+
 void TForm1::ExplorerButton6Click()
 {
-    jobs::RunListJob(jobs::JobKind::Encoding, *this, forms_.Form3->Memo1, ListRequest());
+    RunListJob(jobs::JobKind::Encoding);
 }
 
 void TForm1::ExplorerButton7Click()
 {
-    jobs::RunListJob(jobs::JobKind::Decoding, *this, forms_.Form3->Memo1, ListRequest());
+    RunListJob(jobs::JobKind::Decoding);
 }
 
 } // namespace velmora::ui

@@ -6,8 +6,10 @@
 #include "ui/forms.h"
 #include "ui/formstyle.h"
 #include "ui/opendialog.h"
+#include "ui/typedpaths.h"
 #include "ui/unit3.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,6 +46,28 @@ TForm2::TForm2(Forms& forms) : QDialog(nullptr), forms_(forms)
     OpenPickerByKey(Edit1, SpeedButton1);
     OpenPickerByKey(Edit2, SpeedButton2);
     ExplorerButton1->OnClick = [this](widgets::TExplorerButton*) { ExplorerButton1Click(); };
+    connect(qApp, &QApplication::focusChanged, this, &TForm2::FocusChanged);
+}
+
+TForm2::~TForm2()
+{
+    // The focus moves while the dialog's widgets are destroyed: the signal
+    // must not reach this half-destroyed dialog.
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
+void TForm2::FocusChanged(QWidget* old, QWidget* now)
+{
+    // A coder path is turned when the focus moves on within the dialog.
+    if ((old == Edit1 || old == Edit2) && now != nullptr && now->window() == this) {
+        TurnIntoDosForm(*static_cast<QLineEdit*>(old));
+    }
+}
+
+void TForm2::TurnCoderPathsIntoDosForm()
+{
+    TurnIntoDosForm(*Edit1);
+    TurnIntoDosForm(*Edit2);
 }
 
 std::string TForm2::EncoderPath() const
@@ -86,10 +110,17 @@ void TForm2::ExplorerButton1Click()
 {
     // Written in every case, also with empty or wrong paths; it closes only
     // when both name existing files.
+    TurnCoderPathsIntoDosForm();
     jobs::SaveSettings(forms_.Form3->Memo1, *this);
     if (platform::FileExists(EncoderPath()) && platform::FileExists(DecoderPath())) {
         accept();
     }
+}
+
+void TForm2::done(int result)
+{
+    TurnCoderPathsIntoDosForm();
+    QDialog::done(result);
 }
 
 void TForm2::showEvent(QShowEvent* event)

@@ -22,6 +22,7 @@ class TForm2 : public QDialog, public jobs::CoderPathFields
 
 public:
     explicit TForm2(Forms& forms);
+    ~TForm2() override;
 
     std::string EncoderPath() const override;
     void SetEncoderPath(std::string path) override;
@@ -39,12 +40,18 @@ public slots:
     void SpeedButton2Click();
     void ExplorerButton1Click();
 
+    // Closes the dialog; the coder paths stay in the fields in their DOS form,
+    // for the job that opened the dialog to test.
+    void done(int result) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void ChooseCoder(QLineEdit* field, int filterIndex);
+    void FocusChanged(QWidget* old, QWidget* now);
+    void TurnCoderPathsIntoDosForm();
 
     Forms& forms_;
 };

@@ -11,6 +11,7 @@
 #include "ui/forms.h"
 #include "ui/formstyle.h"
 #include "ui/messages.h"
+#include "ui/typedpaths.h"
 #include "ui/unit1.h"
 
 #include <QApplication>
@@ -171,10 +172,29 @@ void TForm6::ShowInPlaceOfMainWindow()
     raise();
     activateWindow();
     main.hide();
+    if (entryToSelect_) {
+        SelectEntry(*entryToSelect_);
+        entryToSelect_.reset();
+    }
+}
+
+void TForm6::SelectEntry(std::size_t entry)
+{
+    Memo1->setFocus(Qt::OtherFocusReason);
+    const QTextBlock line = Memo1->document()->findBlockByNumber(static_cast<int>(entry));
+    if (!line.isValid()) {
+        return; // the list has become shorter since
+    }
+    QTextCursor cursor(line);
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    Memo1->setTextCursor(cursor);
+    Memo1->ensureCursorVisible();
 }
 
 bool TForm6::FormCloseQuery()
 {
+    // The list buttons follow the first entry as a job will read it.
+    TurnListIntoDosForm();
     const std::vector<std::string> lines = Lines(Memo1);
     const bool canClose = !jobs::LineAt(lines, lines.size() - 1).empty();
     if (!canClose) {
@@ -201,7 +221,7 @@ bool TForm6::FormCloseQuery()
 
 void TForm6::FormClose()
 {
-    Edit1->setText(NormalisedDirectory(Edit1->text()));
+    Edit1Exit();
 }
 
 void TForm6::closeEvent(QCloseEvent* event)
@@ -241,13 +261,34 @@ void TForm6::Memo1Enter()
 
 void TForm6::Edit1Exit()
 {
+    // The backslash goes behind the DOS form: a host path's closing "/" is no
+    // separator of it.
+    TurnIntoDosForm(*Edit1);
     Edit1->setText(NormalisedDirectory(Edit1->text()));
+}
+
+void TForm6::TurnTypedPathsIntoDosForm()
+{
+    TurnListIntoDosForm();
+    TurnIntoDosForm(*Edit1);
+}
+
+void TForm6::TurnListIntoDosForm()
+{
+    // The hint text is no list.
+    if (!HoldsHint()) {
+        TurnLinesIntoDosForm(*Memo1);
+    }
 }
 
 void TForm6::FocusChanged(QWidget* old, QWidget* now)
 {
-    if (old == Edit1 && now != nullptr && now->window() == this) {
+    const bool withinWindow = now != nullptr && now->window() == this;
+    if (old == Edit1 && withinWindow) {
         Edit1Exit();
+    }
+    if (old == Memo1 && withinWindow) {
+        TurnListIntoDosForm();
     }
     if (now == Memo1) {
         Memo1Enter();

@@ -9,6 +9,8 @@
 #include <QList>
 #include <QUrl>
 #include <QWidget>
+#include <cstddef>
+#include <optional>
 #include <string>
 
 class QCheckBox;
@@ -63,6 +65,13 @@ public slots:
     void ExplorerButton2Click();
     void ExplorerButton3Click();
 
+    // The list's entries and the output directory as a job must read them:
+    // host paths typed there in their DOS form.
+    void TurnTypedPathsIntoDosForm();
+    // The entry, counted from 0, that is selected when the window is shown
+    // next (the first entry a list job refused); nullopt for none.
+    void SelectEntryOnReturn(std::optional<std::size_t> entry) { entryToSelect_ = entry; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -79,8 +88,11 @@ private:
     void AppendLines(const QString& lines);
     bool HoldsHint() const;
     bool ListIsEmpty() const;
+    void TurnListIntoDosForm();
+    void SelectEntry(std::size_t entry);
 
     Forms& forms_;
+    std::optional<std::size_t> entryToSelect_;
 };
 
 } // namespace velmora::ui

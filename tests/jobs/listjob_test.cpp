@@ -169,8 +169,9 @@ TEST_F(ListJob, AnyBadEntryRefusesTheWholeList)
 
 TEST_F(ListJob, OutputDirectoryNeedsAFolderAndAQuotableName)
 {
+    // A host path or a name without a drive would leave the results elsewhere.
     for (const char* out : {"", "Out", "D:\\Out\\\"quoted\"\\", "D:\\O\tut\\", "D:\\Out\r\n",
-                            "D:\\Out?\\", "D:\\*\\", "D:\\Out:x\\",
+                            "D:\\Out?\\", "D:\\*\\", "D:\\Out:x\\", "Out\\", "/srv/out/\\",
                             // The work folders, which the scripts empty.
                             "C:\\APPS\\FRONT\\Temp\\LE\\", "c:\\apps\\front\\temp\\le\\sub\\",
                             "C:/APPS/FRONT/Temp/LD/", "C:\\APPS\\FRONT\\Temp\\"}) {
@@ -179,6 +180,24 @@ TEST_F(ListJob, OutputDirectoryNeedsAFolderAndAQuotableName)
         EXPECT_EQ(host.events, Events{kNoOutputDirectory}) << ::testing::PrintToString(out);
     }
     EXPECT_FALSE(Exists(kEncodingBat) || Exists("C:\\APPS\\FRONT\\Temp"));
+}
+
+// The list window selects it when the user goes back to the list.
+TEST_F(ListJob, TellsTheFirstEntryThatFailed)
+{
+    RunListJob(JobKind::Encoding, host_, scratch_,
+               List(std::string(kSongWav) + "\nD:\\Music\\gone.wav\n" + kSongMp3));
+    EXPECT_EQ(host_.refusedEntry, 1u);
+    // The second of two entries with one result name, before a missing one.
+    MakeFile("D:\\Other\\my song.wav");
+    RunListJob(JobKind::Encoding, host_, scratch_,
+               List(std::string(kSongWav) + "\nD:\\Other\\my song.wav\nD:\\Music\\gone.wav"));
+    EXPECT_EQ(host_.refusedEntry, 1u);
+
+    test::RecordingHost accepted;
+    RunListJob(JobKind::Encoding, accepted, scratch_, List(kSongWav));
+    EXPECT_EQ(accepted.refusedEntry, std::nullopt);
+    EXPECT_EQ(accepted.Interruptions(), Events{});
 }
 
 TEST_F(ListJob, ChecksSpeakInOrderAndOnlyTheFirstFailureOfTheListChecks)

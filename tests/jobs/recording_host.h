@@ -8,7 +8,9 @@
 
 #include "jobs/jobhandlers.h"
 
+#include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +29,7 @@ public:
     CoderPathFields& CoderPaths() override { return *this; }
     void ShowSettingsDialog() override;
     void ShowError(std::string_view message) override;
+    void ListEntryRefused(std::size_t entry) override { refusedEntry = entry; }
     bool StartScript(std::string_view script, platform::ShowState show) override;
     void SetStatus(JobKind kind, std::string_view caption, std::string_view hint) override;
     void EnableMonitor(JobKind kind, WatchedScript script) override;
@@ -50,6 +53,8 @@ public:
     // One entry per call: "settings dialog", "error: TEXT", "start: PATH hidden",
     // "status: encoding|TEXT|HINT", "monitor: decoding".
     std::vector<std::string> events;
+    // The first entry that made the last list job fail, as the job told it.
+    std::optional<std::size_t> refusedEntry;
     // The bytes of the last started script, read when it was started.
     std::string startedScript;
 };

@@ -216,7 +216,10 @@ TEST_F(SingleFileJob, OutputWithoutAUsableOrQuotableNameIsRefused)
                                "D:\\Out\\Take 12:30.mp3", "D:\\Out:\\a.mp3",
                                // An existing folder: the move would put the result into
                                // it under the input's short name.
-                               "D:\\Music", "D:/Music", "D:\\Music\\.."}) {
+                               "D:\\Music", "D:/Music", "D:\\Music\\..",
+                               // The result would land elsewhere: the script runs in the
+                               // coder's folder.
+                               "Out\\a.mp3", "/srv/out/a.mp3"}) {
         for (JobKind kind : {JobKind::Encoding, JobKind::Decoding}) {
             test::RecordingHost host;
             RunSingleFileJob(kind, host, scratch_, Job(kSongWav, output));

@@ -51,6 +51,23 @@ std::string FormsFixture::Read(const std::string& dosPath) const
     return velmora::test::ReadFile(Host(dosPath));
 }
 
+QString FormsFixture::HostText(const std::string& dosPath) const
+{
+    return QString::fromStdString(Host(dosPath).string());
+}
+
+std::string FormsFixture::UnmappedFolder()
+{
+    MapDrives("CDZ");
+    return (root / "elsewhere").string();
+}
+
+void FormsFixture::Type(QLineEdit* field, const QString& text)
+{
+    field->selectAll();
+    field->insert(text);
+}
+
 void FormsFixture::Drop(QWidget* control, const QList<QUrl>& urls)
 {
     ASSERT_TRUE(DropOnControl(control, urls));

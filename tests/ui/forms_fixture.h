@@ -10,6 +10,7 @@
 #include "ui/forms.h"
 #include "ui/unit1.h"
 
+#include <QLineEdit>
 #include <QList>
 #include <QUrl>
 #include <filesystem>
@@ -37,6 +38,12 @@ protected:
     void Write(const std::string& dosPath, const std::string& bytes = "x") const;
     // The file's bytes; "<missing>" when there is no such file.
     std::string Read(const std::string& dosPath) const;
+    // The host path of a DOS path on C: or D:, as a user types it.
+    QString HostText(const std::string& dosPath) const;
+    // Moves Z: off the host root and gives a host folder that no drive maps.
+    std::string UnmappedFolder();
+    // Types TEXT over the whole text of FIELD.
+    static void Type(QLineEdit* field, const QString& text);
     // Drops URLS on CONTROL as a file manager does.
     void Drop(QWidget* control, const QList<QUrl>& urls);
     // Waits until the kind's monitor has ended, up to 30 seconds.

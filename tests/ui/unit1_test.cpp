@@ -4,6 +4,7 @@
 #include "jobs/jobmonitor.h"
 #include "platform/argument.h"
 #include "platform/scriptlock.h"
+#include "tests/support/current_folder.h"
 #include "tests/ui/forms_fixture.h"
 
 #include <QCheckBox>
@@ -114,6 +115,68 @@ TEST_F(MainWindow, LeavingTheOutputFieldForAnotherControlAddsTheExtension)
     }
 }
 
+// A host path typed into a field shows in its DOS form once the field is
+// left, before the output's extension rule looks at it.
+TEST_F(MainWindow, TypedHostPathsShowInTheirDosFormOnceLeft)
+{
+    const std::string elsewhere = UnmappedFolder();
+    fs::create_directories(Host("D:\\Mü sic"));
+    const velmora::test::CurrentFolder current(Host("D:\\Mü sic"));
+    struct Case
+    {
+        QString input, output;
+        std::string shownInput, shownOutput;
+    };
+    const Case cases[] = {
+        // A dot in a host folder's name is no extension.
+        {HostText("D:\\Mü sic\\Sóng one.wav"), HostText("D:\\Out.v2\\Sóng one"),
+         "D:\\Mü sic\\Sóng one.wav", "D:\\Out.v2\\Sóng one.mp3"},
+        // Relative to the current folder, as the command line takes it.
+        {"Sóng one.mp3", "../Back/tune", "D:\\Mü sic\\Sóng one.mp3", "D:\\Back\\tune.wav"},
+        {"D:\\In\\a.wav", "D:\\Out\\a", "D:\\In\\a.wav", "D:\\Out\\a.mp3"},
+        // Under no drive: as typed, for the job to refuse.
+        {QString::fromStdString(elsewhere + "/a.wav"), "D:\\Out\\b", elsewhere + "/a.wav",
+         "D:\\Out\\b.mp3"},
+    };
+    Start();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shownInput);
+        Form1().Edit2->clear();
+        Form1().Edit1->setFocus();
+        Type(Form1().Edit1, c.input);
+        QTest::keyClick(Form1().Edit1, Qt::Key_Tab);
+        EXPECT_EQ(Form1().Edit1->text().toStdString(), c.shownInput);
+        Type(Form1().Edit2, c.output);
+        QTest::keyClick(Form1().Edit2, Qt::Key_Tab);
+        EXPECT_EQ(Form1().Edit2->text().toStdString(), c.shownOutput);
+    }
+}
+
+// Pressed while a field is still being edited, the job reads its DOS form.
+TEST_F(MainWindow, AJobReadsTypedHostPathsInTheirDosForm)
+{
+    const std::string elsewhere = UnmappedFolder();
+    Write("D:\\Mü sic\\Sóng one.wav", "wave");
+    velmora::test::WriteFile(elsewhere + "/Sóng one.wav", "wave");
+    Start();
+    Form1().Edit1->setFocus();
+    Form1().Edit2->setText(QString::fromStdString(elsewhere + "/out.mp3"));
+    Type(Form1().Edit1, QString::fromStdString(elsewhere + "/Sóng one.wav"));
+    QTest::mouseClick(Form1().ExplorerButton1, Qt::LeftButton);
+    EXPECT_EQ(dialogs.seen, (std::vector<std::string>{"Error: Please enter an existing input file.",
+                                                      "Error: Please enter an output file."}));
+
+    dialogs.seen.clear();
+    Form1().Edit2->setText(HostText("D:\\Out\\Sóng one.mp3"));
+    Type(Form1().Edit1, HostText("D:\\Mü sic\\Sóng one.wav"));
+    QTest::mouseClick(Form1().ExplorerButton1, Qt::LeftButton);
+    EXPECT_EQ(Form1().Edit1->text(), "D:\\Mü sic\\Sóng one.wav");
+    EXPECT_EQ(Form1().Edit2->text(), "D:\\Out\\Sóng one.mp3");
+    ASSERT_TRUE(WaitForMonitor(Form1().Timer1));
+    EXPECT_EQ(dialogs.seen, std::vector<std::string>{});
+    EXPECT_EQ(Read("D:\\Out\\Sóng one.mp3"), "coded -br 112000\nwave");
+}
+
 TEST_F(MainWindow, ButtonsAndDialogsDoNotEndTheEditingOfTheOutput)
 {
     Start("D:\\Music\\Song.wav");
@@ -219,6 +282,20 @@ TEST_F(MainWindow, OpenDialogTakesTheChosenFileAndCancelChangesNothing)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Form1()));
     EXPECT_EQ(Form1().Edit1->text(), "D:\\In\\Chosen one.mp3");
     EXPECT_EQ(Buttons(), "D");
+
+    // A host path still being typed is where the dialog opens.
+    Write("D:\\Other\\typed.wav");
+    Form1().Edit1->setFocus();
+    Type(Form1().Edit1, HostText("D:\\Other\\typed.wav"));
+    QString opened;
+    dialogs.Then([&opened](QWidget* dialog) {
+        opened = qobject_cast<QFileDialog*>(dialog)->directory().absolutePath();
+        dialog->close();
+    });
+    QTest::mouseClick(Form1().SpeedButton1, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form1()));
+    EXPECT_EQ(opened, HostText("D:\\Other"));
+    EXPECT_EQ(Form1().Edit1->text(), "D:\\Other\\typed.wav");
 }
 
 TEST_F(MainWindow, F4AndAltDownInTheInputFieldOpenItsPicker)

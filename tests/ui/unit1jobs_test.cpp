@@ -79,10 +79,11 @@ TEST_F(MainWindowJobs, AMissingCoderOpensTheSettingsDialogFirst)
     Write("D:\\In\\a.wav", "wave");
     Start("D:\\In\\a.wav");
     Form1().Edit2->setText("D:\\Out\\a.mp3");
-    dialogs.Then([](QWidget* dialog) {
+    dialogs.Then([this](QWidget* dialog) {
         auto* settings = qobject_cast<TForm2*>(dialog);
         ASSERT_NE(settings, nullptr);
-        settings->Edit1->setText(kEncoder); // typed, and closed without saving
+        // Typed in host form, and closed without saving.
+        settings->Edit1->setText(HostText(kEncoder));
         settings->close();
     });
     Press(Form1().ExplorerButton1);

@@ -94,6 +94,36 @@ TEST_F(SettingsDialog, CloseBoxSavesNothingAndTheNextOpeningShowsTheFile)
     EXPECT_EQ(shown, kEncoder);
 }
 
+// A coder path is turned when the focus moves on and before the dialog
+// saves; one under no drive stays as typed and keeps the dialog open.
+TEST_F(SettingsDialog, CoderPathsTypedInHostFormAreSavedInTheirDosForm)
+{
+    const QString unmapped = QString::fromStdString(UnmappedFolder() + "/l3enc.exe");
+    velmora::test::WriteFile(unmapped.toStdString(), "coder");
+    Start();
+    bool stayedOpen = false;
+    QString leftEncoder;
+    Open([&](QWidget* dialog) {
+        TForm2* form = Dialog(dialog);
+        Type(form->Edit1, unmapped);
+        QTest::keyClick(form->Edit1, Qt::Key_Tab);
+        EXPECT_EQ(form->Edit1->text(), unmapped);
+        form->ExplorerButton1->Click();
+        stayedOpen = form->isVisible();
+
+        form->Edit1->setFocus();
+        Type(form->Edit1, HostText(kEncoder));
+        QTest::keyClick(form->Edit1, Qt::Key_Tab);
+        leftEncoder = form->Edit1->text();
+        Type(form->Edit2, HostText(kDecoder)); // saved while still in the field
+        form->ExplorerButton1->Click();
+    });
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(leftEncoder, kEncoder);
+    EXPECT_FALSE(AllForms().Form2->isVisible());
+    EXPECT_EQ(Read(settings), std::string(kEncoder) + "\r\n" + kDecoder + "\r\n");
+}
+
 TEST_F(SettingsDialog, AFileThatCannotBeWrittenIsReportedAndTheDialogStays)
 {
     Start();

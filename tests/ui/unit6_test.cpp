@@ -2,6 +2,7 @@
 // check with its effect on the main window, the output directory, and list
 // jobs started from the main window and run by dosbatch to their ends.
 #include "jobs/paths.h"
+#include "tests/support/current_folder.h"
 #include "tests/support/files.h"
 #include "tests/support/recorder.h"
 #include "tests/ui/file_drop.h"
@@ -21,6 +22,8 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kRefusedDrop = "Error: You may only drop Wave (*.wav) or MP3 (*.mp3) files.";
+const std::string kListErrors =
+    "Error: There are errors in your input list, please resolve them and retry.";
 const std::string kLastLine =
     "Warning: Please remove the last line (press backspace in the filelist).";
 
@@ -257,6 +260,46 @@ TEST_F(ListWindow, OpenExplorerHandsTheFileManagerToTheShell)
     const auto record = velmora::test::WaitForRecord(shellRecord);
     ASSERT_TRUE(record.has_value());
     EXPECT_EQ(record->args, std::vector<std::string>{(root / "home").string()});
+}
+
+// Typed host paths, absolute with blanks and UTF-8 or relative to the current
+// folder, show in their DOS form once the list or the output directory is
+// left; an entry under no drive fails the list job and is selected when the
+// user goes back to the list.
+TEST_F(ListWindow, ATypedHostPathListIsCodedAndItsFirstBadEntrySelectedOnReturn)
+{
+    const QString elsewhere = QString::fromStdString(UnmappedFolder() + "/three.wav");
+    velmora::test::WriteFile(elsewhere.toStdString(), "three");
+    Write("D:\\Mü sic\\Sóng one.wav", "one");
+    Write("D:\\Mü sic\\two.wav", "two");
+    const velmora::test::CurrentFolder current(Host("D:\\Mü sic"));
+    Start();
+    OpenList();
+    Form6().Memo1->setFocus();
+    Form6().Memo1->insertPlainText(HostText("D:\\Mü sic\\Sóng one.wav") + "\n" + elsewhere +
+                                   "\ntwo.wav");
+    QTest::keyClick(Form6().Memo1, Qt::Key_Tab);
+    EXPECT_EQ(List(),
+              "D:\\Mü sic\\Sóng one.wav\n" + elsewhere.toStdString() + "\nD:\\Mü sic\\two.wav");
+    Form6().Edit1->setFocus();
+    Type(Form6().Edit1, HostText("D:\\Out list"));
+    QTest::keyClick(Form6().Edit1, Qt::Key_Tab);
+    EXPECT_EQ(Form6().Edit1->text(), "D:\\Out list\\");
+    CloseList();
+    Click(Form1().ExplorerButton6);
+    EXPECT_EQ(dialogs.seen, std::vector<std::string>{kListErrors});
+
+    OpenList();
+    EXPECT_EQ(QApplication::focusWidget(), Form6().Memo1);
+    EXPECT_EQ(Form6().Memo1->textCursor().selectedText(), elsewhere);
+    QTest::keyClick(Form6().Memo1, Qt::Key_Delete); // the entry's text
+    QTest::keyClick(Form6().Memo1, Qt::Key_Delete); // and its line break
+    CloseList();
+    Click(Form1().ExplorerButton6);
+    ASSERT_TRUE(WaitForMonitor(Form1().Timer1));
+    EXPECT_EQ(Read("D:\\Out list\\Sóng one.mp3"), "coded -br 112000\none");
+    EXPECT_EQ(Read("D:\\Out list\\two.mp3"), "coded -br 112000\ntwo");
+    EXPECT_EQ(dialogs.seen.size(), 1u);
 }
 
 // From the windows to the files: dropped Wave files coded into one output
