@@ -98,6 +98,9 @@ std::vector<Layer3Frame> ParseLayer3Frames(std::span<const std::byte> stream)
         frame.offset = at;
         frame.size =
             static_cast<std::size_t>((mpeg1 ? 144000 : 72000) * kbps / rate) + ((byte(2) >> 1) & 1);
+        frame.mpeg1 = mpeg1;
+        frame.crc = crc;
+        frame.padded = ((byte(2) >> 1) & 1) != 0;
         frame.dataStart = 4 + (crc ? 2 : 0) + sideBytes;
         if (frame.size < frame.dataStart || stream.size() - at < frame.size) {
             ThrowAt(at, "cut short");
@@ -108,6 +111,18 @@ std::vector<Layer3Frame> ParseLayer3Frames(std::span<const std::byte> stream)
         at += frame.size;
     }
     return frames;
+}
+
+void SetMainDataBegin(std::span<std::byte> stream, const Layer3Frame& frame, unsigned value)
+{
+    // main_data_begin leads the side information: 9 bits in MPEG 1, 8 in MPEG 2 and 2.5.
+    std::byte* side = stream.data() + frame.offset + 4;
+    if (frame.mpeg1) {
+        side[0] = static_cast<std::byte>(value >> 1);
+        side[1] = (side[1] & std::byte{0x7F}) | static_cast<std::byte>((value & 1) << 7);
+    } else {
+        side[0] = static_cast<std::byte>(value);
+    }
 }
 
 std::string CheckMainDataLayout(std::span<const Layer3Frame> frames)

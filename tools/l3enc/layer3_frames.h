@@ -15,9 +15,12 @@ namespace velmora::l3enc {
 
 struct Layer3Frame
 {
-    std::size_t offset = 0;     // of the header in the stream
-    std::size_t size = 0;       // header, CRC, side information and main data area
-    std::size_t dataStart = 0;  // of the main data area, from the header
+    std::size_t offset = 0;    // of the header in the stream
+    std::size_t size = 0;      // header, CRC, side information and main data area
+    std::size_t dataStart = 0; // of the main data area, from the header
+    bool mpeg1 = true;
+    bool crc = false;           // a CRC over header and side information follows the header
+    bool padded = false;        // one byte longer than the rate's plain frame
     unsigned mainDataBegin = 0; // bytes before the main data area where its main data starts
     std::uint32_t mainDataBits = 0;
     // Block type of the first and of the last granule, per channel (0 normal,
@@ -33,6 +36,9 @@ struct Layer3Frame
 // frames. Throws audio::Error when a header is not a Layer 3 header or the
 // last frame is cut short.
 std::vector<Layer3Frame> ParseLayer3Frames(std::span<const std::byte> stream);
+
+// Rewrites FRAME's main_data_begin in STREAM. The frame must have no CRC.
+void SetMainDataBegin(std::span<std::byte> stream, const Layer3Frame& frame, unsigned value);
 
 // Empty when every frame's main data lies after the previous frame's and
 // before the next frame's main data area, within the stream; otherwise what is
