@@ -5,6 +5,7 @@
 #include "tools/l3enc/lame_encoder.h"
 #include "tools/l3enc/segment_join.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace velmora::l3enc;
@@ -104,6 +105,78 @@ TEST(SegmentJoin, ReservoirBytesAreMovedOnlyWhereTheyFit)
         std::equal(fits->stream.end() - tail, fits->stream.end(), drained.stream.end() - tail));
 
     EXPECT_FALSE(JoinSegments({drained, steady}));
+}
+
+// The main data of every frame, gathered through main_data_begin.
+std::vector<std::vector<std::byte>> MainData(const std::vector<std::byte>& stream,
+                                             const std::vector<Layer3Frame>& frames)
+{
+    std::vector<std::byte> areas;
+    std::vector<std::vector<std::byte>> out;
+    for (const Layer3Frame& f : frames) {
+        const std::size_t start = areas.size() - f.mainDataBegin;
+        areas.insert(areas.end(), stream.begin() + f.offset + f.dataStart,
+                     stream.begin() + f.offset + f.size);
+        out.emplace_back(areas.begin() + start, areas.begin() + start + f.mainDataBytes());
+    }
+    return out;
+}
+
+// Two encoders through different noise at 48 kHz (no padded frames) keep
+// their reservoirs a little apart. Where the later one borrows a few bytes
+// more than the earlier one left free, its main data moves later and as many
+// of its frames get a padding byte: every frame keeps its main data bit for bit.
+TEST(SegmentJoin, AFewBytesTooFewAreMadeUpWithPadding)
+{
+    const auto encode = [](std::vector<float> samples) {
+        LameEncoder encoder({velmora::audio::SampleCoding::SignedInt, 2, false, 2, 48000, 0, 0},
+                            {});
+        EncodedSegment segment;
+        const auto encoded = encoder.Encode(samples.data(), samples.size() / 2);
+        segment.stream.assign(encoded.begin(), encoded.end());
+        const auto flushed = encoder.Flush();
+        segment.stream.insert(segment.stream.end(), flushed.begin(), flushed.end());
+        segment.frames = ParseLayer3Frames(segment.stream);
+        return segment;
+    };
+    std::vector<float> noise = Noise(1152 * 120, 2);
+    EncodedSegment a = encode(noise);
+    std::reverse(noise.begin(), noise.end());
+    EncodedSegment b = encode(noise);
+    // The first frame where B borrows up to 8 bytes more than A left free.
+    std::size_t at = 0;
+    std::size_t shift = 0;
+    std::size_t area = 0;
+    std::size_t end = 0;
+    for (std::size_t j = 0; j + 20 < a.frames.size() && at == 0; ++j) {
+        const std::size_t room = area - end;
+        if (j > 20 && b.frames[j].mainDataBegin > room && b.frames[j].mainDataBegin <= room + 8 &&
+            a.frames[j - 1].lastBlockType[0] == 0 && a.frames[j - 1].lastBlockType[1] == 0 &&
+            b.frames[j].firstBlockType[0] == 0 && b.frames[j].firstBlockType[1] == 0) {
+            at = j;
+            shift = b.frames[j].mainDataBegin - room;
+        }
+        end = area - a.frames[j].mainDataBegin + a.frames[j].mainDataBytes();
+        area += a.frames[j].dataAreaBytes();
+    }
+    ASSERT_NE(at, 0u) << "no frame where B borrows a little more than A left";
+    for (EncodedSegment* s : {&a, &b}) {
+        s->keepFrom = at;
+        s->validUntil = at + 1;
+    }
+
+    const std::optional<JoinedStream> joined = JoinSegments({a, b});
+    ASSERT_TRUE(joined);
+    EXPECT_EQ(joined->stream.size(),
+              a.frames[at].offset + b.stream.size() - b.frames[at].offset + shift);
+    const std::vector<Layer3Frame> frames = ParseLayer3Frames(joined->stream);
+    ASSERT_EQ(frames.size(), b.frames.size());
+    const auto mainData = MainData(joined->stream, frames);
+    const auto fromA = MainData(a.stream, a.frames);
+    const auto fromB = MainData(b.stream, b.frames);
+    for (std::size_t k = 0; k < frames.size(); ++k) {
+        ASSERT_EQ(mainData[k], k < at ? fromA[k] : fromB[k]) << "frame " << k;
+    }
 }
 
 } // namespace
