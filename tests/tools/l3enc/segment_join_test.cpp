@@ -15,13 +15,10 @@ namespace {
 
 constexpr unsigned kRate = 44100;
 
-// FRAMES of silence and then noise, encoded at 128 kbit/s stereo.
-EncodedSegment Encode(std::size_t silentFrames, std::size_t noisyFrames)
+// Stereo samples at RATE, encoded at 128 kbit/s.
+EncodedSegment EncodeSamples(const std::vector<float>& samples, unsigned rate)
 {
-    LameEncoder encoder({velmora::audio::SampleCoding::SignedInt, 2, false, 2, kRate, 0, 0}, {});
-    std::vector<float> samples(silentFrames * 1152 * 2, 0.0f);
-    const std::vector<float> noise = Noise(noisyFrames * 1152, 2);
-    samples.insert(samples.end(), noise.begin(), noise.end());
+    LameEncoder encoder({velmora::audio::SampleCoding::SignedInt, 2, false, 2, rate, 0, 0}, {});
     EncodedSegment segment;
     const auto encoded = encoder.Encode(samples.data(), samples.size() / 2);
     segment.stream.assign(encoded.begin(), encoded.end());
@@ -29,6 +26,15 @@ EncodedSegment Encode(std::size_t silentFrames, std::size_t noisyFrames)
     segment.stream.insert(segment.stream.end(), flushed.begin(), flushed.end());
     segment.frames = ParseLayer3Frames(segment.stream);
     return segment;
+}
+
+// FRAMES of silence and then noise at 44.1 kHz.
+EncodedSegment Encode(std::size_t silentFrames, std::size_t noisyFrames)
+{
+    std::vector<float> samples(silentFrames * 1152 * 2, 0.0f);
+    const std::vector<float> noise = Noise(noisyFrames * 1152, 2);
+    samples.insert(samples.end(), noise.begin(), noise.end());
+    return EncodeSamples(samples, kRate);
 }
 
 TEST(Layer3Frames, AnEncodersStreamIsReadFrameByFrameAndItsDamageIsAnError)
@@ -128,21 +134,10 @@ std::vector<std::vector<std::byte>> MainData(const std::vector<std::byte>& strea
 // of its frames get a padding byte: every frame keeps its main data bit for bit.
 TEST(SegmentJoin, AFewBytesTooFewAreMadeUpWithPadding)
 {
-    const auto encode = [](std::vector<float> samples) {
-        LameEncoder encoder({velmora::audio::SampleCoding::SignedInt, 2, false, 2, 48000, 0, 0},
-                            {});
-        EncodedSegment segment;
-        const auto encoded = encoder.Encode(samples.data(), samples.size() / 2);
-        segment.stream.assign(encoded.begin(), encoded.end());
-        const auto flushed = encoder.Flush();
-        segment.stream.insert(segment.stream.end(), flushed.begin(), flushed.end());
-        segment.frames = ParseLayer3Frames(segment.stream);
-        return segment;
-    };
     std::vector<float> noise = Noise(1152 * 120, 2);
-    EncodedSegment a = encode(noise);
+    EncodedSegment a = EncodeSamples(noise, 48000);
     std::reverse(noise.begin(), noise.end());
-    EncodedSegment b = encode(noise);
+    EncodedSegment b = EncodeSamples(noise, 48000);
     // The first frame where B borrows up to 8 bytes more than A left free.
     std::size_t at = 0;
     std::size_t shift = 0;
