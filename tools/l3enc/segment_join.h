@@ -3,15 +3,19 @@
 //
 // Neighbouring segments overlap by a few frames, which both encoded from the
 // same audio. The join takes the earlier segment's frames up to some frame J
-// and the later one's from J on, verbatim. The later segment's frame J may
-// begin its main data up to main_data_begin bytes before its own main data
-// area (the bit reservoir), in bytes that belonged to its dropped priming
-// frames. Those bytes are copied into the free end of the earlier segment's
-// last kept frames, so every kept frame keeps its side information and main
-// data bit for bit; J is the first frame of the overlap where they fit (the
-// earlier encoder left at least that much room) and where the block types of
-// J - 1 and J overlap without a seam. Bytes of the earlier segment's dropped
-// frames are zeroed.
+// and the later one's from J on, with their side information and main data
+// bit for bit. The later segment's frame J may begin its main data up to
+// main_data_begin bytes before its own main data area (the bit reservoir), in
+// bytes that belonged to its dropped priming frames. Those bytes are copied
+// into the free end of the earlier segment's last kept frames (the room that
+// the earlier encoder kept for its own next frames); bytes of the earlier
+// segment's dropped frames are zeroed. J is the first frame of the overlap
+// where the block types of J - 1 and J overlap without a seam.
+//
+// When the earlier segment left a few bytes less room than that, the later
+// segment's main data moves later by the missing bytes, its main_data_begin
+// values shrink to match, and as many of its plain frames get their padding
+// byte, which takes the shift up again: the stream grows by those bytes.
 #pragma once
 
 #include "tools/l3enc/layer3_frames.h"
