@@ -12,11 +12,11 @@ namespace velmora::l3enc {
 
 namespace {
 
-// Input positions that fall on a stream sample and on the frame grid are the
-// multiples of the step; one step is StepFrames() Layer 3 frames.
+// Input positions that fall on a stream sample, on the frame grid and on the
+// period of padded frames are the multiples of the step (stepFrames frames).
 struct Grid
 {
-    explicit Grid(const StreamGrid& g) : grid(g)
+    explicit Grid(const StreamGrid& g)
     {
         const std::uint64_t common = std::gcd(g.inputRate, g.streamRate);
         const std::uint64_t inPart = g.inputRate / common;
@@ -39,7 +39,6 @@ struct Grid
     }
     std::uint64_t Down(std::uint64_t input) const { return input / step * step; }
 
-    StreamGrid grid;
     std::uint64_t step = 1;
     std::uint64_t stepFrames = 1;
 };
