@@ -4,6 +4,7 @@
 #include "tools/audio/byte_source.h"
 #include "tools/audio/stream_layout.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <memory>
 #include <span>
@@ -23,6 +24,8 @@ public:
     // Fills out (a whole number of frames) and returns the frames read; 0 at
     // the end. A file that shrinks while it is read ends early.
     std::size_t Read(std::span<float> out);
+    // Goes on reading at FRAME (at most the end).
+    void Seek(std::uint64_t frame) { framesRead_ = std::min(frame, layout_.frameCount); }
 
 private:
     std::unique_ptr<ByteSource> source_;

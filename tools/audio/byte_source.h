@@ -53,4 +53,21 @@ private:
     std::span<const std::byte> bytes_;
 };
 
+// Another source, read through this one: several readers can share one file,
+// each with a view of its own. FileByteSource may be read from several threads.
+class ByteSourceView : public ByteSource
+{
+public:
+    explicit ByteSourceView(ByteSource& source) : source_(source) {}
+
+    std::uint64_t size() const override { return source_.size(); }
+    std::size_t ReadAt(std::uint64_t offset, std::span<std::byte> buffer) override
+    {
+        return source_.ReadAt(offset, buffer);
+    }
+
+private:
+    ByteSource& source_;
+};
+
 } // namespace velmora::audio

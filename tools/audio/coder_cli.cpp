@@ -78,7 +78,7 @@ void PercentProgress::Update(std::uint64_t done)
 {
     const int percent =
         total_ == 0 ? 100 : static_cast<int>(std::min<std::uint64_t>(done, total_) * 100 / total_);
-    if (out_ == nullptr || percent == shown_) {
+    if (out_ == nullptr || percent <= shown_) {
         return;
     }
     shown_ = percent;

@@ -46,7 +46,7 @@ void IgnoreBrokenPipe();
 // the result would replace the very file it is made from.
 void RefuseOutputThatIsInput(int inputFd, const std::filesystem::path& output);
 
-// Prints progress as whole percents, one line each, whenever the value changes.
+// Prints progress as whole percents, one line each, whenever the value rises.
 // Once a line cannot be written, progress output ends; the coding goes on.
 class PercentProgress
 {

@@ -1,5 +1,7 @@
 #include "tools/l3enc/information_frame.h"
 
+#include "tools/l3enc/layer3_tables.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -10,25 +12,12 @@ namespace velmora::l3enc {
 
 namespace {
 
-constexpr std::array<int, 15> kMpeg1Kbps = {0,   32,  40,  48,  56,  64,  80, 96,
-                                            112, 128, 160, 192, 224, 256, 320};
-constexpr std::array<int, 15> kMpeg2Kbps = {0,  8,  16, 24,  32,  40,  48, 56,
-                                            64, 80, 96, 112, 128, 144, 160};
 constexpr std::size_t kInfoBytes = 120; // tag, flags, frames, bytes, seek table, quality
 constexpr std::size_t kLameBytes = 36;  // the LAME extension, up to and with its CRC
 
 const std::array<int, 15>& KbpsTable(int version)
 {
     return version == 1 ? kMpeg1Kbps : kMpeg2Kbps;
-}
-
-std::size_t SideInfoBytes(const StreamFacts& f)
-{
-    const bool mono = f.channelMode == 3;
-    if (f.mpegVersion == 1) {
-        return mono ? 17 : 32;
-    }
-    return mono ? 9 : 17;
 }
 
 std::size_t FrameBytes(const StreamFacts& f, int kbps)
@@ -40,7 +29,8 @@ std::size_t FrameBytes(const StreamFacts& f, int kbps)
 // The stream's own rate when the frame fits in it, else the lowest that holds it.
 int FrameBitRateIndex(const StreamFacts& f)
 {
-    const std::size_t needed = 4 + SideInfoBytes(f) + kInfoBytes + kLameBytes;
+    const std::size_t needed =
+        4 + SideInfoBytes(f.mpegVersion == 1, f.channelMode == 3) + kInfoBytes + kLameBytes;
     const auto& table = KbpsTable(f.mpegVersion);
     const auto own = std::find(table.begin(), table.end(), f.kbps);
     if (own != table.end() && FrameBytes(f, f.kbps) >= needed) {
@@ -108,7 +98,8 @@ std::vector<std::byte> BuildInformationFrame(const StreamFacts& f)
     w.Be(FrameBitRateIndex(f) << 4 | SampleRateIndex(f) << 2, 1);
     w.Be(f.channelMode << 6 | 1 << 2, 1);
 
-    Writer info(frame, 4 + SideInfoBytes(f)); // the side information stays zero
+    Writer info(frame, 4 + SideInfoBytes(f.mpegVersion == 1,
+                                         f.channelMode == 3)); // the side information stays zero
     info.Text("Info", 4);
     info.Be(0x0F, 4); // frames, bytes, seek table and quality present
     info.Be(f.frames, 4);

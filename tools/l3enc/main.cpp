@@ -2,12 +2,16 @@
 // Encodes a Wave or .snd file into MPEG audio Layer 3 at a constant bit rate of
 // BITS/1000 kbit/s, with the information frame that gives players the exact
 // length. The output appears only when the whole file has been written.
+// A long input is encoded in segments on several threads (parallel_encode.h);
+// VELMORA_CODER_THREADS caps their number, and 1 encodes in one run.
 #include "tools/audio/atomic_output_file.h"
 #include "tools/audio/audio_reader.h"
 #include "tools/audio/coder_cli.h"
 #include "tools/audio/error.h"
 #include "tools/l3enc/information_frame.h"
 #include "tools/l3enc/lame_encoder.h"
+#include "tools/l3enc/parallel_encode.h"
+#include "tools/l3enc/segment_plan.h"
 
 #include <algorithm>
 #include <array>
@@ -21,6 +25,7 @@ using namespace velmora::audio;
 using velmora::l3enc::BuildInformationFrame;
 using velmora::l3enc::InformationFrameSize;
 using velmora::l3enc::LameEncoder;
+using velmora::l3enc::StreamFacts;
 
 namespace {
 
@@ -68,17 +73,15 @@ public:
     using Error::Error;
 };
 
-void Encode(const std::string& input, AudioReader& reader, LameEncoder& encoder,
-            AtomicOutputFile& file)
+// Encodes the whole input with one encoder.
+void EncodeInOneRun(const std::string& input, AudioReader& reader, LameEncoder& encoder,
+                    AtomicOutputFile& file, PercentProgress& progress)
 {
-    const StreamLayout& layout = reader.Layout();
-    PercentProgress progress(layout.frameCount, stdout);
-    progress.Update(0);
     // The information frame's place; its counts are known at the end.
     file.Write(std::vector<std::byte>(InformationFrameSize(encoder.Facts())));
     AudioOut out(file);
     // Whole MPEG frames per call keep the encoder's own buffering small.
-    std::vector<float> samples(1152 * 16 * layout.channels);
+    std::vector<float> samples(1152 * 16 * reader.Layout().channels);
     for (;;) {
         std::size_t frames = 0;
         std::span<const std::byte> mp3;
@@ -94,10 +97,54 @@ void Encode(const std::string& input, AudioReader& reader, LameEncoder& encoder,
         }
         progress.Update(reader.framesRead());
     }
-    velmora::l3enc::StreamFacts facts = encoder.Facts();
+    StreamFacts facts = encoder.Facts();
     facts.fileBytes = file.Size();
     facts.audioCrc = out.crc();
     file.WriteAt(0, BuildInformationFrame(facts));
+}
+
+// Encodes the input in the segments of PLAN side by side; false when they
+// could not be joined, with nothing written.
+bool EncodeInSegments(const std::string& input, ByteSource& source,
+                      const LameEncoder::Settings& settings,
+                      const std::vector<velmora::l3enc::SegmentPlan>& plan, AtomicOutputFile& file,
+                      PercentProgress& progress)
+{
+    velmora::l3enc::SharedProgress shared(progress);
+    std::optional<velmora::l3enc::SegmentedStream> encoded;
+    try {
+        encoded = velmora::l3enc::EncodeSegments(source, settings, plan, shared);
+    } catch (const Error& e) {
+        throw InputError("cannot encode " + input + ": " + e.what());
+    }
+    if (!encoded) {
+        return false;
+    }
+    const std::vector<std::byte>& stream = encoded->joined.stream;
+    StreamFacts facts = encoded->facts;
+    facts.frames = static_cast<std::uint32_t>(encoded->joined.frames);
+    facts.fileBytes = InformationFrameSize(facts) + stream.size();
+    facts.audioCrc = velmora::l3enc::Crc16(stream);
+    file.Write(BuildInformationFrame(facts));
+    file.Write(stream);
+    return true;
+}
+
+void Encode(const std::string& input, ByteSource& source, AudioReader& reader, LameEncoder& encoder,
+            const LameEncoder::Settings& settings, AtomicOutputFile& file)
+{
+    const StreamLayout& layout = reader.Layout();
+    PercentProgress progress(layout.frameCount, stdout);
+    progress.Update(0);
+    const StreamFacts facts = encoder.Facts();
+    const std::vector<velmora::l3enc::SegmentPlan> plan = velmora::l3enc::PlanSegments(
+        {layout.frameCount, layout.sampleRate, static_cast<unsigned>(facts.sampleRate),
+         facts.mpegVersion == 1 ? 1152u : 576u,
+         velmora::l3enc::PaddingPeriod(facts.mpegVersion, facts.kbps, facts.sampleRate)},
+        velmora::l3enc::CoderThreads());
+    if (plan.size() < 2 || !EncodeInSegments(input, source, settings, plan, file, progress)) {
+        EncodeInOneRun(input, reader, encoder, file, progress);
+    }
     progress.Update(layout.frameCount);
 }
 
@@ -123,12 +170,11 @@ int main(int argc, char** argv)
     }
     WarnOfIgnoredArguments(kProgram, args);
 
+    std::unique_ptr<FileByteSource> source;
     std::unique_ptr<AudioReader> reader;
-    int inputFd = -1;
     try {
-        auto source = std::make_unique<FileByteSource>(HostPathOfOperand(args.input));
-        inputFd = source->Descriptor();
-        reader = std::make_unique<AudioReader>(std::move(source));
+        source = std::make_unique<FileByteSource>(HostPathOfOperand(args.input));
+        reader = std::make_unique<AudioReader>(std::make_unique<ByteSourceView>(*source));
     } catch (const Error& e) {
         PrintLine(kProgram, "cannot read " + args.input + ": " + e.what());
         return 1;
@@ -142,9 +188,9 @@ int main(int argc, char** argv)
     }
     try {
         const std::filesystem::path output = HostPathOfOperand(args.output);
-        RefuseOutputThatIsInput(inputFd, output);
+        RefuseOutputThatIsInput(source->Descriptor(), output);
         AtomicOutputFile out(output);
-        Encode(args.input, *reader, *encoder, out);
+        Encode(args.input, *source, *reader, *encoder, settings, out);
         out.Commit();
     } catch (const InputError& e) {
         PrintLine(kProgram, e.what());
