@@ -1,7 +1,7 @@
 // The coders' output file with outputs around and beyond its buffer, the
 // Wave writer's header written through it, and the writer's size limit.
 #include "tests/support/files.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/tempfolder.h"
 #include "tests/tools/audio/audio_files.h"
 #include "tools/audio/atomic_output_file.h"
 #include "tools/audio/audio_reader.h"
