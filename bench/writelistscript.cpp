@@ -1,5 +1,5 @@
 // write_list_script ROOT ENTRIES CODER
-// Lays out a list job of ENTRIES sources under ROOT (see list_folder.h) and
+// Lays out a list job of ENTRIES sources under ROOT (see listfolder.h) and
 // writes its script, ROOT/C/Velmora/Encoding.bat, with the real handler; the
 // script runs with VELMORA_DRIVES="C=ROOT/C;D=ROOT/D". The time the handler
 // took to assemble and write the script goes to standard error in seconds.

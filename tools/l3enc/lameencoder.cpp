@@ -43,7 +43,7 @@ lame_t Configure(const audio::StreamLayout& layout, const LameEncoder::Settings&
         lame_set_quality(lame, 2);
     }
     // The information frame is written by the coder itself, which can give one
-    // to every bit rate (information_frame.h).
+    // to every bit rate (informationframe.h).
     lame_set_write_id3tag_automatic(lame, 0);
     lame_set_bWriteVbrTag(lame, 0);
     if (lame_init_params(lame) < 0 || lame_get_brate(lame) != settings.kbps) {

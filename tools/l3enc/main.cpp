@@ -2,7 +2,7 @@
 // Encodes a Wave or .snd file into MPEG audio Layer 3 at a constant bit rate of
 // BITS/1000 kbit/s, with the information frame that gives players the exact
 // length. The output appears only when the whole file has been written.
-// A long input is encoded in segments on several threads (parallel_encode.h);
+// A long input is encoded in segments on several threads (parallelencode.h);
 // VELMORA_CODER_THREADS caps their number, and 1 encodes in one run.
 #include "tools/audio/atomicoutputfile.h"
 #include "tools/audio/audioreader.h"
