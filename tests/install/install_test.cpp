@@ -4,7 +4,7 @@
 #include "tests/support/files.h"
 #include "tests/support/runprogram.h"
 #include "tests/support/tempfolder.h"
-#include "tests/tools/audio/audio_files.h"
+#include "tests/tools/audio/audiofiles.h"
 
 #include <algorithm>
 #include <chrono>

@@ -6,9 +6,9 @@
 #include "jobs/jobhandlers.h"
 #include "tests/jobs/adoptedprograms.h"
 #include "tests/jobs/jobrunfixture.h"
-#include "tests/tools/audio/audio_files.h"
-#include "tests/tools/audio/coder_test_support.h"
-#include "tools/message/message_window.h"
+#include "tests/tools/audio/audiofiles.h"
+#include "tests/tools/audio/codertestsupport.h"
+#include "tools/message/messagewindow.h"
 
 #include <algorithm>
 #include <cstddef>
