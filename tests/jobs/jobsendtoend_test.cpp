@@ -6,6 +6,7 @@
 #include "platform/dosfs.h"
 #include "tests/jobs/jobrunfixture.h"
 #include "tests/support/recorder.h"
+#include "tests/support/waituntil.h"
 
 #include <csignal>
 #include <fstream>
@@ -24,12 +25,12 @@ protected:
     void SetUp() override
     {
         JobRunFixture::SetUp();
-        Env("VELMORA_RECORD", (root / "message.txt").string());
-        Env("VELMORA_CODER_LOG", (root / "coder.log").string());
-        Install(VELMORA_TEST_RECORDER, fs::path(kAppFolder) / "Message.exe");
-        Install(VELMORA_TEST_CODER, "C/L3/L3ENC.EXE");
-        Install(VELMORA_TEST_CODER, "C/L3/L3DEC.EXE");
-        Write(fs::path(kAppFolder) / "Settings.ini", "C:\\L3\\L3ENC.EXE\r\nC:\\L3\\L3DEC.EXE\r\n");
+        sandbox.SetEnv("VELMORA_RECORD", (root / "message.txt").string());
+        sandbox.SetEnv("VELMORA_CODER_LOG", (root / "coder.log").string());
+        sandbox.Install(VELMORA_TEST_RECORDER, std::string(kApp) + "Message.exe");
+        sandbox.Install(VELMORA_TEST_CODER, "C:\\L3\\L3ENC.EXE");
+        sandbox.Install(VELMORA_TEST_CODER, "C:\\L3\\L3DEC.EXE");
+        sandbox.SaveCoders("C:\\L3\\L3ENC.EXE", "C:\\L3\\L3DEC.EXE");
     }
 
     // Presses the button, then waits until the started script has deleted
@@ -171,7 +172,7 @@ TEST_F(JobRuns, AListScriptOfSeveralReadsRunsToItsLastLine)
 // the old output, the list job keeps its sources.
 TEST_F(JobRuns, ACoderThatWritesNothingLosesNothing)
 {
-    Env("VELMORA_CODER_WRITES_NOTHING", "1");
+    sandbox.SetEnv("VELMORA_CODER_WRITES_NOTHING", "1");
     Write("D/Music/My Song.wav", "source");
     Write("D/Out/My Song.mp3", "old output");
     RunJob(EncodeFile, SingleFile("D:\\Music\\My Song.wav", "D:\\Out\\My Song.mp3"),
@@ -195,7 +196,7 @@ TEST_F(JobRuns, ACoderThatWritesNothingLosesNothing)
 // does not stay behind in the work folder.
 TEST_F(JobRuns, ListDeletesOnlySourcesWhoseOwnResultArrived)
 {
-    Env("VELMORA_CODER_FAILS_ON", "bad");
+    sandbox.SetEnv("VELMORA_CODER_FAILS_ON", "bad");
     const std::vector<std::string> sources = {"D/In/good.wav", "D/In/bad.wav", "D/A/song.wav",
                                               "D/In/locked.wav"};
     jobs::JobRequest list;
@@ -229,7 +230,7 @@ TEST_F(JobRuns, ListDeletesOnlySourcesWhoseOwnResultArrived)
 TEST_F(JobRuns, AJobAfterAKilledInterpreterStartsAndLeavesNothingBehind)
 {
     const fs::path gate = root / "gate";
-    Env("VELMORA_CODER_GATE", gate.string());
+    sandbox.SetEnv("VELMORA_CODER_GATE", gate.string());
     Write("D/In/one.wav", "one");
     Write("D/In/two.wav", "two");
     jobs::JobRequest list;
@@ -239,7 +240,9 @@ TEST_F(JobRuns, AJobAfterAKilledInterpreterStartsAndLeavesNothingBehind)
     list.listEntries = "D:\\In\\one.wav\r\nD:\\In\\two.wav";
     Press(EncodeList, list);
     const fs::path started = gate.string() + ".started";
-    ASSERT_TRUE(WaitFor([&] { return fs::exists(started); })) << "the coder never started";
+    ASSERT_TRUE(
+        velmora::test::WaitUntil([&] { return fs::exists(started); }, std::chrono::minutes(1)))
+        << "the coder never started";
     // The monitor's tick sees the interpreter hold the script.
     WatchedScript& monitor = host.monitors[static_cast<int>(JobKind::Encoding)];
     EXPECT_TRUE(monitor.Running());
@@ -253,7 +256,9 @@ TEST_F(JobRuns, AJobAfterAKilledInterpreterStartsAndLeavesNothingBehind)
                                        "try again when the encoding has finished."});
     EXPECT_TRUE(monitor.Running());
     Write("gate", "open");
-    ASSERT_TRUE(WaitFor([&] { return !monitor.Running(); })) << "the monitor never ended";
+    ASSERT_TRUE(
+        velmora::test::WaitUntil([&] { return !monitor.Running(); }, std::chrono::minutes(1)))
+        << "the monitor never ended";
     EXPECT_EQ(jobs::StateOfScript(std::string(kApp) + "Encoding.bat"),
               platform::ScriptState::Leftover);
 

@@ -5,6 +5,7 @@
 #include "platform/argument.h"
 #include "platform/scriptlock.h"
 #include "tests/support/currentfolder.h"
+#include "tests/support/files.h"
 #include "tests/ui/formsfixture.h"
 
 #include <QCheckBox>
