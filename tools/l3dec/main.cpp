@@ -24,7 +24,7 @@ constexpr std::string_view kProgram = "l3dec";
 std::string Decode(Mpg123Decoder& decoder, const FileByteSource& input, WaveWriter& wave,
                    std::uint64_t& framesOut)
 {
-    PercentProgress progress(input.size(), stdout);
+    PercentProgress progress(input.Size(), stdout);
     progress.Update(0);
     std::vector<std::int16_t> samples(1 << 17);
     Mpg123Decoder::Status status = Mpg123Decoder::Status::Decoding;
@@ -32,10 +32,10 @@ std::string Decode(Mpg123Decoder& decoder, const FileByteSource& input, WaveWrit
         const std::size_t n = decoder.Read(samples, status);
         wave.Write(std::span(samples).first(n));
         framesOut += n / decoder.Channels();
-        progress.Update(decoder.inputPosition());
+        progress.Update(decoder.InputPosition());
     }
-    progress.Update(input.size());
-    const std::optional<std::uint64_t> expected = decoder.exactLength();
+    progress.Update(input.Size());
+    const std::optional<std::uint64_t> expected = decoder.ExactLength();
     if (status == Mpg123Decoder::Status::FormatChange) {
         return "the stream is damaged or changes its sample rate or channels";
     }

@@ -95,7 +95,7 @@ void EncodeInOneRun(const std::string& input, AudioReader& reader, LameEncoder& 
         if (frames == 0) {
             break;
         }
-        progress.Update(reader.framesRead());
+        progress.Update(reader.FramesRead());
     }
     StreamFacts facts = encoder.Facts();
     facts.fileBytes = file.Size();
