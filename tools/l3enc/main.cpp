@@ -53,12 +53,12 @@ class AudioOut
 {
 public:
     explicit AudioOut(AtomicOutputFile& file) : file_(file) {}
-    void write(std::span<const std::byte> bytes)
+    void Write(std::span<const std::byte> bytes)
     {
         crc_ = velmora::l3enc::Crc16(bytes, crc_);
         file_.Write(bytes);
     }
-    std::uint16_t crc() const { return crc_; }
+    std::uint16_t Crc() const { return crc_; }
 
 private:
     AtomicOutputFile& file_;
@@ -91,7 +91,7 @@ void EncodeInOneRun(const std::string& input, AudioReader& reader, LameEncoder& 
         } catch (const Error& e) {
             throw InputError("cannot encode " + input + ": " + e.what());
         }
-        out.write(mp3);
+        out.Write(mp3);
         if (frames == 0) {
             break;
         }
@@ -99,7 +99,7 @@ void EncodeInOneRun(const std::string& input, AudioReader& reader, LameEncoder& 
     }
     StreamFacts facts = encoder.Facts();
     facts.fileBytes = file.Size();
-    facts.audioCrc = out.crc();
+    facts.audioCrc = out.Crc();
     file.WriteAt(0, BuildInformationFrame(facts));
 }
 
