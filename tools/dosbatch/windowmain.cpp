@@ -4,9 +4,9 @@
 // counts the failed commands. Where no window can be opened, the script runs
 // hidden.
 #include "tools/display/displayapplication.h"
-#include "tools/dosbatch/console_window.h"
+#include "tools/dosbatch/consolewindow.h"
 #include "tools/dosbatch/launch.h"
-#include "tools/dosbatch/run_hidden.h"
+#include "tools/dosbatch/runhidden.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "tools/dosbatch/console_window.h"
+#include "tools/dosbatch/consolewindow.h"
 
 #include "tools/dosbatch/interpreter.h"
 

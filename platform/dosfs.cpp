@@ -1,6 +1,7 @@
 // DOS paths to host paths and back.
 #include "platform/dosfs.h"
-#include "platform/drives.h"
+
+#include "platform/drivetable.h"
 #include "platform/resolve.h"
 
 #include <algorithm>

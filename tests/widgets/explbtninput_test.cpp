@@ -1,4 +1,4 @@
-#include "tests/widgets/explbtn_fixture.h"
+#include "tests/widgets/explbtnfixture.h"
 #include "widgets/accelerators.h"
 #include "widgets/ellipsis.h"
 #include "widgets/sharedaccelerators.h"

@@ -1,4 +1,4 @@
-#include "tools/dosbatch/drives.h"
+#include "tools/dosbatch/currentfolders.h"
 
 #include "platform/dosfs.h"
 

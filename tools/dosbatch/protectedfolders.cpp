@@ -1,4 +1,4 @@
-#include "tools/dosbatch/protected_folders.h"
+#include "tools/dosbatch/protectedfolders.h"
 
 #include "platform/dosfs.h"
 

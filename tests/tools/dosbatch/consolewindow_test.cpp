@@ -2,8 +2,8 @@
 // output shown while the script runs, and closing itself at the end. Runs
 // offscreen.
 #include "tests/support/scoped_env.h"
-#include "tests/tools/dosbatch/script_fixture.h"
-#include "tools/dosbatch/console_window.h"
+#include "tests/tools/dosbatch/scriptfixture.h"
+#include "tools/dosbatch/consolewindow.h"
 
 #include <QFontMetrics>
 #include <QSignalSpy>

@@ -1,4 +1,4 @@
-#include "tools/dosbatch/folder_names.h"
+#include "tools/dosbatch/foldernames.h"
 
 #include "platform/folderlisting.h"
 #include "platform/shortnames.h"

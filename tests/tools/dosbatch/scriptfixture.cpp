@@ -1,4 +1,4 @@
-#include "tests/tools/dosbatch/script_fixture.h"
+#include "tests/tools/dosbatch/scriptfixture.h"
 
 #include "platform/dosfs.h"
 #include "tests/support/files.h"

@@ -1,4 +1,4 @@
-#include "tools/dosbatch/run_hidden.h"
+#include "tools/dosbatch/runhidden.h"
 
 #include "tools/dosbatch/interpreter.h"
 

@@ -2,7 +2,7 @@
 // names: the entries that match it, a wildcard allowed in its last component.
 #pragma once
 
-#include "tools/dosbatch/drives.h"
+#include "tools/dosbatch/currentfolders.h"
 #include "tools/dosbatch/script.h"
 
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "tools/dosbatch/file_matches.h"
+#include "tools/dosbatch/filematches.h"
 
 #include "platform/dosfs.h"
 #include "tools/dosbatch/interpreter.h"

@@ -1,4 +1,4 @@
-#include "platform/drives.h"
+#include "platform/drivetable.h"
 
 #include <cstdlib>
 #include <iostream>

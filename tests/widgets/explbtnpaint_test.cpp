@@ -1,5 +1,5 @@
-#include "tests/widgets/explbtn_fixture.h"
-#include "tests/widgets/layout_cases.h"
+#include "tests/widgets/explbtnfixture.h"
+#include "tests/widgets/layoutcases.h"
 #include "widgets/downpattern.h"
 #include "widgets/imageops.h"
 

@@ -1,4 +1,4 @@
-#include "tools/dosbatch/fileops.h"
+#include "tools/dosbatch/filemoves.h"
 
 #include "platform/atomicfile.h"
 

@@ -1,7 +1,7 @@
 // Renders every look of a few typical buttons into PNG sheets under the build
 // folder (gallery/), one sheet per button with its looks side by side, at
 // natural size and enlarged three times, for a person to look at.
-#include "tests/widgets/explbtn_fixture.h"
+#include "tests/widgets/explbtnfixture.h"
 #include "widgets/imageops.h"
 
 #include <QApplication>
