@@ -168,9 +168,11 @@ TEST_F(CoderOptions, BadCommandLinesAreErrorsThatWriteNothing)
         SCOPED_TRACE(command.back());
         const ProgramResult run =
             RunProgram(command[0], std::vector<std::string>(command.begin() + 1, command.end()));
-        EXPECT_NE(run.status, 0);
+        EXPECT_EQ(run.status, 2);
         EXPECT_EQ(Lines(run.err).size(), 1u) << run.err;
         EXPECT_EQ(run.err.rfind(message, 0), 0u) << run.err;
+        EXPECT_NE(run.err.find("; usage: " + command[0] + " INPUT OUTPUT"), std::string::npos)
+            << run.err;
         EXPECT_EQ(Entries(), std::vector<std::string>{"in.wav"});
     }
 }
