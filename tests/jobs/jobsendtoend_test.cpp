@@ -56,6 +56,17 @@ jobs::JobRequest SingleFile(std::string input, std::string output)
     return request;
 }
 
+// A list job into D:\List Out\ that deletes its sources, at the default bit rate.
+jobs::JobRequest DeletingList(std::string entries)
+{
+    jobs::JobRequest request;
+    request.bitRateEntry = 7;
+    request.deleteSource = true;
+    request.outputDirectory = "D:\\List Out\\";
+    request.listEntries = std::move(entries);
+    return request;
+}
+
 TEST_F(JobRuns, SingleFileJobsEndUnderTheLongName)
 {
     struct Case
@@ -148,9 +159,7 @@ TEST_F(JobRuns, AListScriptOfSeveralReadsRunsToItsLastLine)
 {
     constexpr std::size_t kRead = 65536;
     constexpr std::size_t kEntries = 160;
-    jobs::JobRequest request;
-    request.bitRateEntry = 7;
-    request.deleteSource = true;
+    jobs::JobRequest request = DeletingList("");
     const std::string out = "D/List Out/" + std::string(150, 'o');
     request.outputDirectory = Dos(out) + "\\";
     std::string last;
@@ -180,12 +189,7 @@ TEST_F(JobRuns, ACoderThatWritesNothingLosesNothing)
     EXPECT_EQ(Read("D/Out/My Song.mp3"), "old output");
     EXPECT_EQ(Read("D/Music/My Song.wav"), "source");
 
-    jobs::JobRequest list;
-    list.bitRateEntry = 7;
-    list.deleteSource = true;
-    list.outputDirectory = "D:\\List Out\\";
-    list.listEntries = "D:\\Music\\My Song.wav\r\n";
-    RunJob(EncodeList, list, "Encoding.bat");
+    RunJob(EncodeList, DeletingList("D:\\Music\\My Song.wav\r\n"), "Encoding.bat");
     EXPECT_EQ(Read("D/Music/My Song.wav"), "source");
     EXPECT_EQ(Listing("D/List Out"), std::vector<std::string>{});
 }
@@ -199,10 +203,7 @@ TEST_F(JobRuns, ListDeletesOnlySourcesWhoseOwnResultArrived)
     sandbox.SetEnv("VELMORA_CODER_FAILS_ON", "bad");
     const std::vector<std::string> sources = {"D/In/good.wav", "D/In/bad.wav", "D/A/song.wav",
                                               "D/In/locked.wav"};
-    jobs::JobRequest list;
-    list.bitRateEntry = 7;
-    list.deleteSource = true;
-    list.outputDirectory = "D:\\List Out\\";
+    jobs::JobRequest list = DeletingList("");
     for (const std::string& source : sources) {
         Write(source, "source");
         list.listEntries += Dos(source) + "\r\n";
@@ -233,11 +234,7 @@ TEST_F(JobRuns, AJobAfterAKilledInterpreterStartsAndLeavesNothingBehind)
     sandbox.SetEnv("VELMORA_CODER_GATE", gate.string());
     Write("D/In/one.wav", "one");
     Write("D/In/two.wav", "two");
-    jobs::JobRequest list;
-    list.bitRateEntry = 7;
-    list.deleteSource = true;
-    list.outputDirectory = "D:\\List Out\\";
-    list.listEntries = "D:\\In\\one.wav\r\nD:\\In\\two.wav";
+    const jobs::JobRequest list = DeletingList("D:\\In\\one.wav\r\nD:\\In\\two.wav");
     Press(EncodeList, list);
     const fs::path started = gate.string() + ".started";
     ASSERT_TRUE(
@@ -298,11 +295,8 @@ TEST_F(JobRuns, PatternCharactersInNamesCostNoOtherFile)
     refused(EncodeFile, SingleFile("D:\\Names\\what?.wav", "D:\\Names\\Track?.mp3"), noOutputFile);
     refused(EncodeFile, SingleFile("D:\\Names\\xA.wav", "D:\\Names\\*.mp3"), noOutputFile);
     refused(DecodeFile, SingleFile("D:\\Names\\x?.mp3", "D:\\Names\\*.wav"), noOutputFile);
-    jobs::JobRequest list;
-    list.bitRateEntry = 7;
-    list.deleteSource = true;
+    jobs::JobRequest list = DeletingList("D:\\Names\\what?.wav");
     list.outputDirectory = "D:\\Names\\";
-    list.listEntries = "D:\\Names\\what?.wav";
     refused(EncodeList, list, badList);
     list.listEntries = "D:\\Names\\x?.mp3";
     refused(DecodeList, list, badList);
@@ -334,10 +328,8 @@ TEST_F(JobRuns, EmptyingTheWorkFolderTouchesNothingOutside)
     Write("C/Velmora App/Temp/LE/leftover.tmp", "stale");
     Write("C/Velmora App/Temp/LE/old folder/x", "stale");
     Write("D/Music/My Song.wav", "source");
-    jobs::JobRequest list;
-    list.bitRateEntry = 7;
-    list.outputDirectory = "D:\\List Out\\";
-    list.listEntries = "D:\\Music\\My Song.wav";
+    jobs::JobRequest list = DeletingList("D:\\Music\\My Song.wav");
+    list.deleteSource = false;
     RunJob(EncodeList, list, "Encoding.bat");
     EXPECT_EQ(Read("C/Velmora/precious.txt"), "keep me");
     EXPECT_EQ(Read("C/VELMORA APP/Temp/LE/theirs.mp3"), "their job's result");
@@ -353,12 +345,8 @@ TEST_F(JobRuns, AnUnlistedNeighbourIsNeitherCodedNorDeleted)
     for (const char* take : {"Take 0009", "Take 0185", "Take 0418"}) {
         Write(std::string("D/Music/") + take + ".wav", take);
     }
-    jobs::JobRequest list;
-    list.bitRateEntry = 7;
-    list.deleteSource = true;
-    list.outputDirectory = "D:\\List Out\\";
-    list.listEntries = "D:\\Music\\Take 0009.wav\r\nD:\\Music\\Take 0185.wav\r\n";
-    RunJob(EncodeList, list, "Encoding.bat");
+    RunJob(EncodeList, DeletingList("D:\\Music\\Take 0009.wav\r\nD:\\Music\\Take 0185.wav\r\n"),
+           "Encoding.bat");
     EXPECT_EQ(Read("D/List Out/Take 0009.mp3"), "coded -br 112000\nTake 0009");
     EXPECT_EQ(Read("D/List Out/Take 0185.mp3"), "coded -br 112000\nTake 0185");
     EXPECT_EQ(Listing("D/Music"), std::vector<std::string>{"Take 0418.wav"});
