@@ -12,7 +12,6 @@ class FileOperations : public test::TempDrives
 protected:
     void SetUp() override
     {
-        TempDrives::SetUp();
         MapDrives("C");
         MakeFile("C/APPS/Settings.ini");
         MakeDir("C/APPS/Temp");

@@ -15,7 +15,6 @@ class ShortPaths : public test::TempDrives
 protected:
     void SetUp() override
     {
-        TempDrives::SetUp();
         MapDrives("CD");
         MakeDir("C/APPS/FRONT");
         MakeFile("D/Music/My Song.wav");
