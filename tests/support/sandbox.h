@@ -53,9 +53,10 @@ public:
     const std::string& DriveTable() const { return driveTable_; }
 
 private:
-    TempFolder folder_;
+    TempFolder folder_; // declared first: root is its path
 
 public:
+    // The host folder that holds everything; drive C: is root/C.
     const std::filesystem::path root = folder_.Path();
 
 private:
