@@ -1,7 +1,7 @@
 #include "bench/list_folder.h"
 
 #include "jobs/jobhandlers.h"
-#include "platform/dosfs.h"
+#include "platform/appfolder.h"
 #include "tests/jobs/recording_host.h"
 
 #include <cstdio>

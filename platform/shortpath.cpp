@@ -1,5 +1,5 @@
-// The 8.3 form of an existing DOS path.
-#include "platform/dosfs.h"
+#include "platform/shortpath.h"
+
 #include "platform/drivetable.h"
 #include "platform/foldercache.h"
 #include "platform/resolve.h"

@@ -1,6 +1,6 @@
 #include "tests/ui/forms_fixture.h"
 
-#include "platform/dosfs.h"
+#include "platform/appfolder.h"
 #include "tests/support/files.h"
 #include "tests/ui/file_drop.h"
 

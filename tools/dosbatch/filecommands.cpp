@@ -1,4 +1,5 @@
 // del, deltree, ren and move: the file commands of the job scripts.
+#include "platform/dosfiles.h"
 #include "platform/dosfs.h"
 #include "platform/shortnames.h"
 #include "tools/dosbatch/builtins.h"

@@ -1,6 +1,6 @@
 // Running programs: a line that names a program, and "start".
+#include "platform/detached.h"
 #include "platform/scriptlock.h"
-#include "platform/shell.h"
 #include "tools/dosbatch/builtins.h"
 #include "tools/dosbatch/child.h"
 #include "tools/dosbatch/interpreter.h"
