@@ -3,7 +3,7 @@
 // every show state but hidden, with its own command line. The exit status
 // counts the failed commands. Where no window can be opened, the script runs
 // hidden.
-#include "tools/display/display_application.h"
+#include "tools/display/displayapplication.h"
 #include "tools/dosbatch/consolewindow.h"
 #include "tools/dosbatch/launch.h"
 #include "tools/dosbatch/runhidden.h"
