@@ -29,9 +29,9 @@ struct FoundPath
     std::string shortPath;
 };
 
-// Finds paths as FindPath does, remembering the last folder it walked to, so
-// that the entries of one folder, as a list mostly holds, share the walk to
-// it. Meant for one piece of work, under a FolderCache.
+// Finds existing paths, remembering the last folder it walked to, so that the
+// entries of one folder, as a list mostly holds, share the walk to it. Meant
+// for one piece of work, under a FolderCache.
 class PathFinder
 {
 public:
@@ -43,7 +43,5 @@ private:
     std::vector<std::string> folderNames_;
     std::optional<FoundPath> folder_; // where driveRoot_ and folderNames_ lead
 };
-
-std::optional<FoundPath> FindPath(std::string_view dosPath);
 
 } // namespace velmora::platform
