@@ -1,6 +1,6 @@
 #include "platform/appfolder.h"
 #include "platform/dosfs.h"
-#include "tests/support/temp_drives.h"
+#include "tests/support/tempdrives.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "platform/foldercache.h"
 #include "platform/shortnames.h"
 #include "platform/shortpath.h"
-#include "tests/support/temp_drives.h"
+#include "tests/support/tempdrives.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
