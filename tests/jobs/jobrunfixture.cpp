@@ -1,7 +1,6 @@
 #include "tests/jobs/jobrunfixture.h"
 
 #include "jobs/jobhandlers.h"
-#include "platform/dosfs.h"
 #include "tests/support/files.h"
 #include "tests/support/waituntil.h"
 

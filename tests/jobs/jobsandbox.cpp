@@ -1,7 +1,6 @@
 #include "tests/jobs/jobsandbox.h"
 
 #include "jobs/linebuffer.h"
-#include "platform/dosfs.h"
 #include "tests/support/files.h"
 
 namespace velmora::jobs::test {

@@ -1,5 +1,6 @@
 #include "platform/dosfs.h"
 #include "platform/shortnames.h"
+#include "platform/shortpath.h"
 #include "tests/support/tempdrives.h"
 
 #include <fstream>

@@ -1,6 +1,6 @@
 #include "tests/support/sandbox.h"
 
-#include "platform/dosfs.h"
+#include "platform/appfolder.h"
 #include "tests/support/files.h"
 
 #include <algorithm>

@@ -1,6 +1,5 @@
 #include "tests/ui/formsfixture.h"
 
-#include "platform/dosfs.h"
 #include "tests/support/files.h"
 #include "tests/support/waituntil.h"
 #include "tests/ui/filedrop.h"

@@ -3,6 +3,7 @@
 #include "platform/foldercache.h"
 #include "platform/shortnames.h"
 #include "tools/dosbatch/builtins.h"
+#include "tools/dosbatch/programcommands.h"
 #include "tools/dosbatch/script.h"
 
 #include <cstring>
