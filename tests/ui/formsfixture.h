@@ -1,7 +1,7 @@
-// The program's windows in a sandbox with drives C: and D:: the application
-// folder C:\Velmora\ holding the real dosbatch, the
-// stand-in coders C:\L3\l3enc.exe and C:\L3\l3dec.exe named in its
-// Settings.ini, and the shell's other targets handed to the recorder.
+// The program's windows in a sandbox with drives C: and D:, the application
+// folder C:\Velmora\ holding the real dosbatch, the stand-in coders
+// C:\L3\l3enc.exe and C:\L3\l3dec.exe named in its Settings.ini, and the
+// shell's other targets handed to the recorder.
 #pragma once
 
 #include "tests/support/sandbox.h"
@@ -15,7 +15,6 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
-#include <optional>
 #include <string>
 
 namespace velmora::ui::test {
