@@ -131,13 +131,16 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // Properties and their side effects (explbtn.cpp).
     void BitmapChanged();
     void NoFocusBitmapChanged();
     void DisabledBitmapChanged();
-    template <typename Change> void ForEachGroupMate(Change change);
+    // The other buttons of the same parent with the same GroupIndex.
+    QList<TExplorerButton*> GroupMates() const;
     void UpdateShortcut();
     void UpdateToolTip();
 
+    // Pointer and keyboard input (explbtninput.cpp).
     void LeftButtonDown();
     void LeftButtonUp();
     void RightButtonUp(const QPoint& globalPos);
@@ -151,6 +154,7 @@ private:
     void ResetInteraction();
     bool CursorInside() const;
 
+    // Painting (explbtnpaint.cpp).
     void Paint(QPainter& canvas);
     void DrawBevel(QPainter& canvas, bool pressed) const;
 
