@@ -26,9 +26,10 @@ TExplorerButton::TExplorerButton(QWidget* parent) : QWidget(parent)
 {
     ellipsisFlag = DetectEllipsisSupport();
     InstallExplorerButtonAccessibility();
-    bitmap_.OnChange = [this] { BitmapChanged(); };
-    noFocusBitmap_.OnChange = [this] { NoFocusBitmapChanged(); };
-    disabledBitmap_.OnChange = [this] { DisabledBitmapChanged(); };
+    bitmap_.OnChange = [this] { PictureChanged(bitmap_, true); };
+    noFocusBitmap_.OnChange = [this] { PictureChanged(noFocusBitmap_, true); };
+    // The disabled image shows only while the button is disabled.
+    disabledBitmap_.OnChange = [this] { PictureChanged(disabledBitmap_, !enabled_); };
     // Clicking the button must not end the editing of the focused field.
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
@@ -94,54 +95,49 @@ void TExplorerButton::SetBevelStyle(TBevelStyle value)
 
 void TExplorerButton::SetNoFocusBitmap(const TBitmap& value)
 {
-    noFocusBitmap_.Assign(value);
-    if (!noFocusBitmap_.Empty()) {
-        noFocusBitmap_.MakeDormant();
-    }
+    AssignPicture(noFocusBitmap_, value);
 }
 
 void TExplorerButton::SetBitmap(const TBitmap& value)
 {
-    bitmap_.Assign(value);
-    if (!bitmap_.Empty()) {
-        bitmap_.MakeDormant();
-    }
+    AssignPicture(bitmap_, value);
 }
 
 void TExplorerButton::SetDisabledBitmap(const TBitmap& value)
 {
-    disabledBitmap_.Assign(value);
-    if (!disabledBitmap_.Empty()) {
-        disabledBitmap_.MakeDormant();
+    AssignPicture(disabledBitmap_, value);
+}
+
+void TExplorerButton::RestPicture(TBitmap& picture)
+{
+    if (!picture.Empty()) {
+        picture.MakeDormant();
     }
+}
+
+void TExplorerButton::AssignPicture(TBitmap& picture, const TBitmap& value)
+{
+    picture.Assign(value);
+    RestPicture(picture);
 }
 
 // The grey image is never made here: outside a form designer it comes only
 // from the stored "IBitmap" data.
-void TExplorerButton::BitmapChanged()
+void TExplorerButton::PictureChanged(TBitmap& picture, bool shown)
 {
-    if (!bitmap_.Empty()) {
-        bitmap_.MakeDormant();
-    }
-    repaint();
-}
-
-void TExplorerButton::NoFocusBitmapChanged()
-{
-    if (!noFocusBitmap_.Empty()) {
-        noFocusBitmap_.MakeDormant();
-    }
-    repaint();
-}
-
-void TExplorerButton::DisabledBitmapChanged()
-{
-    if (!disabledBitmap_.Empty()) {
-        disabledBitmap_.MakeDormant();
-    }
-    if (!enabled_) {
+    RestPicture(picture);
+    if (shown) {
         repaint();
     }
+}
+
+template <typename T> void TExplorerButton::SetAndRepaint(T& field, T value)
+{
+    if (value == field) {
+        return;
+    }
+    field = value;
+    repaint();
 }
 
 void TExplorerButton::SetCaption(const QString& value)
@@ -206,11 +202,7 @@ void TExplorerButton::SetEnabled(bool value)
 
 void TExplorerButton::SetLayout(TExplorerButtonLayout value)
 {
-    if (value == layout_) {
-        return;
-    }
-    layout_ = value;
-    repaint();
+    SetAndRepaint(layout_, value);
 }
 
 void TExplorerButton::SetOptions(TExplorerButtonOptions value)
@@ -237,38 +229,22 @@ void TExplorerButton::SetShadingType(TExplorerButtonShadingType value)
 
 void TExplorerButton::SetShowDownPattern(bool value)
 {
-    if (value == showDownPattern_) {
-        return;
-    }
-    showDownPattern_ = value;
-    repaint();
+    SetAndRepaint(showDownPattern_, value);
 }
 
 void TExplorerButton::SetUnselectedFontColor(TColor value)
 {
-    if (value == unselectedFontColor_) {
-        return;
-    }
-    unselectedFontColor_ = value;
-    repaint();
+    SetAndRepaint(unselectedFontColor_, value);
 }
 
 void TExplorerButton::SetWordWrap(bool value)
 {
-    if (value == wordWrap_) {
-        return;
-    }
-    wordWrap_ = value;
-    repaint();
+    SetAndRepaint(wordWrap_, value);
 }
 
 void TExplorerButton::SetFontColor(TColor value)
 {
-    if (value == fontColor_) {
-        return;
-    }
-    fontColor_ = value;
-    repaint();
+    SetAndRepaint(fontColor_, value);
 }
 
 void TExplorerButton::SetHint(const QString& value)

@@ -132,9 +132,13 @@ protected:
 
 private:
     // Properties and their side effects (explbtn.cpp).
-    void BitmapChanged();
-    void NoFocusBitmapChanged();
-    void DisabledBitmapChanged();
+    // A picture at rest holds its memory form only (see TBitmap::MakeDormant).
+    static void RestPicture(TBitmap& picture);
+    void AssignPicture(TBitmap& picture, const TBitmap& value);
+    // After PICTURE changed; repaints when the button shows it now.
+    void PictureChanged(TBitmap& picture, bool shown);
+    // Stores VALUE in FIELD and repaints, unless FIELD holds it already.
+    template <typename T> void SetAndRepaint(T& field, T value);
     // The other buttons of the same parent with the same GroupIndex.
     QList<TExplorerButton*> GroupMates() const;
     void UpdateShortcut();

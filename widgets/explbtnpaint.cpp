@@ -137,9 +137,7 @@ void TExplorerButton::Paint(QPainter& canvas)
 
     // A button at rest holds its pictures in memory form only.
     for (TBitmap* image : {&bitmap_, &disabledBitmap_, &noFocusBitmap_, &greyImage_}) {
-        if (!image->Empty()) {
-            image->MakeDormant();
-        }
+        RestPicture(*image);
     }
 }
 
