@@ -149,11 +149,9 @@ private:
     void LeftButtonUp();
     void RightButtonUp(const QPoint& globalPos);
     bool ShowContextMenu(const QPoint& globalPos);
-    void MouseEnter();
-    void MouseLeave();
-    void PointerEntered();
-    void PointerLeft();
-    void SyncPointerAfterMenu();
+    // Follows a pointer notification: Hot, the look and OnEnter or OnExit,
+    // once for each crossing of the edge; held back while a menu is open.
+    void SetPointerOver(bool over);
     void CancelInteractionAfterMenu();
     void ResetInteraction();
     bool CursorInside() const;

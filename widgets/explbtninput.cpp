@@ -126,17 +126,7 @@ void TExplorerButton::CancelInteractionAfterMenu()
     }
     pressed_ = false;
     repaint();
-    SyncPointerAfterMenu();
-}
-
-void TExplorerButton::SyncPointerAfterMenu()
-{
-    const bool over = rect().contains(mapFromGlobal(QCursor::pos()));
-    if (over && !pointerOver_) {
-        PointerEntered();
-    } else if (!over && pointerOver_) {
-        PointerLeft();
-    }
+    SetPointerOver(rect().contains(mapFromGlobal(QCursor::pos())));
 }
 
 void TExplorerButton::LeftButtonUp()
@@ -203,44 +193,20 @@ bool TExplorerButton::ShowContextMenu(const QPoint& globalPos)
     return event.isAccepted();
 }
 
-void TExplorerButton::MouseEnter()
+void TExplorerButton::SetPointerOver(bool over)
 {
-    hot_ = true;
+    if (inMenu_ || over == pointerOver_) {
+        return;
+    }
+    pointerOver_ = over;
+    hot_ = over;
     if (!down_ && enabled_) {
         repaint();
     }
-    if (OnEnter) {
-        OnEnter(this);
+    const TNotifyEvent& notify = over ? OnEnter : OnExit;
+    if (notify) {
+        notify(this);
     }
-}
-
-void TExplorerButton::MouseLeave()
-{
-    hot_ = false;
-    if (!down_ && enabled_) {
-        repaint();
-    }
-    if (OnExit) {
-        OnExit(this);
-    }
-}
-
-void TExplorerButton::PointerEntered()
-{
-    if (inMenu_ || pointerOver_) {
-        return;
-    }
-    pointerOver_ = true;
-    MouseEnter();
-}
-
-void TExplorerButton::PointerLeft()
-{
-    if (inMenu_ || !pointerOver_) {
-        return;
-    }
-    pointerOver_ = false;
-    MouseLeave();
 }
 
 bool TExplorerButton::DialogChar(QChar character)
@@ -283,12 +249,12 @@ bool TExplorerButton::Press()
 
 void TExplorerButton::enterEvent(QEnterEvent*)
 {
-    PointerEntered();
+    SetPointerOver(true);
 }
 
 void TExplorerButton::leaveEvent(QEvent*)
 {
-    PointerLeft();
+    SetPointerOver(false);
 }
 
 void TExplorerButton::mousePressEvent(QMouseEvent* event)
@@ -309,11 +275,7 @@ void TExplorerButton::mouseDoubleClickEvent(QMouseEvent* event)
 void TExplorerButton::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint pos = event->position().toPoint();
-    if (rect().contains(pos)) {
-        PointerEntered();
-    } else {
-        PointerLeft();
-    }
+    SetPointerOver(rect().contains(pos));
     if (OnMouseMove) {
         OnMouseMove(this, event->modifiers(), pos.x(), pos.y());
     }
