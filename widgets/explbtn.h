@@ -18,6 +18,7 @@
 #include <QWidget>
 #include <functional>
 
+class QFontMetrics;
 class QIODevice;
 class QShortcut;
 
@@ -157,7 +158,12 @@ private:
     bool CursorInside() const;
 
     // Painting (explbtnpaint.cpp).
+    struct Face;
     void Paint(QPainter& canvas);
+    Face LayOutFace(const QFontMetrics& metrics) const;
+    void PaintDisabledLook(QPainter& canvas, const Face& face) const;
+    void PaintEnabledLook(QPainter& canvas, const Face& face) const;
+    const TBitmap& EnabledImage(bool selected) const;
     void DrawBevel(QPainter& canvas, bool pressed) const;
 
     TAlignment alignment_ = taCenter;
