@@ -1,7 +1,7 @@
 #include "platform/dosfs.h"
 #include "platform/foldercache.h"
 #include "platform/shortnames.h"
-#include "tests/support/temp_drives.h"
+#include "tests/support/tempdrives.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
