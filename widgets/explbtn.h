@@ -133,6 +133,7 @@ protected:
 
 private:
     // Properties and their side effects (explbtn.cpp).
+
     // A picture at rest holds its memory form only (see TBitmap::MakeDormant).
     static void RestPicture(TBitmap& picture);
     void AssignPicture(TBitmap& picture, const TBitmap& value);
