@@ -148,6 +148,8 @@ private:
 
     // Pointer and keyboard input (explbtninput.cpp).
     void LeftButtonDown();
+    // Drops the menu down under the button and runs the entry chosen there.
+    void RunDropDownMenu();
     void LeftButtonUp();
     void RightButtonUp(const QPoint& globalPos);
     bool ShowContextMenu(const QPoint& globalPos);

@@ -80,11 +80,15 @@ void TExplorerButton::LeftButtonDown()
     pressed_ = true;
     hot_ = true;
     repaint();
-    // Without a menu the press's implicit mouse grab is the capture until the release.
-    if (!dropDownMenu_) {
-        return;
+    // Without a menu the press's implicit mouse grab is the capture until the
+    // release; a menu takes the pointer itself.
+    if (dropDownMenu_) {
+        RunDropDownMenu();
     }
+}
 
+void TExplorerButton::RunDropDownMenu()
+{
     QPointer<TExplorerButton> self(this);
     QPointer<QMenu> menu = dropDownMenu_.data();
     // The click that closes the menu must not reach this or another button.
