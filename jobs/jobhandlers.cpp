@@ -5,9 +5,9 @@
 #include "jobs/scripts.h"
 #include "platform/argument.h"
 #include "platform/dosfs.h"
+#include "platform/dostext.h"
 #include "platform/foldercache.h"
 #include "platform/separators.h"
-#include "platform/shortnames.h"
 
 #include <cstddef>
 #include <filesystem>

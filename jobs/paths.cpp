@@ -1,8 +1,8 @@
 #include "jobs/paths.h"
 
 #include "platform/dosfs.h"
+#include "platform/dostext.h"
 #include "platform/separators.h"
-#include "platform/shortnames.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -73,15 +73,6 @@ std::string WithBackslashes(std::string_view path)
     std::string dos(path);
     std::ranges::replace_if(dos, platform::IsDosSeparator, '\\');
     return dos;
-}
-
-std::string LowerCase(std::string_view text)
-{
-    std::string lower(text);
-    std::ranges::transform(lower, lower.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    return lower;
 }
 
 bool SameFile(std::string_view first, std::string_view second)

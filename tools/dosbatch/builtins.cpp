@@ -1,6 +1,6 @@
 #include "tools/dosbatch/builtins.h"
 
-#include "platform/shortnames.h"
+#include "platform/dostext.h"
 #include "tools/dosbatch/file_matches.h"
 #include "tools/dosbatch/interpreter.h"
 #include "tools/dosbatch/script.h"

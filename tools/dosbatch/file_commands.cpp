@@ -1,6 +1,6 @@
 // del, deltree, ren and move: the file commands of the job scripts.
 #include "platform/dosfs.h"
-#include "platform/shortnames.h"
+#include "platform/dostext.h"
 #include "tools/dosbatch/builtins.h"
 #include "tools/dosbatch/file_matches.h"
 #include "tools/dosbatch/fileops.h"

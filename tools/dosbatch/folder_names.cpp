@@ -1,7 +1,7 @@
 #include "tools/dosbatch/folder_names.h"
 
+#include "platform/dostext.h"
 #include "platform/folderlisting.h"
-#include "platform/shortnames.h"
 
 namespace velmora::dosbatch {
 

@@ -1,7 +1,7 @@
 #include "tools/dosbatch/interpreter.h"
 
+#include "platform/dostext.h"
 #include "platform/foldercache.h"
-#include "platform/shortnames.h"
 #include "tools/dosbatch/builtins.h"
 #include "tools/dosbatch/script.h"
 
@@ -17,11 +17,6 @@ std::string_view TrimLeading(std::string_view text)
         text.remove_prefix(1);
     }
     return text;
-}
-
-bool IsLetter(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
 // The name of a label line (":move" gives "move"), or of a goto argument.
@@ -93,7 +88,7 @@ void Interpreter::Execute(std::string_view command)
 {
     command = TrimLeading(command);
     const std::string_view trimmed = TrimBlanks(command);
-    if (trimmed.size() == 2 && trimmed[1] == ':' && IsLetter(trimmed[0])) {
+    if (trimmed.size() == 2 && platform::DriveLetterOf(trimmed) != 0) {
         ChangeDrive(*this, trimmed[0]);
         return;
     }
@@ -101,7 +96,7 @@ void Interpreter::Execute(std::string_view command)
     // backslash, as in Echo" and cd.. ; any other character makes it part of
     // a longer word.
     std::size_t nameEnd = 0;
-    while (nameEnd < command.size() && IsLetter(command[nameEnd])) {
+    while (nameEnd < command.size() && platform::IsAsciiLetter(command[nameEnd])) {
         ++nameEnd;
     }
     const bool endsName =
