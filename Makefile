@@ -5,17 +5,31 @@ JOBS        ?= $(shell nproc)
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 PREFIX      ?= $(HOME)/.local
 
-.PHONY: all deps configure build run test test-sanitize install install-check uninstall format clean
+.PHONY: all deps configure build run test test-sanitize install install-check uninstall format format-check clean FORCE
 
 all: build
 
 deps:
 	./scripts/install-deps.sh
 
-$(BUILD)/build.ninja:
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+# The flags a build folder is configured with. The file is rewritten only
+# when they change, and then the folder is configured afresh, so that a flag
+# left out does not stay on in CMake's cache.
+$(BUILD)/cmake-flags $(BUILD)/configured: FLAGS = $(CMAKE_FLAGS)
+$(BUILD_SAN)/cmake-flags $(BUILD_SAN)/configured: FLAGS = $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON
 
-configure: $(BUILD)/build.ninja
+.PRECIOUS: %/cmake-flags %/configured
+
+%/cmake-flags: FORCE
+	@mkdir -p $*
+	@echo '$(FLAGS)' | cmp -s - $@ || echo '$(FLAGS)' > $@
+
+%/configured: %/cmake-flags
+	rm -f $*/CMakeCache.txt
+	cmake -S . -B $* $(FLAGS)
+	@touch $@
+
+configure: $(BUILD)/configured
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -33,8 +47,7 @@ run: deps build
 test: deps build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-test-sanitize: deps
-	cmake -S . -B $(BUILD_SAN) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON
+test-sanitize: deps $(BUILD_SAN)/configured
 	cmake --build $(BUILD_SAN) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=0 ctest --test-dir $(BUILD_SAN) --output-on-failure -j $(JOBS)
 
@@ -50,6 +63,10 @@ uninstall:
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Fails, naming the files, when any source differs from what `make format` makes.
+format-check:
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 clean:
 	rm -rf $(BUILD) $(BUILD_SAN)

@@ -12,10 +12,7 @@ app_dir=${1:-build/bin}
 runs=${RUNS:-5}
 
 # The reference programs are a benchmark-only dependency.
-if ! command -v lame >/dev/null || ! command -v mpg123 >/dev/null; then
-    SUDO=$([ "$(id -u)" -eq 0 ] || echo sudo)
-    $SUDO apt-get install -y -qq lame mpg123 >/dev/null
-fi
+"$(dirname "$0")/../scripts/install-deps.sh" lame mpg123
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

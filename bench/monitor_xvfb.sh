@@ -11,9 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 seconds=${2:-10}
-for p in Xvfb xdotool xdpyinfo; do
-    command -v "$p" >/dev/null || { echo "needs $p (Debian: xvfb xdotool x11-utils)" >&2; exit 1; }
-done
+./scripts/install-deps.sh xvfb xdotool x11-utils
 
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT

@@ -22,10 +22,7 @@ l3enc=$build/bin/l3enc.exe
 quality=$build/bench/segment_quality
 
 # The reference programs and checkers are a benchmark-only dependency.
-if ! command -v lame >/dev/null || ! command -v mp3val >/dev/null || ! command -v ffmpeg >/dev/null; then
-    SUDO=$([ "$(id -u)" -eq 0 ] || echo sudo)
-    $SUDO apt-get install -y -qq lame mp3val ffmpeg >/dev/null
-fi
+"$(dirname "$0")/../scripts/install-deps.sh" lame mp3val ffmpeg
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

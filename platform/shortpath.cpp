@@ -1,6 +1,6 @@
 // The 8.3 form of an existing DOS path.
 #include "platform/dosfs.h"
-#include "platform/drives.h"
+#include "platform/drivetable.h"
 #include "platform/foldercache.h"
 #include "platform/resolve.h"
 

@@ -1,17 +1,25 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing Velmora needs.
+# Installs Debian packages that are missing:
+#   scripts/install-deps.sh              what building and testing Velmora needs
+#   scripts/install-deps.sh PACKAGE...   the packages named (the benchmarks' and
+#                                        the screenshots' own tools)
 # The widget tests measure text in DejaVu Sans, so that font is listed too;
 # Liberation and Dancing Script stand in for the windows' fonts. The install
-# test checks the desktop entry with desktop-file-validate.
+# test checks the desktop entry with desktop-file-validate, and CI checks the
+# formatting with clang-format.
 # Idempotent: when every package is present it only asks dpkg and returns.
 set -euo pipefail
 
-packages=(
-    cmake make ninja-build g++ pkg-config clang-format
-    qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2 fonts-dancingscript
-    libmp3lame-dev libmpg123-dev
-    libgtest-dev desktop-file-utils
-)
+if [ $# -gt 0 ]; then
+    packages=("$@")
+else
+    packages=(
+        cmake make ninja-build g++ pkg-config clang-format
+        qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2 fonts-dancingscript
+        libmp3lame-dev libmpg123-dev
+        libgtest-dev desktop-file-utils
+    )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -11,14 +11,7 @@ build=${1:-build}
 app=$build/bin
 out=$build/screenshots
 
-need=()
-for p in xvfb xdotool imagemagick; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || need+=("$p")
-done
-if [ ${#need[@]} -gt 0 ]; then
-    SUDO=$([ "$(id -u)" -eq 0 ] || echo sudo)
-    $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
-fi
+./scripts/install-deps.sh xvfb xdotool x11-utils imagemagick
 
 mkdir -p "$out"
 work=$(mktemp -d)

@@ -4,7 +4,7 @@
 #include "tests/support/files.h"
 #include "tests/support/run_program.h"
 #include "tests/support/temp_folder.h"
-#include "tests/tools/audio/audio_files.h"
+#include "tests/tools/audio/audiofiles.h"
 
 #include <algorithm>
 #include <chrono>

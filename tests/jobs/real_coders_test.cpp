@@ -6,9 +6,9 @@
 #include "jobs/jobhandlers.h"
 #include "tests/jobs/adopted_programs.h"
 #include "tests/jobs/job_run_fixture.h"
-#include "tests/tools/audio/audio_files.h"
-#include "tests/tools/audio/coder_test_support.h"
-#include "tools/message/message_window.h"
+#include "tests/tools/audio/audiofiles.h"
+#include "tests/tools/audio/codertestsupport.h"
+#include "tools/message/messagewindow.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,7 +1,7 @@
 // The program as a user drives it: a Wave file dropped on the main window,
 // "&Encode" pressed by its accelerator, the job script run by dosbatch with
 // the real coders and Message.exe, and the result decoded back the same way.
-#include "tests/tools/audio/coder_test_support.h"
+#include "tests/tools/audio/codertestsupport.h"
 #include "tests/ui/forms_fixture.h"
 #include "ui/unit2.h"
 #include "ui/unit6.h"

@@ -1,4 +1,4 @@
-#include "tests/widgets/layout_cases.h"
+#include "tests/widgets/layoutcases.h"
 #include "widgets/explbtnlayout.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "tools/dosbatch/builtins.h"
 
 #include "platform/dostext.h"
-#include "tools/dosbatch/file_matches.h"
+#include "tools/dosbatch/filematches.h"
 #include "tools/dosbatch/interpreter.h"
 #include "tools/dosbatch/script.h"
 

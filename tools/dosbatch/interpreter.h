@@ -3,7 +3,7 @@
 // live in a table (builtins.cpp); any other first word is a program to run.
 #pragma once
 
-#include "tools/dosbatch/drives.h"
+#include "tools/dosbatch/currentfolders.h"
 
 #include <functional>
 #include <stdexcept>

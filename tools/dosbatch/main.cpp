@@ -8,7 +8,7 @@
 // several could not move.
 #include "tools/dosbatch/child.h"
 #include "tools/dosbatch/launch.h"
-#include "tools/dosbatch/run_hidden.h"
+#include "tools/dosbatch/runhidden.h"
 
 #include <algorithm>
 #include <cstdio>

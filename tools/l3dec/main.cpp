@@ -2,12 +2,12 @@
 // Decodes an MPEG audio file (layers 1 to 3, MPEG 1, 2 and 2.5) into a 16-bit
 // PCM Wave file at the stream's rate and channels. A damaged stream is decoded
 // up to the damage; the output appears only when it has been written whole.
-#include "tools/audio/atomic_output_file.h"
-#include "tools/audio/byte_source.h"
-#include "tools/audio/coder_cli.h"
+#include "tools/audio/atomicoutputfile.h"
+#include "tools/audio/bytesource.h"
+#include "tools/audio/codercli.h"
 #include "tools/audio/error.h"
-#include "tools/audio/wave_writer.h"
-#include "tools/l3dec/mpg123_decoder.h"
+#include "tools/audio/wavewriter.h"
+#include "tools/l3dec/mpg123decoder.h"
 
 #include <array>
 #include <string>

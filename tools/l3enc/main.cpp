@@ -2,16 +2,16 @@
 // Encodes a Wave or .snd file into MPEG audio Layer 3 at a constant bit rate of
 // BITS/1000 kbit/s, with the information frame that gives players the exact
 // length. The output appears only when the whole file has been written.
-// A long input is encoded in segments on several threads (parallel_encode.h);
+// A long input is encoded in segments on several threads (parallelencode.h);
 // VELMORA_CODER_THREADS caps their number, and 1 encodes in one run.
-#include "tools/audio/atomic_output_file.h"
-#include "tools/audio/audio_reader.h"
-#include "tools/audio/coder_cli.h"
+#include "tools/audio/atomicoutputfile.h"
+#include "tools/audio/audioreader.h"
+#include "tools/audio/codercli.h"
 #include "tools/audio/error.h"
-#include "tools/l3enc/information_frame.h"
-#include "tools/l3enc/lame_encoder.h"
-#include "tools/l3enc/parallel_encode.h"
-#include "tools/l3enc/segment_plan.h"
+#include "tools/l3enc/informationframe.h"
+#include "tools/l3enc/lameencoder.h"
+#include "tools/l3enc/parallelencode.h"
+#include "tools/l3enc/segmentplan.h"
 
 #include <algorithm>
 #include <array>

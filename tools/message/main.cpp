@@ -1,8 +1,8 @@
 // Message.exe MODE SOURCE OUTPUT: the notice at the end of a job script.
 // Without a display, the notice goes to standard error instead. The exit
 // status is 1 when the notice tells of a failure.
-#include "tools/display/display_application.h"
-#include "tools/message/message_window.h"
+#include "tools/display/displayapplication.h"
+#include "tools/message/messagewindow.h"
 
 #include <cstdio>
 

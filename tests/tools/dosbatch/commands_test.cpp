@@ -1,7 +1,7 @@
 // Golden scripts, grouped by command: a file tree, a script, and the tree,
 // output and errors that the script must leave.
 #include "platform/shortnames.h"
-#include "tests/tools/dosbatch/script_fixture.h"
+#include "tests/tools/dosbatch/scriptfixture.h"
 
 #include <algorithm>
 

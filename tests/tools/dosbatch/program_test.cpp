@@ -1,7 +1,7 @@
 // Running programs from script lines, "start", and the dosbatch program.
 #include "tests/support/recorder.h"
 #include "tests/support/scoped_env.h"
-#include "tests/tools/dosbatch/script_fixture.h"
+#include "tests/tools/dosbatch/scriptfixture.h"
 #include "tools/dosbatch/child.h"
 
 #include <fstream>

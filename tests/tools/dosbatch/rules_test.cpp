@@ -2,7 +2,7 @@
 // matching, rename masks, and moves that never lose the file.
 #include "tests/support/files.h"
 #include "tests/support/temp_folder.h"
-#include "tools/dosbatch/fileops.h"
+#include "tools/dosbatch/filemoves.h"
 #include "tools/dosbatch/script.h"
 #include "tools/dosbatch/wildcards.h"
 
