@@ -67,7 +67,7 @@ void CdCommand(Interpreter& interp, std::string_view args)
     Drives& drives = interp.DosDrives();
     if (wanted.empty()) {
         interp.Print(drives.CurrentFolder());
-    } else if (wanted.size() == 2 && DriveOf(wanted) != 0) {
+    } else if (wanted.size() == 2 && platform::DriveLetterOf(wanted) != 0) {
         interp.Print(drives.Absolute(wanted));
     } else if (!drives.ChangeFolder(wanted)) {
         throw CommandError("Invalid directory - " + std::string(wanted));

@@ -1,4 +1,5 @@
 // Running programs: a line that names a program, and "start".
+#include "platform/dostext.h"
 #include "platform/scriptlock.h"
 #include "platform/shell.h"
 #include "tools/dosbatch/builtins.h"
@@ -19,9 +20,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool IsDosPath(std::string_view text)
+// Whether a program's argument is a path from a drive's root ("C:\..."), which
+// the program gets as its host path. Unlike platform::IsDosPath, a drive-
+// relative "C:name" and a share go through as written, as every other word
+// does: an argument may be an option or any text, and only a path from a
+// drive's root is surely a path. A relative name the program takes in its
+// working folder, the current folder's host path.
+bool IsPathFromDriveRoot(std::string_view text)
 {
-    return text.size() >= 3 && DriveOf(text) != 0 && text[2] == '\\';
+    return text.size() >= 3 && platform::DriveLetterOf(text) != 0 && text[2] == '\\';
 }
 
 // The host path of the executable file that WORD names, if any.
@@ -44,7 +51,7 @@ std::vector<std::string> HostCommandLine(const Drives& drives, const fs::path& p
     std::vector<std::string> argv{program.string()};
     for (std::size_t i = 1; i < words.size(); ++i) {
         const std::optional<fs::path> host =
-            IsDosPath(words[i].text) ? drives.Host(words[i].text) : std::nullopt;
+            IsPathFromDriveRoot(words[i].text) ? drives.Host(words[i].text) : std::nullopt;
         std::string arg = host ? host->string() : words[i].text;
         if (host && words[i].text.ends_with('\\') && !arg.ends_with('/')) {
             arg += '/';
