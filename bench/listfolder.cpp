@@ -2,7 +2,7 @@
 
 #include "jobs/jobhandlers.h"
 #include "platform/dosfs.h"
-#include "tests/jobs/recording_host.h"
+#include "tests/jobs/recordinghost.h"
 
 #include <cstdio>
 #include <cstdlib>

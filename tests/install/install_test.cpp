@@ -2,8 +2,8 @@
 // `make install PREFIX=...` does, and runs the installed programs from there.
 #include "platform/dosfs.h"
 #include "tests/support/files.h"
-#include "tests/support/run_program.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/runprogram.h"
+#include "tests/support/tempfolder.h"
 #include "tests/tools/audio/audiofiles.h"
 
 #include <algorithm>

@@ -6,8 +6,8 @@
 
 #include "jobs/linebuffer.h"
 #include "platform/scriptlock.h"
-#include "tests/jobs/recording_host.h"
-#include "tests/support/temp_drives.h"
+#include "tests/jobs/recordinghost.h"
+#include "tests/support/tempdrives.h"
 
 #include <filesystem>
 #include <functional>

@@ -1,7 +1,7 @@
 // A command-line argument's host path: DOS paths through the drive table,
 // host paths as they are.
 #include "platform/argument.h"
-#include "tests/support/temp_drives.h"
+#include "tests/support/tempdrives.h"
 
 namespace velmora::platform {
 namespace {

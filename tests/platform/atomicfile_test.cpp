@@ -2,7 +2,7 @@
 // refused, its permissions, and its removal when a signal ends the process.
 #include "platform/atomicfile.h"
 #include "tests/support/files.h"
-#include "tests/support/temp_drives.h"
+#include "tests/support/tempdrives.h"
 
 #include <csignal>
 #include <span>

@@ -1,5 +1,5 @@
 #include "platform/dosfs.h"
-#include "tests/support/temp_drives.h"
+#include "tests/support/tempdrives.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

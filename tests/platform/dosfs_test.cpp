@@ -1,7 +1,7 @@
 #include "platform/dosfs.h"
 #include "platform/dostext.h"
 #include "platform/shortnames.h"
-#include "tests/support/temp_drives.h"
+#include "tests/support/tempdrives.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

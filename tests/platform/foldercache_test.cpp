@@ -2,7 +2,7 @@
 #include "platform/dostext.h"
 #include "platform/foldercache.h"
 #include "platform/shortnames.h"
-#include "tests/support/temp_drives.h"
+#include "tests/support/tempdrives.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "platform/scriptlock.h"
 #include "tests/support/files.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/tempfolder.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 #include "platform/dosfs.h"
 #include "platform/shell.h"
 #include "tests/support/recorder.h"
-#include "tests/support/scoped_env.h"
-#include "tests/support/temp_drives.h"
+#include "tests/support/scopedenv.h"
+#include "tests/support/tempdrives.h"
 
 #include <cerrno>
 #include <sys/wait.h>

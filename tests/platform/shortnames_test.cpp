@@ -3,7 +3,7 @@
 #include "platform/foldercache.h"
 #include "platform/folderlisting.h"
 #include "platform/shortnames.h"
-#include "tests/support/temp_drives.h"
+#include "tests/support/tempdrives.h"
 
 #include <algorithm>
 #include <fstream>

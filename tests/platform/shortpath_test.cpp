@@ -1,7 +1,7 @@
 #include "platform/dosfs.h"
 #include "platform/dostext.h"
 #include "platform/shortnames.h"
-#include "tests/support/temp_drives.h"
+#include "tests/support/tempdrives.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

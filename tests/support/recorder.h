@@ -1,4 +1,4 @@
-// Reading what the test recorder program (recorder_main.cpp) wrote.
+// Reading what the test recorder program (recordermain.cpp) wrote.
 #pragma once
 
 #include <chrono>

@@ -1,7 +1,7 @@
 // The windows as a screen reader reads them, through the toolkit's
 // accessibility interfaces: every control named, window, dialog and pane
 // roles, the command buttons' states, and their Press action.
-#include "tests/ui/forms_fixture.h"
+#include "tests/ui/formsfixture.h"
 #include "ui/unit2.h"
 #include "ui/unit4.h"
 #include "ui/unit6.h"

@@ -4,8 +4,8 @@
 #include "jobs/jobmonitor.h"
 #include "platform/argument.h"
 #include "platform/scriptlock.h"
-#include "tests/support/current_folder.h"
-#include "tests/ui/forms_fixture.h"
+#include "tests/support/currentfolder.h"
+#include "tests/ui/formsfixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>

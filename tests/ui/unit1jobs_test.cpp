@@ -2,7 +2,7 @@
 // shell layer and run by dosbatch with stand-in coders.
 #include "platform/scriptlock.h"
 #include "tests/support/recorder.h"
-#include "tests/ui/forms_fixture.h"
+#include "tests/ui/formsfixture.h"
 #include "ui/unit2.h"
 #include "ui/unit4.h"
 

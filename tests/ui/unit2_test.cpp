@@ -1,6 +1,6 @@
 // The settings dialog: it saves in every case, closes only on two existing
 // coders, and its close box saves nothing.
-#include "tests/ui/forms_fixture.h"
+#include "tests/ui/formsfixture.h"
 #include "ui/unit2.h"
 
 #include <QAction>

@@ -2,11 +2,11 @@
 // check with its effect on the main window, the output directory, and list
 // jobs started from the main window and run by dosbatch to their ends.
 #include "platform/dostext.h"
-#include "tests/support/current_folder.h"
+#include "tests/support/currentfolder.h"
 #include "tests/support/files.h"
 #include "tests/support/recorder.h"
-#include "tests/ui/file_drop.h"
-#include "tests/ui/forms_fixture.h"
+#include "tests/ui/filedrop.h"
+#include "tests/ui/formsfixture.h"
 #include "ui/unit6.h"
 
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 // Shared pieces of the end-to-end tests of l3enc.exe and l3dec.exe.
 #pragma once
 
-#include "tests/support/run_program.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/runprogram.h"
+#include "tests/support/tempfolder.h"
 #include "tests/tools/audio/audiofiles.h"
 
 #include <filesystem>

@@ -1,7 +1,7 @@
 // The coders' output file with outputs around and beyond its buffer, the
 // Wave writer's header written through it, and the writer's size limit.
 #include "tests/support/files.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/tempfolder.h"
 #include "tests/tools/audio/audiofiles.h"
 #include "tools/audio/atomicoutputfile.h"
 #include "tools/audio/audioreader.h"

@@ -1,7 +1,7 @@
 // The console window: caption, a font whose characters share one width,
 // output shown while the script runs, and closing itself at the end. Runs
 // offscreen.
-#include "tests/support/scoped_env.h"
+#include "tests/support/scopedenv.h"
 #include "tests/tools/dosbatch/scriptfixture.h"
 #include "tools/dosbatch/consolewindow.h"
 

@@ -1,6 +1,6 @@
 // Running programs from script lines, "start", and the dosbatch program.
 #include "tests/support/recorder.h"
-#include "tests/support/scoped_env.h"
+#include "tests/support/scopedenv.h"
 #include "tests/tools/dosbatch/scriptfixture.h"
 #include "tools/dosbatch/child.h"
 

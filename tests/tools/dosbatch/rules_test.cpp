@@ -1,7 +1,7 @@
 // The rules under the commands: splitting words, reading scripts, wildcard
 // matching, rename masks, and moves that never lose the file.
 #include "tests/support/files.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/tempfolder.h"
 #include "tools/dosbatch/filemoves.h"
 #include "tools/dosbatch/script.h"
 #include "tools/dosbatch/wildcards.h"

@@ -10,8 +10,8 @@
 // listed. HOME is C:\Users\me (created only when a tree names it).
 #pragma once
 
-#include "tests/support/scoped_env.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/scopedenv.h"
+#include "tests/support/tempfolder.h"
 #include "tools/dosbatch/interpreter.h"
 
 #include <filesystem>

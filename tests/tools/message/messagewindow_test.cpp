@@ -1,7 +1,7 @@
 // Message.exe: what the notice says for each job, which folder it opens, and
 // that it goes away by itself.
-#include "tests/support/run_program.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/runprogram.h"
+#include "tests/support/tempfolder.h"
 #include "tools/message/messagewindow.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 // The default Settings.ini that the build leaves in the application folder.
 #include "tests/support/files.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/tempfolder.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "tests/support/run_program.h"
+#include "tests/support/runprogram.h"
 
 #include "tests/support/files.h"
 

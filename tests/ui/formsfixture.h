@@ -4,9 +4,9 @@
 // Settings.ini, and the shell's other targets handed to the recorder.
 #pragma once
 
-#include "tests/support/scoped_env.h"
-#include "tests/support/temp_drives.h"
-#include "tests/ui/dialog_answers.h"
+#include "tests/support/scopedenv.h"
+#include "tests/support/tempdrives.h"
+#include "tests/ui/dialoganswers.h"
 #include "ui/forms.h"
 #include "ui/unit1.h"
 

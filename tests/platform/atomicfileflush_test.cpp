@@ -6,7 +6,7 @@
 #include "platform/atomicfile.h"
 #include "platform/wholefile.h"
 #include "tests/support/files.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/tempfolder.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "tests/jobs/job_run_fixture.h"
+#include "tests/jobs/jobrunfixture.h"
 
 #include "jobs/jobhandlers.h"
 #include "platform/dosfs.h"

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "tests/support/files.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/tempfolder.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "tests/jobs/adopted_programs.h"
+#include "tests/jobs/adoptedprograms.h"
 
 #include <algorithm>
 #include <cctype>

@@ -4,8 +4,8 @@
 // its name and ends with the real Message.exe. A generated Wave file becomes
 // a playable MP3 file under its long name, and the MP3 file a Wave file again.
 #include "jobs/jobhandlers.h"
-#include "tests/jobs/adopted_programs.h"
-#include "tests/jobs/job_run_fixture.h"
+#include "tests/jobs/adoptedprograms.h"
+#include "tests/jobs/jobrunfixture.h"
 #include "tests/tools/audio/audiofiles.h"
 #include "tests/tools/audio/codertestsupport.h"
 #include "tools/message/messagewindow.h"

@@ -1,4 +1,4 @@
-#include "tests/ui/dialog_answers.h"
+#include "tests/ui/dialoganswers.h"
 
 #include <QAbstractButton>
 #include <QApplication>

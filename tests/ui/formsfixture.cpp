@@ -1,8 +1,8 @@
-#include "tests/ui/forms_fixture.h"
+#include "tests/ui/formsfixture.h"
 
 #include "platform/dosfs.h"
 #include "tests/support/files.h"
-#include "tests/ui/file_drop.h"
+#include "tests/ui/filedrop.h"
 
 #include <QApplication>
 #include <QTest>

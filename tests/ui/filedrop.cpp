@@ -1,4 +1,4 @@
-#include "tests/ui/file_drop.h"
+#include "tests/ui/filedrop.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>

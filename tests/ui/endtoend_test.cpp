@@ -2,7 +2,7 @@
 // "&Encode" pressed by its accelerator, the job script run by dosbatch with
 // the real coders and Message.exe, and the result decoded back the same way.
 #include "tests/tools/audio/codertestsupport.h"
-#include "tests/ui/forms_fixture.h"
+#include "tests/ui/formsfixture.h"
 #include "ui/unit2.h"
 #include "ui/unit6.h"
 

@@ -1,4 +1,4 @@
-#include "tests/support/temp_folder.h"
+#include "tests/support/tempfolder.h"
 
 #include <cstdlib>
 #include <stdexcept>

@@ -8,9 +8,9 @@
 
 #include "jobs/jobhandlers.h"
 #include "jobs/linebuffer.h"
-#include "tests/jobs/recording_host.h"
-#include "tests/support/scoped_env.h"
-#include "tests/support/temp_folder.h"
+#include "tests/jobs/recordinghost.h"
+#include "tests/support/scopedenv.h"
+#include "tests/support/tempfolder.h"
 
 #include <filesystem>
 #include <functional>

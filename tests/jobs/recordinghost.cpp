@@ -1,4 +1,4 @@
-#include "tests/jobs/recording_host.h"
+#include "tests/jobs/recordinghost.h"
 
 #include "platform/dosfs.h"
 #include "platform/shell.h"

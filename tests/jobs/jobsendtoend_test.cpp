@@ -4,7 +4,7 @@
 #include "jobs/jobhandlers.h"
 #include "jobs/scriptfile.h"
 #include "platform/dosfs.h"
-#include "tests/jobs/job_run_fixture.h"
+#include "tests/jobs/jobrunfixture.h"
 #include "tests/support/recorder.h"
 
 #include <csignal>
