@@ -11,18 +11,10 @@ namespace velmora::dosbatch {
 
 namespace {
 
-std::string_view TrimLeading(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    return text;
-}
-
 // The name of a label line (":move" gives "move"), or of a goto argument.
 std::string_view LabelName(std::string_view text)
 {
-    text = TrimLeading(text);
+    text = TrimLeadingBlanks(text);
     if (!text.empty() && text.front() == ':') {
         text.remove_prefix(1);
     }
@@ -70,10 +62,10 @@ int Interpreter::Run(const std::vector<std::string>& lines)
 
 void Interpreter::RunLine(std::string_view line)
 {
-    std::string_view text = TrimLeading(line);
+    std::string_view text = TrimLeadingBlanks(line);
     const bool quiet = !text.empty() && text.front() == '@';
     if (quiet) {
-        text = TrimLeading(text.substr(1));
+        text = TrimLeadingBlanks(text.substr(1));
     }
     if (TrimBlanks(text).empty() || text.front() == ':') {
         return;
@@ -86,7 +78,7 @@ void Interpreter::RunLine(std::string_view line)
 
 void Interpreter::Execute(std::string_view command)
 {
-    command = TrimLeading(command);
+    command = TrimLeadingBlanks(command);
     const std::string_view trimmed = TrimBlanks(command);
     if (trimmed.size() == 2 && platform::DriveLetterOf(trimmed) != 0) {
         ChangeDrive(*this, trimmed[0]);
@@ -130,7 +122,7 @@ void Interpreter::Goto(std::string_view label)
     const std::size_t count = lines_->size();
     for (std::size_t step = 0; step < count; ++step) {
         const std::size_t index = (next_ + step) % count;
-        const std::string_view line = TrimLeading((*lines_)[index]);
+        const std::string_view line = TrimLeadingBlanks((*lines_)[index]);
         if (!line.empty() && line.front() == ':' &&
             platform::EqualIgnoringAsciiCase(LabelName(line), wanted)) {
             next_ = index + 1;

@@ -70,11 +70,17 @@ std::vector<Word> SplitWords(std::string_view line)
     return words;
 }
 
-std::string_view TrimBlanks(std::string_view line)
+std::string_view TrimLeadingBlanks(std::string_view line)
 {
     while (!line.empty() && IsBlank(line.front())) {
         line.remove_prefix(1);
     }
+    return line;
+}
+
+std::string_view TrimBlanks(std::string_view line)
+{
+    line = TrimLeadingBlanks(line);
     while (!line.empty() && IsBlank(line.back())) {
         line.remove_suffix(1);
     }

@@ -29,6 +29,8 @@ struct Word
 // unclosed quote runs to the end of the line. No other character is special.
 std::vector<Word> SplitWords(std::string_view line);
 
+// LINE without leading blanks and tabs.
+std::string_view TrimLeadingBlanks(std::string_view line);
 // LINE without leading and trailing blanks and tabs.
 std::string_view TrimBlanks(std::string_view line);
 
