@@ -21,11 +21,12 @@ namespace fs = std::filesystem;
 namespace {
 
 // Whether a program's argument is a path from a drive's root ("C:\..."), which
-// the program gets as its host path. Unlike platform::IsDosPath, a drive-
-// relative "C:name" and a share go through as written, as every other word
-// does: an argument may be an option or any text, and only a path from a
-// drive's root is surely a path. A relative name the program takes in its
-// working folder, the current folder's host path.
+// the program gets as its host path. Unlike platform::IsDosPath, this takes
+// neither "C:name", relative to the drive's current folder, nor a share: they
+// go through as written, as every other word does, since an argument may be
+// an option or any text and only a path from a drive's root is surely a path.
+// A relative name the program takes in its working folder, which is the
+// current folder.
 bool IsPathFromDriveRoot(std::string_view text)
 {
     return text.size() >= 3 && platform::DriveLetterOf(text) != 0 && text[2] == '\\';

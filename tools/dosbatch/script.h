@@ -11,8 +11,9 @@
 namespace velmora::dosbatch {
 
 // The lines of a script file, split as those of every DOS text file
-// (platform/dostext.h); a leading UTF-8 byte order mark is skipped. Throws std::runtime_error, one
-// line naming the file, when it cannot be opened or read.
+// (platform/dostext.h); a leading UTF-8 byte order mark is skipped. Throws
+// std::runtime_error, one line naming the file, when it cannot be opened or
+// read.
 std::vector<std::string> ReadScript(const std::filesystem::path& file);
 
 // One word of a command line.
