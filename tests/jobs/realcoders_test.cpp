@@ -203,7 +203,7 @@ TEST_F(RealCoders, AWaveFileBecomesAPlayableMp3FileAndBack)
     const velmora::test::Pcm pcm = velmora::test::ReadWave(root / back);
     EXPECT_EQ(pcm.rate, kRate);
     ASSERT_EQ(pcm.channels, 2u);
-    ASSERT_EQ(pcm.frames(), tone.size() / 2);
+    ASSERT_EQ(pcm.Frames(), tone.size() / 2);
     for (unsigned channel = 0; channel < 2; ++channel) {
         EXPECT_GT(velmora::test::Correlation(tone, pcm.samples, 2, channel), 0.99)
             << "channel " << channel;

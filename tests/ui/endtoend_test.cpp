@@ -83,7 +83,7 @@ TEST_F(EndToEnd, ADroppedWaveFileBecomesAnMp3FileAndBack)
     const velmora::test::Pcm pcm = velmora::test::ReadWave(Host(back));
     EXPECT_EQ(pcm.rate, kRate);
     ASSERT_EQ(pcm.channels, 2u);
-    ASSERT_EQ(pcm.frames(), tone.size() / 2);
+    ASSERT_EQ(pcm.Frames(), tone.size() / 2);
     EXPECT_GT(velmora::test::Correlation(tone, pcm.samples, 2, 0), 0.99);
     EXPECT_TRUE(fs::is_empty(Host(std::string(kApp) + "Temp")));
 }
@@ -133,7 +133,7 @@ TEST_F(EndToEnd, EveryPathTypedInHostFormDeliversItsResultWhereAsked)
     EXPECT_EQ(dialogs.seen, std::vector<std::string>{"Settings"});
     const velmora::test::Pcm pcm = velmora::test::ReadWave(Host("D:\\Back\\Sóng één.wav"));
     ASSERT_EQ(pcm.channels, 1u);
-    ASSERT_EQ(pcm.frames(), tone.size());
+    ASSERT_EQ(pcm.Frames(), tone.size());
     EXPECT_GT(velmora::test::Correlation(tone, pcm.samples, 1, 0), 0.99);
     for (const auto& entry : fs::recursive_directory_iterator(Host(app + "Temp"))) {
         EXPECT_TRUE(entry.is_directory()) << "left behind: " << entry.path();

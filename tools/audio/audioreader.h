@@ -19,7 +19,7 @@ public:
     explicit AudioReader(std::unique_ptr<ByteSource> source);
 
     const StreamLayout& Layout() const { return layout_; }
-    std::uint64_t framesRead() const { return framesRead_; }
+    std::uint64_t FramesRead() const { return framesRead_; }
 
     // Fills out (a whole number of frames) and returns the frames read; 0 at
     // the end. A file that shrinks while it is read ends early.

@@ -13,7 +13,7 @@ class ByteSource
 {
 public:
     virtual ~ByteSource() = default;
-    virtual std::uint64_t size() const = 0;
+    virtual std::uint64_t Size() const = 0;
     // Reads up to buffer.size() bytes at offset; returns how many were read,
     // fewer only at the end of the source.
     virtual std::size_t ReadAt(std::uint64_t offset, std::span<std::byte> buffer) = 0;
@@ -30,7 +30,7 @@ public:
     FileByteSource(const FileByteSource&) = delete;
     FileByteSource& operator=(const FileByteSource&) = delete;
 
-    std::uint64_t size() const override { return size_; }
+    std::uint64_t Size() const override { return size_; }
     std::size_t ReadAt(std::uint64_t offset, std::span<std::byte> buffer) override;
     // The open file, for libraries that read it themselves.
     int Descriptor() const { return fd_; }
@@ -46,7 +46,7 @@ class MemoryByteSource : public ByteSource
 public:
     explicit MemoryByteSource(std::span<const std::byte> bytes) : bytes_(bytes) {}
 
-    std::uint64_t size() const override { return bytes_.size(); }
+    std::uint64_t Size() const override { return bytes_.size(); }
     std::size_t ReadAt(std::uint64_t offset, std::span<std::byte> buffer) override;
 
 private:
@@ -60,7 +60,7 @@ class ByteSourceView : public ByteSource
 public:
     explicit ByteSourceView(ByteSource& source) : source_(source) {}
 
-    std::uint64_t size() const override { return source_.size(); }
+    std::uint64_t Size() const override { return source_.Size(); }
     std::size_t ReadAt(std::uint64_t offset, std::span<std::byte> buffer) override
     {
         return source_.ReadAt(offset, buffer);

@@ -48,6 +48,25 @@ CoderArguments ParseCoderArguments(std::span<const char* const> args,
     return result;
 }
 
+std::optional<CoderArguments>
+ReadCommandLine(std::string_view program, std::string_view usage, std::span<const char* const> args,
+                std::span<const SwitchSpec> known,
+                const std::function<void(const CoderArguments&)>& check)
+{
+    CoderArguments result;
+    try {
+        result = ParseCoderArguments(args, known);
+        check(result);
+    } catch (const Error& e) {
+        PrintLine(program, std::string(e.what()) + "; usage: " + std::string(usage));
+        return std::nullopt;
+    }
+    for (const std::string& ignored : result.ignored) {
+        PrintLine(program, "warning: ignoring unknown argument " + ignored);
+    }
+    return result;
+}
+
 std::filesystem::path HostPathOfOperand(std::string_view operand)
 {
     const std::optional<std::filesystem::path> host = platform::HostPathOfArgument(operand);
@@ -62,8 +81,9 @@ void IgnoreBrokenPipe()
     std::signal(SIGPIPE, SIG_IGN);
 }
 
-void RefuseOutputThatIsInput(int inputFd, const std::filesystem::path& output)
+std::filesystem::path HostPathOfOutput(std::string_view operand, int inputFd)
 {
+    std::filesystem::path output = HostPathOfOperand(operand);
     struct stat input
     {};
     struct stat existing
@@ -72,6 +92,7 @@ void RefuseOutputThatIsInput(int inputFd, const std::filesystem::path& output)
         input.st_dev == existing.st_dev && input.st_ino == existing.st_ino) {
         throw Error("it is the input file");
     }
+    return output;
 }
 
 void PercentProgress::Update(std::uint64_t done)
@@ -91,13 +112,6 @@ void PrintLine(std::string_view program, std::string_view message)
 {
     std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(program.size()), program.data(),
                  static_cast<int>(message.size()), message.data());
-}
-
-void WarnOfIgnoredArguments(std::string_view program, const CoderArguments& args)
-{
-    for (const std::string& ignored : args.ignored) {
-        PrintLine(program, "warning: ignoring unknown argument " + ignored);
-    }
 }
 
 } // namespace velmora::audio

@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         }
         // Bytes in memory cannot run out early: every frame announced is read.
-        if (reader.framesRead() != reader.Layout().frameCount) {
+        if (reader.FramesRead() != reader.Layout().frameCount) {
             __builtin_trap();
         }
     } catch (const Error&) {

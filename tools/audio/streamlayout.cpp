@@ -39,7 +39,7 @@ bool HasTag(const std::byte* p, const char* tag)
 // an unknown length) means "to the end".
 std::uint64_t DataBytes(const ByteSource& source, std::uint64_t offset, std::uint32_t declared)
 {
-    const std::uint64_t available = source.size() > offset ? source.size() - offset : 0;
+    const std::uint64_t available = source.Size() > offset ? source.Size() - offset : 0;
     if (declared == kUnknownSize || declared > available) {
         return available;
     }

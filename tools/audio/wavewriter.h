@@ -26,7 +26,7 @@ public:
     // Fills in the sizes of the header.
     void Finish();
 
-    std::uint64_t dataBytes() const { return dataBytes_; }
+    std::uint64_t DataBytes() const { return dataBytes_; }
 
 private:
     AtomicOutputFile& file_;

@@ -35,7 +35,7 @@ public:
     }
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
-    int get() const { return fd_; }
+    int Get() const { return fd_; }
 
 private:
     int fd_;
@@ -45,19 +45,19 @@ private:
 void CopyIntoPlace(const fs::path& from, const fs::path& to)
 {
     const Fd in(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
-    if (in.get() < 0) {
+    if (in.Get() < 0) {
         ThrowErrno(errno, from);
     }
     struct stat info
     {};
-    if (::fstat(in.get(), &info) != 0) {
+    if (::fstat(in.Get(), &info) != 0) {
         ThrowErrno(errno, from);
     }
     platform::AtomicFile out(to, ".moving-");
     std::uint64_t done = 0;
     char buffer[1 << 16];
     for (;;) {
-        const ssize_t got = ::read(in.get(), buffer, sizeof buffer);
+        const ssize_t got = ::read(in.Get(), buffer, sizeof buffer);
         if (got < 0 && errno == EINTR) {
             continue;
         }

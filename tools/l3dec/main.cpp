@@ -24,7 +24,7 @@ constexpr std::string_view kProgram = "l3dec";
 std::string Decode(Mpg123Decoder& decoder, const FileByteSource& input, WaveWriter& wave,
                    std::uint64_t& framesOut)
 {
-    PercentProgress progress(input.size(), stdout);
+    PercentProgress progress(input.Size(), stdout);
     progress.Update(0);
     std::vector<std::int16_t> samples(1 << 17);
     Mpg123Decoder::Status status = Mpg123Decoder::Status::Decoding;
@@ -32,10 +32,10 @@ std::string Decode(Mpg123Decoder& decoder, const FileByteSource& input, WaveWrit
         const std::size_t n = decoder.Read(samples, status);
         wave.Write(std::span(samples).first(n));
         framesOut += n / decoder.Channels();
-        progress.Update(decoder.inputPosition());
+        progress.Update(decoder.InputPosition());
     }
-    progress.Update(input.size());
-    const std::optional<std::uint64_t> expected = decoder.exactLength();
+    progress.Update(input.Size());
+    const std::optional<std::uint64_t> expected = decoder.ExactLength();
     if (status == Mpg123Decoder::Status::FormatChange) {
         return "the stream is damaged or changes its sample rate or channels";
     }
@@ -52,51 +52,47 @@ int main(int argc, char** argv)
     IgnoreBrokenPipe();
     static constexpr std::array<SwitchSpec, 3> kSwitches = {
         {{"-wav", false}, {"-hq", false}, {"-dm", false}}};
-    CoderArguments args;
-    try {
-        args = ParseCoderArguments(std::span(argv + 1, argc - 1), kSwitches);
-        if (!args.switches.contains("-wav")) {
-            throw Error("the output format switch -wav is missing");
-        }
-    } catch (const Error& e) {
-        PrintLine(kProgram,
-                  std::string(e.what()) + "; usage: l3dec.exe INPUT OUTPUT -wav [-hq] [-dm]");
+    const std::optional<CoderArguments> args =
+        ReadCommandLine(kProgram, "l3dec.exe INPUT OUTPUT -wav [-hq] [-dm]",
+                        std::span(argv + 1, argc - 1), kSwitches, [](const CoderArguments& read) {
+                            if (!read.switches.contains("-wav")) {
+                                throw Error("the output format switch -wav is missing");
+                            }
+                        });
+    if (!args) {
         return 2;
     }
-    WarnOfIgnoredArguments(kProgram, args);
     // -hq is accepted for the list jobs that pass it: the decoder always works
     // at full quality.
 
     std::unique_ptr<FileByteSource> input;
     std::unique_ptr<Mpg123Decoder> decoder;
     try {
-        input = std::make_unique<FileByteSource>(HostPathOfOperand(args.input));
+        input = std::make_unique<FileByteSource>(HostPathOfOperand(args->input));
         decoder =
-            std::make_unique<Mpg123Decoder>(input->Descriptor(), args.switches.contains("-dm"));
+            std::make_unique<Mpg123Decoder>(input->Descriptor(), args->switches.contains("-dm"));
     } catch (const Error& e) {
-        PrintLine(kProgram, "cannot read " + args.input + ": " + e.what());
+        PrintLine(kProgram, "cannot read " + args->input + ": " + e.what());
         return 1;
     }
     std::string warning;
     std::uint64_t frames = 0;
     try {
-        const std::filesystem::path output = HostPathOfOperand(args.output);
-        RefuseOutputThatIsInput(input->Descriptor(), output);
-        AtomicOutputFile out(output);
+        AtomicOutputFile out(HostPathOfOutput(args->output, input->Descriptor()));
         WaveWriter wave(out, decoder->SampleRate(), decoder->Channels());
         warning = Decode(*decoder, *input, wave, frames);
         if (frames == 0 && !warning.empty()) {
-            PrintLine(kProgram, "cannot read " + args.input + ": no decodable MPEG audio frame");
+            PrintLine(kProgram, "cannot read " + args->input + ": no decodable MPEG audio frame");
             return 1;
         }
         wave.Finish();
         out.Commit();
     } catch (const Error& e) {
-        PrintLine(kProgram, "cannot write " + args.output + ": " + e.what());
+        PrintLine(kProgram, "cannot write " + args->output + ": " + e.what());
         return 1;
     }
     if (!warning.empty()) {
-        PrintLine(kProgram, "warning: " + args.input + ": " + warning + "; decoded " +
+        PrintLine(kProgram, "warning: " + args->input + ": " + warning + "; decoded " +
                                 std::to_string(frames) + " samples up to there");
     }
     return 0;

@@ -37,7 +37,7 @@ Mpg123Decoder::Mpg123Decoder(int fd, bool mono)
         throw audio::Error("no decodable MPEG audio frame");
     }
     // Asked now: at the end of a cut stream the library reports what it found.
-    exactLength_ = lengthFromInformationFrame();
+    exactLength_ = LengthFromInformationFrame();
 }
 
 Mpg123Decoder::~Mpg123Decoder()
@@ -72,7 +72,7 @@ std::size_t Mpg123Decoder::Read(std::span<std::int16_t> out, Status& status)
     return bytes / sizeof(std::int16_t);
 }
 
-std::optional<std::uint64_t> Mpg123Decoder::lengthFromInformationFrame() const
+std::optional<std::uint64_t> Mpg123Decoder::LengthFromInformationFrame() const
 {
     long accurate = 0;
     double unused = 0;
@@ -86,7 +86,7 @@ std::optional<std::uint64_t> Mpg123Decoder::lengthFromInformationFrame() const
     return static_cast<std::uint64_t>(length);
 }
 
-std::uint64_t Mpg123Decoder::inputPosition() const
+std::uint64_t Mpg123Decoder::InputPosition() const
 {
     const off_t position = mpg123_tell_stream(handle_);
     return position < 0 ? 0 : static_cast<std::uint64_t>(position);

@@ -37,12 +37,12 @@ public:
 
     // The length in frames (samples per channel) when the information frame
     // gives it exactly, encoder delay and padding removed.
-    std::optional<std::uint64_t> exactLength() const { return exactLength_; }
+    std::optional<std::uint64_t> ExactLength() const { return exactLength_; }
     // Input bytes consumed, for the progress display.
-    std::uint64_t inputPosition() const;
+    std::uint64_t InputPosition() const;
 
 private:
-    std::optional<std::uint64_t> lengthFromInformationFrame() const;
+    std::optional<std::uint64_t> LengthFromInformationFrame() const;
 
     mpg123_handle_struct* handle_ = nullptr;
     std::optional<std::uint64_t> exactLength_;

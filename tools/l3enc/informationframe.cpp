@@ -74,7 +74,7 @@ public:
             out_[at_++] = static_cast<std::byte>(i < text.size() ? text[i] : ' ');
         }
     }
-    std::size_t at() const { return at_; }
+    std::size_t At() const { return at_; }
 
 private:
     std::vector<std::byte>& out_;
@@ -109,7 +109,7 @@ std::vector<std::byte> BuildInformationFrame(const StreamFacts& f)
     }
     info.Be(f.quality, 4);
 
-    const std::size_t lameStart = info.at();
+    const std::size_t lameStart = info.At();
     Writer lame(frame, lameStart);
     lame.Text(std::string("LAME") + get_lame_short_version(), 9);
     lame.Be(0x01, 1); // tag revision 0, constant bit rate
@@ -122,7 +122,7 @@ std::vector<std::byte> BuildInformationFrame(const StreamFacts& f)
     lame.Zeros(1 + 1 + 2); // misc, gain, preset
     lame.Be(static_cast<std::uint32_t>(f.fileBytes), 4);
     lame.Be(f.audioCrc, 2);
-    const std::size_t crcAt = lame.at();
+    const std::size_t crcAt = lame.At();
     lame.Be(Crc16(std::span(frame).first(crcAt)), 2);
     return frame;
 }

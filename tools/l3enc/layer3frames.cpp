@@ -140,8 +140,8 @@ std::string CheckMainDataLayout(std::span<const Layer3Frame> frames)
         if (start < previousEnd) {
             return name + " begins its main data inside the previous frame's";
         }
-        previousEnd = start + f.mainDataBytes();
-        areaStart += f.dataAreaBytes();
+        previousEnd = start + f.MainDataBytes();
+        areaStart += f.DataAreaBytes();
         if (previousEnd > areaStart && i + 1 == frames.size()) {
             return name + " has main data past the end of the stream";
         }

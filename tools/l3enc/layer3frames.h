@@ -28,8 +28,8 @@ struct Layer3Frame
     std::uint8_t firstBlockType[2] = {0, 0};
     std::uint8_t lastBlockType[2] = {0, 0};
 
-    std::size_t dataAreaBytes() const { return size - dataStart; }
-    std::size_t mainDataBytes() const { return (mainDataBits + 7) / 8; }
+    std::size_t DataAreaBytes() const { return size - dataStart; }
+    std::size_t MainDataBytes() const { return (mainDataBits + 7) / 8; }
 };
 
 // Splits a stream of Layer 3 frames (no tags, no information frame) into its

@@ -53,12 +53,12 @@ class AudioOut
 {
 public:
     explicit AudioOut(AtomicOutputFile& file) : file_(file) {}
-    void write(std::span<const std::byte> bytes)
+    void Write(std::span<const std::byte> bytes)
     {
         crc_ = velmora::l3enc::Crc16(bytes, crc_);
         file_.Write(bytes);
     }
-    std::uint16_t crc() const { return crc_; }
+    std::uint16_t Crc() const { return crc_; }
 
 private:
     AtomicOutputFile& file_;
@@ -91,15 +91,15 @@ void EncodeInOneRun(const std::string& input, AudioReader& reader, LameEncoder& 
         } catch (const Error& e) {
             throw InputError("cannot encode " + input + ": " + e.what());
         }
-        out.write(mp3);
+        out.Write(mp3);
         if (frames == 0) {
             break;
         }
-        progress.Update(reader.framesRead());
+        progress.Update(reader.FramesRead());
     }
     StreamFacts facts = encoder.Facts();
     facts.fileBytes = file.Size();
-    facts.audioCrc = out.crc();
+    facts.audioCrc = out.Crc();
     file.WriteAt(0, BuildInformationFrame(facts));
 }
 
@@ -155,48 +155,44 @@ int main(int argc, char** argv)
     IgnoreBrokenPipe();
     static constexpr std::array<SwitchSpec, 3> kSwitches = {
         {{"-br", true}, {"-hq", false}, {"-dm", false}}};
-    CoderArguments args;
     LameEncoder::Settings settings;
-    try {
-        args = ParseCoderArguments(std::span(argv + 1, argc - 1), kSwitches);
-        const auto br = args.switches.find("-br");
-        settings.kbps = br == args.switches.end() ? kDefaultKbps : ParseBitRate(br->second);
-        settings.highQuality = args.switches.contains("-hq");
-        settings.mono = args.switches.contains("-dm");
-    } catch (const Error& e) {
-        PrintLine(kProgram,
-                  std::string(e.what()) + "; usage: l3enc.exe INPUT OUTPUT [-br BITS] [-hq] [-dm]");
+    const std::optional<CoderArguments> args = ReadCommandLine(
+        kProgram, "l3enc.exe INPUT OUTPUT [-br BITS] [-hq] [-dm]", std::span(argv + 1, argc - 1),
+        kSwitches, [&settings](const CoderArguments& read) {
+            const auto br = read.switches.find("-br");
+            settings.kbps = br == read.switches.end() ? kDefaultKbps : ParseBitRate(br->second);
+            settings.highQuality = read.switches.contains("-hq");
+            settings.mono = read.switches.contains("-dm");
+        });
+    if (!args) {
         return 2;
     }
-    WarnOfIgnoredArguments(kProgram, args);
 
     std::unique_ptr<FileByteSource> source;
     std::unique_ptr<AudioReader> reader;
     try {
-        source = std::make_unique<FileByteSource>(HostPathOfOperand(args.input));
+        source = std::make_unique<FileByteSource>(HostPathOfOperand(args->input));
         reader = std::make_unique<AudioReader>(std::make_unique<ByteSourceView>(*source));
     } catch (const Error& e) {
-        PrintLine(kProgram, "cannot read " + args.input + ": " + e.what());
+        PrintLine(kProgram, "cannot read " + args->input + ": " + e.what());
         return 1;
     }
     std::unique_ptr<LameEncoder> encoder;
     try {
         encoder = std::make_unique<LameEncoder>(reader->Layout(), settings);
     } catch (const Error& e) {
-        PrintLine(kProgram, "cannot encode " + args.input + ": " + e.what());
+        PrintLine(kProgram, "cannot encode " + args->input + ": " + e.what());
         return 1;
     }
     try {
-        const std::filesystem::path output = HostPathOfOperand(args.output);
-        RefuseOutputThatIsInput(source->Descriptor(), output);
-        AtomicOutputFile out(output);
-        Encode(args.input, *source, *reader, *encoder, settings, out);
+        AtomicOutputFile out(HostPathOfOutput(args->output, source->Descriptor()));
+        Encode(args->input, *source, *reader, *encoder, settings, out);
         out.Commit();
     } catch (const InputError& e) {
         PrintLine(kProgram, e.what());
         return 1;
     } catch (const Error& e) {
-        PrintLine(kProgram, "cannot write " + args.output + ": " + e.what());
+        PrintLine(kProgram, "cannot write " + args->output + ": " + e.what());
         return 1;
     }
     return 0;

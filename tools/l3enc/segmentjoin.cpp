@@ -19,7 +19,7 @@ public:
         std::size_t at = 0;
         for (const Layer3Frame& f : frames) {
             starts_.push_back(at);
-            at += f.dataAreaBytes();
+            at += f.DataAreaBytes();
         }
         starts_.push_back(at);
     }
@@ -30,7 +30,7 @@ public:
     }
     std::size_t MainDataEnd(std::size_t frame) const
     {
-        return MainDataStart(frame) + frames_[frame].mainDataBytes();
+        return MainDataStart(frame) + frames_[frame].MainDataBytes();
     }
     // The stream offset of a position.
     std::size_t OffsetOf(std::size_t position) const

@@ -62,8 +62,8 @@ public:
     QString DetailText() const;
     // True when the notice tells of a failure, with the stop icon.
     bool Failed() const { return outcome_.failed; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* openFolderButton() const { return openFolder_; }
+    QPushButton* OkButton() const { return ok_; }
+    QPushButton* OpenFolderButton() const { return openFolder_; }
 
 private:
     void OpenFolder();

@@ -18,7 +18,7 @@ struct Pcm
     unsigned rate = 0;
     unsigned channels = 0;
     std::vector<float> samples; // interleaved
-    std::size_t frames() const { return channels ? samples.size() / channels : 0; }
+    std::size_t Frames() const { return channels ? samples.size() / channels : 0; }
 };
 
 // Reads a Wave file written by the decoder.

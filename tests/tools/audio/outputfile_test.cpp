@@ -106,7 +106,7 @@ TEST_F(OutputFileTest, WaveWriterStopsAtItsSizeLimit)
     const std::vector<std::int16_t> four(4);
     wave.Write(four);
     EXPECT_THROW(wave.Write(std::span(four).first(1)), Error);
-    EXPECT_EQ(wave.dataBytes(), 8u);
+    EXPECT_EQ(wave.DataBytes(), 8u);
     // The real limit keeps the RIFF size, data size + 36, within 32 bits.
     EXPECT_EQ(WaveWriter::kMaxDataBytes + 36, 0xFFFFFFFFull);
 }

@@ -58,7 +58,7 @@ TEST_P(RoundTrip, GivesTheSameSoundAndLength)
     const Pcm pcm = ReadWave(back);
     EXPECT_EQ(pcm.rate, kRate);
     EXPECT_EQ(pcm.channels, signal.channels);
-    ASSERT_EQ(pcm.frames(), signal.samples.size() / signal.channels);
+    ASSERT_EQ(pcm.Frames(), signal.samples.size() / signal.channels);
     for (unsigned c = 0; c < signal.channels && signal.minCorrelation > 0; ++c) {
         EXPECT_GT(Correlation(signal.samples, pcm.samples, signal.channels, c),
                   signal.minCorrelation)

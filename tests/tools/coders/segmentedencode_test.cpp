@@ -179,7 +179,7 @@ TEST_F(SegmentedEncode, ResampledStreamsJoinOnTheirOwnGrid)
         const Pcm one = RoundTrip(input, 2, 1, {"-br", bits});
         const Pcm two = RoundTrip(input, 2, 2, {"-br", bits});
         EXPECT_EQ(two.rate, one.rate);
-        EXPECT_EQ(two.frames(), std::size_t(std::llround(double(frames) * one.rate / kRate)));
+        EXPECT_EQ(two.Frames(), std::size_t(std::llround(double(frames) * one.rate / kRate)));
         ASSERT_EQ(two.samples.size(), one.samples.size());
         for (unsigned c = 0; c < 2; ++c) {
             EXPECT_GT(Correlation(one.samples, two.samples, 2, c), 0.999);

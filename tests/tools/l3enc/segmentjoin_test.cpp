@@ -123,7 +123,7 @@ std::vector<std::vector<std::byte>> MainData(const std::vector<std::byte>& strea
         const std::size_t start = areas.size() - f.mainDataBegin;
         areas.insert(areas.end(), stream.begin() + f.offset + f.dataStart,
                      stream.begin() + f.offset + f.size);
-        out.emplace_back(areas.begin() + start, areas.begin() + start + f.mainDataBytes());
+        out.emplace_back(areas.begin() + start, areas.begin() + start + f.MainDataBytes());
     }
     return out;
 }
@@ -151,8 +151,8 @@ TEST(SegmentJoin, AFewBytesTooFewAreMadeUpWithPadding)
             at = j;
             shift = b.frames[j].mainDataBegin - room;
         }
-        end = area - a.frames[j].mainDataBegin + a.frames[j].mainDataBytes();
-        area += a.frames[j].dataAreaBytes();
+        end = area - a.frames[j].mainDataBegin + a.frames[j].MainDataBytes();
+        area += a.frames[j].DataAreaBytes();
     }
     ASSERT_NE(at, 0u) << "no frame where B borrows a little more than A left";
     for (EncodedSegment* s : {&a, &b}) {

@@ -102,8 +102,8 @@ TEST_F(MessageTest, SaysWhatTheJobReallyProduced)
         EXPECT_EQ(window.HeadlineText().toStdString(), c.headline.toStdString());
         EXPECT_EQ(window.DetailText().toStdString(), c.detail.toStdString());
         EXPECT_EQ(window.Failed(), c.failed);
-        EXPECT_EQ(window.okButton()->text(), "OK");
-        EXPECT_EQ(window.openFolderButton()->text(), "Open folder");
+        EXPECT_EQ(window.OkButton()->text(), "OK");
+        EXPECT_EQ(window.OpenFolderButton()->text(), "Open folder");
     }
     std::ofstream(dir_ / "My Music" / "b.mp3") << "x";
     fs::last_write_time(dir_ / "My Music" / "b.mp3", made);
@@ -134,8 +134,8 @@ TEST_F(MessageTest, OpensTheOutputsFolder)
     ::setenv("VELMORA_OPENER", opener.c_str(), 1);
     MessageWindow window({'E', "Q:\\SONG.WAV", "Q:\\My Music\\My Song.mp3"}, 60000);
     window.show();
-    ASSERT_TRUE(window.openFolderButton()->isEnabled());
-    QTest::mouseClick(window.openFolderButton(), Qt::LeftButton);
+    ASSERT_TRUE(window.OpenFolderButton()->isEnabled());
+    QTest::mouseClick(window.OpenFolderButton(), Qt::LeftButton);
     for (int i = 0; i < 100 && !fs::exists(record); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
@@ -146,7 +146,7 @@ TEST_F(MessageTest, OpensTheOutputsFolder)
     EXPECT_FALSE(window.isVisible());
 
     MessageWindow nowhere({'L', "X", "Q:\\No Such Folder"}, 60000);
-    EXPECT_FALSE(nowhere.openFolderButton()->isEnabled());
+    EXPECT_FALSE(nowhere.OpenFolderButton()->isEnabled());
 }
 
 TEST_F(MessageTest, ClosesItselfAndOnOk)
@@ -157,7 +157,7 @@ TEST_F(MessageTest, ClosesItselfAndOnOk)
 
     MessageWindow clicked({'L', "X", "Q:\\My Music"}, 60000);
     clicked.show();
-    QTest::mouseClick(clicked.okButton(), Qt::LeftButton);
+    QTest::mouseClick(clicked.OkButton(), Qt::LeftButton);
     EXPECT_FALSE(clicked.isVisible());
 }
 
