@@ -3,6 +3,7 @@
 // click on "&Encode" runs; when the job's monitor has ended, the MP3 file it
 // made is described.
 //   velmora-demo [WAVE]   (default: the bundled sample of the application folder)
+#include "platform/appfolder.h"
 #include "platform/argument.h"
 #include "platform/dosfs.h"
 #include "ui/application.h"

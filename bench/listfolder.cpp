@@ -1,7 +1,7 @@
 #include "bench/listfolder.h"
 
 #include "jobs/jobhandlers.h"
-#include "platform/dosfs.h"
+#include "platform/appfolder.h"
 #include "tests/jobs/recordinghost.h"
 
 #include <cstdio>

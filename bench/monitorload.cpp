@@ -3,6 +3,7 @@
 // their bars throughout. Prints the share of one core that the program used,
 // and beside it the share of the same program idle for the same time.
 //   monitor_load [SECONDS]
+#include "platform/appfolder.h"
 #include "platform/dosfs.h"
 #include "platform/scriptlock.h"
 #include "ui/application.h"

@@ -7,9 +7,9 @@
 // whole encode list handler.
 #include "bench/listfolder.h"
 #include "bench/timing.h"
-#include "platform/dosfs.h"
 #include "platform/foldercache.h"
 #include "platform/shortnames.h"
+#include "platform/shortpath.h"
 
 #include <algorithm>
 #include <chrono>

@@ -3,11 +3,14 @@
 #include "jobs/paths.h"
 #include "jobs/scriptfile.h"
 #include "jobs/scripts.h"
+#include "platform/appfolder.h"
 #include "platform/argument.h"
+#include "platform/dosfiles.h"
 #include "platform/dosfs.h"
 #include "platform/dostext.h"
 #include "platform/foldercache.h"
 #include "platform/separators.h"
+#include "platform/shortpath.h"
 
 #include <cstddef>
 #include <filesystem>

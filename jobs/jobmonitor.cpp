@@ -1,5 +1,6 @@
 #include "jobs/jobmonitor.h"
 
+#include "platform/appfolder.h"
 #include "platform/dosfs.h"
 
 namespace velmora::jobs {

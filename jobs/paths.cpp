@@ -1,5 +1,6 @@
 #include "jobs/paths.h"
 
+#include "platform/dosfiles.h"
 #include "platform/dosfs.h"
 #include "platform/dostext.h"
 #include "platform/separators.h"

@@ -1,6 +1,7 @@
 #include "jobs/scriptfile.h"
 
 #include "jobs/paths.h"
+#include "platform/dosfiles.h"
 #include "platform/dosfs.h"
 #include "platform/dostext.h"
 #include "platform/wholefile.h"

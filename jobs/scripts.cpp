@@ -1,8 +1,9 @@
 #include "jobs/scripts.h"
 
 #include "jobs/paths.h"
-#include "platform/dosfs.h"
+#include "platform/appfolder.h"
 #include "platform/separators.h"
+#include "platform/shortpath.h"
 
 #include <algorithm>
 

@@ -1,6 +1,7 @@
 #include "jobs/settings.h"
 
-#include "platform/dosfs.h"
+#include "platform/appfolder.h"
+#include "platform/dosfiles.h"
 
 namespace velmora::jobs {
 

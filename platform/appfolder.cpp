@@ -1,5 +1,5 @@
-// The application folder: where Settings.ini, the job scripts and the helper
-// programs live.
+#include "platform/appfolder.h"
+
 #include "platform/dosfs.h"
 
 #include <mutex>

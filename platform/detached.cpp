@@ -1,4 +1,4 @@
-#include "platform/shell.h"
+#include "platform/detached.h"
 
 #include <algorithm>
 #include <cerrno>

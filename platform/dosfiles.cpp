@@ -1,4 +1,5 @@
-// Existence tests, deletion and folder creation on DOS paths.
+#include "platform/dosfiles.h"
+
 #include "platform/dosfs.h"
 
 #include <system_error>

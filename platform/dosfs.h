@@ -21,7 +21,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace velmora::platform {
 
@@ -40,58 +39,5 @@ std::optional<std::filesystem::path> DestinationHostPath(std::string_view dosPat
 // The DOS form of an absolute host path (long names, backslashes), or nullopt
 // when no mapped drive holds it.
 std::optional<std::string> DosPath(const std::filesystem::path& hostPath);
-
-// True when the path names an existing entry that is not a folder.
-bool FileExists(std::string_view dosPath);
-// True when the host path names an existing entry that is not a folder.
-bool HostFileExists(const std::filesystem::path& hostPath);
-// True when the path names an existing folder.
-bool DirectoryExists(std::string_view dosPath);
-// Deletes a file (never a folder); true on success.
-bool DeleteFile(std::string_view dosPath);
-// Creates one folder whose parent exists; true on success.
-bool CreateDir(std::string_view dosPath);
-
-// The 8.3 form of an existing path, empty text for a missing one. Every
-// component is a valid 8.3 name (platform/shortnames.h): the entry's own name
-// where it is one, else an upper-case alias. A folder path keeps a trailing
-// backslash when it was given one. HostPath() of the result names the same
-// entry as the long path for as long as that entry exists. A path with a
-// component whose every short form another entry claims too, and a short form
-// longer than 258 characters, which the program's 260-byte buffer could not
-// take, give empty text as well.
-std::string ShortPath(std::string_view dosPath);
-
-// An existing path found on the host in one walk, for work that needs both
-// forms: the host entry, and the 8.3 form ShortPath gives (empty when too
-// long).
-struct FoundPath
-{
-    std::filesystem::path host;
-    std::string shortPath;
-};
-
-// Finds paths as FindPath does, remembering the last folder it walked to, so
-// that the entries of one folder, as a list mostly holds, share the walk to
-// it. Meant for one piece of work, under a FolderCache.
-class PathFinder
-{
-public:
-    // Nullopt for a missing path.
-    std::optional<FoundPath> Find(std::string_view dosPath);
-
-private:
-    std::filesystem::path driveRoot_;
-    std::vector<std::string> folderNames_;
-    std::optional<FoundPath> folder_; // where driveRoot_ and folderNames_ lead
-};
-
-std::optional<FoundPath> FindPath(std::string_view dosPath);
-
-// The application folder: the DOS form of the running executable's folder,
-// with its trailing backslash. SetApplicationFolder overrides it (tests);
-// an empty text restores the default.
-std::string ApplicationFolder();
-void SetApplicationFolder(std::string dosFolder);
 
 } // namespace velmora::platform

@@ -1,6 +1,8 @@
 #include "platform/shell.h"
 
+#include "platform/appfolder.h"
 #include "platform/argument.h"
+#include "platform/detached.h"
 #include "platform/dosfs.h"
 #include "platform/dostext.h"
 

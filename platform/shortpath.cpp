@@ -1,5 +1,5 @@
-// The 8.3 form of an existing DOS path.
-#include "platform/dosfs.h"
+#include "platform/shortpath.h"
+
 #include "platform/drivetable.h"
 #include "platform/foldercache.h"
 #include "platform/resolve.h"
@@ -96,14 +96,9 @@ std::optional<FoundPath> PathFinder::Find(std::string_view dosPath)
     return found;
 }
 
-std::optional<FoundPath> FindPath(std::string_view dosPath)
-{
-    return PathFinder().Find(dosPath);
-}
-
 std::string ShortPath(std::string_view dosPath)
 {
-    std::optional<FoundPath> found = FindPath(dosPath);
+    std::optional<FoundPath> found = PathFinder().Find(dosPath);
     return found ? std::move(found->shortPath) : std::string();
 }
 

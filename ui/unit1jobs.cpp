@@ -2,7 +2,7 @@
 #include "jobs/jobhandlers.h"
 #include "jobs/jobmonitor.h"
 #include "jobs/settings.h"
-#include "platform/dosfs.h"
+#include "platform/appfolder.h"
 #include "platform/shell.h"
 #include "ui/forms.h"
 #include "ui/maker.h"

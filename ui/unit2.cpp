@@ -1,7 +1,7 @@
 #include "ui/unit2.h"
 
 #include "jobs/settings.h"
-#include "platform/dosfs.h"
+#include "platform/dosfiles.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
 #include "ui/formstyle.h"

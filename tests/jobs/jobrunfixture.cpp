@@ -1,7 +1,7 @@
 #include "tests/jobs/jobrunfixture.h"
 
 #include "jobs/jobhandlers.h"
-#include "platform/dosfs.h"
+#include "platform/appfolder.h"
 #include "tests/support/files.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "tests/jobs/jobsandbox.h"
 
 #include "jobs/linebuffer.h"
-#include "platform/dosfs.h"
+#include "platform/appfolder.h"
 #include "tests/support/files.h"
 
 namespace velmora::jobs::test {

@@ -3,7 +3,7 @@
 // recorder in place of Message.exe, an application folder with a blank.
 #include "jobs/jobhandlers.h"
 #include "jobs/scriptfile.h"
-#include "platform/dosfs.h"
+#include "platform/shortpath.h"
 #include "tests/jobs/jobrunfixture.h"
 #include "tests/support/recorder.h"
 

@@ -1,7 +1,8 @@
 #include "jobs/jobhandlers.h"
 #include "jobs/paths.h"
 #include "jobs/scriptfile.h"
-#include "platform/dosfs.h"
+#include "platform/dosfiles.h"
+#include "platform/shortpath.h"
 #include "tests/jobs/jobsandbox.h"
 
 #include <gtest/gtest.h>

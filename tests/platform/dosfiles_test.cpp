@@ -1,3 +1,4 @@
+#include "platform/dosfiles.h"
 #include "platform/dosfs.h"
 #include "tests/support/tempdrives.h"
 
@@ -75,21 +76,6 @@ TEST_F(FileOperations, CreateDirMakesOneFolderUnderAnExistingParent)
     EXPECT_FALSE(std::filesystem::exists(root / "C/APPS/No"));
     EXPECT_FALSE(CreateDir("C:\\Twins\\A.Txt\\x"));
     EXPECT_FALSE(CreateDir("Q:\\x"));
-}
-
-TEST_F(FileOperations, ApplicationFolderIsTheExecutablesFolderUnlessSet)
-{
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe");
-    const std::string expected = *DosPath(exe.parent_path()) + "\\";
-    EXPECT_EQ(ApplicationFolder(), expected);
-    EXPECT_EQ(HostPath(ApplicationFolder()), exe.parent_path());
-
-    SetApplicationFolder("C:\\APPS\\FRONT");
-    EXPECT_EQ(ApplicationFolder(), "C:\\APPS\\FRONT\\");
-    SetApplicationFolder("C:\\");
-    EXPECT_EQ(ApplicationFolder(), "C:\\");
-    SetApplicationFolder("");
-    EXPECT_EQ(ApplicationFolder(), expected);
 }
 
 } // namespace

@@ -1,7 +1,9 @@
+#include "platform/dosfiles.h"
 #include "platform/dosfs.h"
 #include "platform/dostext.h"
 #include "platform/foldercache.h"
 #include "platform/shortnames.h"
+#include "platform/shortpath.h"
 #include "tests/support/tempdrives.h"
 
 #include <cstdlib>

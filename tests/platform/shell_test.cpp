@@ -1,6 +1,6 @@
 // The shell's "open": what it starts, with which arguments, and that a
 // started program is detached from the caller.
-#include "platform/dosfs.h"
+#include "platform/appfolder.h"
 #include "platform/shell.h"
 #include "tests/support/recorder.h"
 #include "tests/support/scopedenv.h"

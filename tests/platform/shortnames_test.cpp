@@ -3,6 +3,7 @@
 #include "platform/foldercache.h"
 #include "platform/folderlisting.h"
 #include "platform/shortnames.h"
+#include "platform/shortpath.h"
 #include "tests/support/tempdrives.h"
 
 #include <algorithm>

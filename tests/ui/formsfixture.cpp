@@ -1,6 +1,6 @@
 #include "tests/ui/formsfixture.h"
 
-#include "platform/dosfs.h"
+#include "platform/appfolder.h"
 #include "tests/support/files.h"
 #include "tests/ui/filedrop.h"
 

@@ -1,8 +1,10 @@
 #include "tools/dosbatch/builtins.h"
 
 #include "platform/dostext.h"
+#include "tools/dosbatch/filecommands.h"
 #include "tools/dosbatch/filematches.h"
 #include "tools/dosbatch/interpreter.h"
+#include "tools/dosbatch/programcommands.h"
 #include "tools/dosbatch/script.h"
 
 #include <algorithm>
@@ -13,7 +15,8 @@ namespace velmora::dosbatch {
 
 namespace {
 
-// The commands that job scripts use, and no others; their usage is in builtins.h.
+// The commands that job scripts use, and no others; their usage is beside
+// their declarations.
 constexpr Builtin kBuiltins[] = {
     {"echo", EchoCommand}, {"cd", CdCommand},     {"goto", GotoCommand},
     {"if", IfCommand},     {"del", DelCommand},   {"deltree", DeltreeCommand},

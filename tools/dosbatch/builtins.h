@@ -23,10 +23,8 @@ const Builtin* FindBuiltin(std::string_view name);
 // X:  -- makes drive X current
 void ChangeDrive(Interpreter& interp, char letter);
 
-// PROGRAM ARGS  -- runs PROGRAM and waits for it (any line that is no built-in)
-void RunProgram(Interpreter& interp, std::string_view line);
-
-// The built-ins of the table, with their usage.
+// The built-ins defined here, with their usage. The table also holds the file
+// commands (filecommands.h) and "start" (programcommands.h).
 // echo TEXT | echo on|off | echo"  -- prints TEXT (or the quote), or sets echoing
 void EchoCommand(Interpreter& interp, std::string_view args);
 // cd [PATH]  -- sets the current folder of PATH's drive, or prints the current one
@@ -35,15 +33,5 @@ void CdCommand(Interpreter& interp, std::string_view args);
 void GotoCommand(Interpreter& interp, std::string_view args);
 // if [not] exist PATH COMMAND  -- runs COMMAND when a file (not a folder) matches PATH
 void IfCommand(Interpreter& interp, std::string_view args);
-// del PATH...  -- deletes the files that match each PATH
-void DelCommand(Interpreter& interp, std::string_view args);
-// deltree /Y PATH...  -- deletes the files and folders that match each PATH, recursively
-void DeltreeCommand(Interpreter& interp, std::string_view args);
-// ren SOURCE NAME  -- renames the files that match SOURCE to NAME (a name or mask)
-void RenCommand(Interpreter& interp, std::string_view args);
-// move SOURCE TARGET  -- moves the files that match SOURCE into folder TARGET or to file TARGET
-void MoveCommand(Interpreter& interp, std::string_view args);
-// start PROGRAM ARGS  -- starts PROGRAM without waiting for it
-void StartCommand(Interpreter& interp, std::string_view args);
 
 } // namespace velmora::dosbatch

@@ -83,7 +83,7 @@ void ConsoleWindow::Finish(int failures)
     worker_.join();
     running_ = false;
     close();
-    emit finished(failures);
+    emit Finished(failures);
 }
 
 int RunInConsoleWindow(QApplication& app, const QString& caption, platform::ShowState show,
@@ -102,7 +102,7 @@ int RunInConsoleWindow(QApplication& app, const QString& caption, platform::Show
         window.show();
         break;
     }
-    QObject::connect(&window, &ConsoleWindow::finished, &app, &QApplication::exit);
+    QObject::connect(&window, &ConsoleWindow::Finished, &app, &QApplication::exit);
     window.RunScript(std::move(lines));
     return app.exec();
 }

@@ -25,7 +25,7 @@ public:
     ~ConsoleWindow() override;
 
     // Runs LINES on a worker thread; the window shows their output and
-    // closes when they are done, then emits finished.
+    // closes when they are done, then emits Finished.
     void RunScript(std::vector<std::string> lines);
 
     // Appends output bytes (UTF-8, possibly cut inside a character). A lone
@@ -33,7 +33,7 @@ public:
     void AppendOutput(const QByteArray& bytes);
 
 signals:
-    void finished(int failures);
+    void Finished(int failures);
 
 protected:
     // Closing the window while the script runs only hides it: the script

@@ -1,5 +1,6 @@
 #include "tools/dosbatch/currentfolders.h"
 
+#include "platform/dosfiles.h"
 #include "platform/dosfs.h"
 #include "platform/dostext.h"
 #include "platform/resolve.h"

@@ -18,7 +18,6 @@ public:
     // (the root of Z: when no drive holds it).
     Drives();
 
-    char CurrentDrive() const { return current_; }
     // Makes LETTER current; false when no host folder is mapped to it.
     bool SetCurrentDrive(char letter);
 

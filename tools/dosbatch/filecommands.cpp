@@ -1,7 +1,8 @@
-// del, deltree, ren and move: the file commands of the job scripts.
+#include "tools/dosbatch/filecommands.h"
+
+#include "platform/dosfiles.h"
 #include "platform/dosfs.h"
 #include "platform/dostext.h"
-#include "tools/dosbatch/builtins.h"
 #include "tools/dosbatch/filematches.h"
 #include "tools/dosbatch/filemoves.h"
 #include "tools/dosbatch/foldernames.h"

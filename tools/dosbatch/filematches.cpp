@@ -1,5 +1,6 @@
 #include "tools/dosbatch/filematches.h"
 
+#include "platform/dosfiles.h"
 #include "platform/dosfs.h"
 #include "tools/dosbatch/interpreter.h"
 #include "tools/dosbatch/wildcards.h"

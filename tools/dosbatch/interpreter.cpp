@@ -3,6 +3,7 @@
 #include "platform/dostext.h"
 #include "platform/foldercache.h"
 #include "tools/dosbatch/builtins.h"
+#include "tools/dosbatch/programcommands.h"
 #include "tools/dosbatch/script.h"
 
 #include <cstring>

@@ -9,6 +9,7 @@
 #include <string_view>
 
 namespace velmora::dosbatch {
+namespace {
 
 std::optional<Launch> ParseLaunch(int argc, const char* const* argv)
 {
@@ -48,6 +49,27 @@ std::optional<platform::HeldScript> HoldLaunchScript(const Launch& launch)
     return held;
 }
 
+void PrintUsage()
+{
+    std::fputs("Usage: dosbatch [--show=hidden|minimized|normal|maximized] SCRIPT\n", stderr);
+}
+
+} // namespace
+
+std::optional<HeldLaunch> HoldLaunch(int argc, const char* const* argv)
+{
+    std::optional<Launch> launch = ParseLaunch(argc, argv);
+    if (!launch) {
+        PrintUsage();
+        return std::nullopt;
+    }
+    std::optional<platform::HeldScript> held = HoldLaunchScript(*launch);
+    if (!held) {
+        return std::nullopt;
+    }
+    return HeldLaunch{std::move(*launch), std::move(*held)};
+}
+
 std::optional<std::vector<std::string>> ReadLaunchScript(const Launch& launch)
 {
     try {
@@ -56,11 +78,6 @@ std::optional<std::vector<std::string>> ReadLaunchScript(const Launch& launch)
         std::fprintf(stderr, "%s\n", error.what());
         return std::nullopt;
     }
-}
-
-void PrintUsage()
-{
-    std::fputs("Usage: dosbatch [--show=hidden|minimized|normal|maximized] SCRIPT\n", stderr);
 }
 
 } // namespace velmora::dosbatch

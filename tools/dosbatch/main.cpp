@@ -45,21 +45,17 @@ std::optional<int> RunWindowProgram(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    const std::optional<Launch> launch = ParseLaunch(argc, argv);
-    if (!launch) {
-        PrintUsage();
+    const std::optional<HeldLaunch> start = HoldLaunch(argc, argv);
+    if (!start) {
         return 1;
     }
-    const std::optional<velmora::platform::HeldScript> held = HoldLaunchScript(*launch);
-    if (!held) {
-        return 1;
-    }
-    if (launch->show != velmora::platform::ShowState::Hidden) {
+    const Launch& launch = start->launch;
+    if (launch.show != velmora::platform::ShowState::Hidden) {
         if (const std::optional<int> status = RunWindowProgram(argc, argv)) {
             return *status;
         }
     }
-    const std::optional<std::vector<std::string>> lines = ReadLaunchScript(*launch);
+    const std::optional<std::vector<std::string>> lines = ReadLaunchScript(launch);
     if (!lines) {
         return 1;
     }

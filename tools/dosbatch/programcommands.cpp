@@ -1,8 +1,8 @@
-// Running programs: a line that names a program, and "start".
+#include "tools/dosbatch/programcommands.h"
+
+#include "platform/detached.h"
 #include "platform/dostext.h"
 #include "platform/scriptlock.h"
-#include "platform/shell.h"
-#include "tools/dosbatch/builtins.h"
 #include "tools/dosbatch/child.h"
 #include "tools/dosbatch/interpreter.h"
 #include "tools/dosbatch/script.h"

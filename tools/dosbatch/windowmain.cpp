@@ -14,23 +14,19 @@ using namespace velmora::dosbatch;
 
 int main(int argc, char** argv)
 {
-    const std::optional<Launch> launch = ParseLaunch(argc, argv);
-    if (!launch) {
-        PrintUsage();
+    const std::optional<HeldLaunch> start = HoldLaunch(argc, argv);
+    if (!start) {
         return 1;
     }
-    const std::optional<velmora::platform::HeldScript> held = HoldLaunchScript(*launch);
-    if (!held) {
-        return 1;
-    }
-    std::optional<std::vector<std::string>> lines = ReadLaunchScript(*launch);
+    const Launch& launch = start->launch;
+    std::optional<std::vector<std::string>> lines = ReadLaunchScript(launch);
     if (!lines) {
         return 1;
     }
     velmora::display::DisplayApplication gui(argc, argv);
-    const int failures =
-        gui.HasDisplay() ? RunInConsoleWindow(gui.App(), QString::fromStdString(launch->caption),
-                                              launch->show, std::move(*lines))
-                         : RunHidden(*lines);
+    const int failures = gui.HasDisplay()
+                             ? RunInConsoleWindow(gui.App(), QString::fromStdString(launch.caption),
+                                                  launch.show, std::move(*lines))
+                             : RunHidden(*lines);
     return std::min(failures, 255);
 }

@@ -2,6 +2,7 @@
 
 #include "jobs/linebuffer.h"
 #include "jobs/scripts.h"
+#include "platform/appfolder.h"
 #include "platform/argument.h"
 #include "platform/dosfs.h"
 #include "platform/scriptlock.h"

@@ -1,6 +1,6 @@
 // The switches of l3enc.exe and l3dec.exe, the stream that the encoder writes,
 // and what the decoder makes of tags and damage.
-#include "platform/dosfs.h"
+#include "platform/shortpath.h"
 #include "tests/tools/audio/codertestsupport.h"
 
 #include <mpg123.h>

@@ -41,7 +41,7 @@ TEST(ConsoleWindow, ShowsOutputLiveAndClosesWhenTheScriptEnds)
         EXPECT_EQ(metrics.horizontalAdvance(QLatin1Char(c)), metrics.horizontalAdvance('M')) << c;
     }
     window.show();
-    QSignalSpy finished(&window, &ConsoleWindow::finished);
+    QSignalSpy finished(&window, &ConsoleWindow::Finished);
     window.RunScript(Lines("@Echo Off\nEcho Velmora for Windows 95\nC:\\bin\\REC.EXE\n"
                            "Echo after\nno such thing\n"));
 

@@ -1,6 +1,6 @@
 #include "tests/tools/dosbatch/scriptfixture.h"
 
-#include "platform/dosfs.h"
+#include "platform/shortpath.h"
 #include "tests/support/files.h"
 
 #include <algorithm>
