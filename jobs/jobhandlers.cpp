@@ -158,6 +158,84 @@ bool IsEmptyFolder(std::string_view folder)
     return host && std::filesystem::is_empty(*host, error) && !error;
 }
 
+// The list's entries as found on the host, each once, for its checks and its
+// short path.
+struct FoundEntries
+{
+    std::vector<std::string> sources; // short paths, empty for an entry not found
+    std::optional<std::size_t> firstRefused;
+};
+
+FoundEntries FindListEntries(const std::vector<std::string>& entries, JobKind kind,
+                             const FolderIdentity& workFolder)
+{
+    FoundEntries result;
+    result.sources.reserve(entries.size());
+    platform::PathFinder finder;
+    std::set<std::string> resultNames;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        std::optional<platform::FoundPath> found = finder.Find(entries[i]);
+        if (!result.firstRefused && (!AddResultName(resultNames, entries[i], kind) ||
+                                     !IsListEntryAccepted(entries[i], found, kind, workFolder))) {
+            result.firstRefused = i;
+        }
+        result.sources.push_back(found ? std::move(found->shortPath) : std::string());
+    }
+    return result;
+}
+
+// Tells the windows of a refused list, or else of an output directory a list
+// job does not accept; true when either was refused.
+bool RefuseListOrOutput(JobWindows& windows, std::optional<std::size_t> firstRefusedEntry,
+                        std::string_view outputDirectory)
+{
+    if (firstRefusedEntry) {
+        windows.ListEntryRefused(*firstRefusedEntry);
+        windows.ShowError("There are errors in your input list, please resolve them and retry.");
+        return true;
+    }
+    if (!IsOutputDirectory(outputDirectory)) {
+        windows.ShowError("Please enter an output directory.");
+        return true;
+    }
+    return false;
+}
+
+// Puts the list script of VALUES into SCRATCH, one block of lines for each
+// entry, and answers the temporary output of each entry in the work folder.
+std::vector<std::string> WriteListScript(LineBuffer& scratch, const ListScriptValues& values,
+                                         const std::vector<std::string>& entries,
+                                         const std::vector<std::string>& sources)
+{
+    scratch.Clear();
+    scratch.Append(ListScriptHead(values));
+    std::vector<std::string> temps;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        temps.push_back(values.workFolder + FileNamePart(sources[i]));
+        scratch.Append(
+            ListScriptEntryLines(values, {i, sources[i], temps[i], FileNamePart(entries[i])}));
+    }
+    scratch.Append(ListScriptTail(values));
+    return temps;
+}
+
+// Makes the output directory and the work folder, and deletes temporary
+// outputs an earlier job left there.
+void PrepareListFolders(std::string_view outputDirectory, const std::string& longWorkFolder,
+                        const std::vector<std::string>& temps)
+{
+    CreateFolderChain(DirectoryPart(outputDirectory));
+    CreateFolderChain(longWorkFolder);
+    // Leftover temporary outputs can only be in a work folder that holds files.
+    if (!IsEmptyFolder(longWorkFolder)) {
+        for (const std::string& temp : temps) {
+            if (platform::FileExists(temp)) {
+                platform::DeleteFile(temp);
+            }
+        }
+    }
+}
+
 } // namespace
 
 void RunSingleFileJob(JobKind kind, JobWindows& windows, LineBuffer& scratch,
@@ -238,34 +316,10 @@ void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const Jo
     // {A}Temp\LE or {A}Temp\LD, long and without its trailing backslash.
     const std::string longWorkFolder =
         FolderPart(platform::ApplicationFolder() + std::string(texts.listWorkFolder));
-    bool refused = false;
 
     const std::vector<std::string> entries = SplitLines(request.listEntries);
-    std::optional<std::size_t> firstRefusedEntry;
-    const FolderIdentity workFolder(longWorkFolder);
-    // Each entry is found on the host once, for its checks and its short path.
-    std::vector<std::string> sources;
-    sources.reserve(entries.size());
-    platform::PathFinder finder;
-    std::set<std::string> resultNames;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        std::optional<platform::FoundPath> found = finder.Find(entries[i]);
-        if (!firstRefusedEntry && (!AddResultName(resultNames, entries[i], kind) ||
-                                   !IsListEntryAccepted(entries[i], found, kind, workFolder))) {
-            firstRefusedEntry = i;
-        }
-        sources.push_back(found ? std::move(found->shortPath) : std::string());
-    }
-    if (firstRefusedEntry) {
-        windows.ListEntryRefused(*firstRefusedEntry);
-        windows.ShowError("There are errors in your input list, please resolve them and retry.");
-        refused = true;
-    }
-    const std::string& out = request.outputDirectory;
-    if (!refused && !IsOutputDirectory(out)) {
-        windows.ShowError("Please enter an output directory.");
-        refused = true;
-    }
+    const FoundEntries found = FindListEntries(entries, kind, FolderIdentity(longWorkFolder));
+    bool refused = RefuseListOrOutput(windows, found.firstRefused, request.outputDirectory);
     LoadSettings(scratch, windows.CoderPaths());
     if (!CoderPathCheck(windows, kind)) {
         refused = true;
@@ -282,32 +336,19 @@ void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const Jo
         kind == JobKind::Encoding
             ? EncoderSwitches(request.bitRateEntry, request.highQuality, request.mono)
             : DecoderSwitches(request.highQuality, request.mono);
-    const ListScriptValues values{kind, paths,    ListWorkFolder(paths, kind),
-                                  out,  switches, request.deleteSource};
-    scratch.Clear();
-    scratch.Append(ListScriptHead(values));
-    std::vector<std::string> temps;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        temps.push_back(values.workFolder + FileNamePart(sources[i]));
-        scratch.Append(
-            ListScriptEntryLines(values, {i, sources[i], temps[i], FileNamePart(entries[i])}));
-    }
-    scratch.Append(ListScriptTail(values));
+    const ListScriptValues values{.kind = kind,
+                                  .paths = paths,
+                                  .workFolder = ListWorkFolder(paths, kind),
+                                  .outputDirectory = request.outputDirectory,
+                                  .switches = switches,
+                                  .deleteSource = request.deleteSource};
+    const std::vector<std::string> temps = WriteListScript(scratch, values, entries, found.sources);
     std::optional<platform::HeldScript> script =
         ClaimScript(windows, scratch, paths, kind, state, texts.listBusyMessage, refused);
     if (!script) {
         return;
     }
-    CreateFolderChain(DirectoryPart(out));
-    CreateFolderChain(longWorkFolder);
-    // Leftover temporary outputs can only be in a work folder that holds files.
-    if (!IsEmptyFolder(longWorkFolder)) {
-        for (const std::string& temp : temps) {
-            if (platform::FileExists(temp)) {
-                platform::DeleteFile(temp);
-            }
-        }
-    }
+    PrepareListFolders(request.outputDirectory, longWorkFolder, temps);
     if (!StartScript(windows, paths.script, request.viewCoding)) {
         return;
     }

@@ -1,4 +1,6 @@
-// The main window's job buttons, the two job monitors and the system menu.
+// The main window's job buttons (the single-file jobs on the main window's
+// fields, the list jobs on the process list window's list), the two job
+// monitors and the system menu.
 #include "jobs/jobhandlers.h"
 #include "jobs/jobmonitor.h"
 #include "jobs/settings.h"
@@ -13,6 +15,7 @@
 #include "ui/unit2.h"
 #include "ui/unit3.h"
 #include "ui/unit4.h"
+#include "ui/unit6.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -54,6 +57,11 @@ void TForm1::ShowSettingsDialog()
 void TForm1::ShowError(std::string_view message)
 {
     ShowErrorMessage(FromView(message));
+}
+
+void TForm1::ListEntryRefused(std::size_t entry)
+{
+    forms_.Form6->SelectEntryOnReturn(entry);
 }
 
 bool TForm1::StartScript(std::string_view script, platform::ShowState show)
@@ -111,6 +119,26 @@ void TForm1::RunSingleFileJob(jobs::JobKind kind)
     jobs::RunSingleFileJob(kind, *this, forms_.Form3->Memo1, SingleFileRequest());
 }
 
+jobs::JobRequest TForm1::ListRequest() const
+{
+    const TForm6& list = *forms_.Form6;
+    jobs::JobRequest request = SingleFileRequest();
+    request.listEntries = list.ListText();
+    request.outputDirectory = list.Edit1->text().toStdString();
+    request.deleteSource = list.CheckBox1->isChecked();
+    return request;
+}
+
+void TForm1::RunListJob(jobs::JobKind kind)
+{
+    TForm6& list = *forms_.Form6;
+    // A refused close may have left the list window open with a field still
+    // being edited.
+    list.TurnTypedPathsIntoDosForm();
+    list.SelectEntryOnReturn(std::nullopt);
+    jobs::RunListJob(kind, *this, forms_.Form3->Memo1, ListRequest());
+}
+
 void TForm1::ExplorerButton1Click()
 {
     RunSingleFileJob(jobs::JobKind::Encoding);
@@ -130,6 +158,16 @@ void TForm1::ExplorerButton3Click()
 void TForm1::ExplorerButton5Click()
 {
     emit CreateListRequested();
+}
+
+void TForm1::ExplorerButton6Click()
+{
+    RunListJob(jobs::JobKind::Encoding);
+}
+
+void TForm1::ExplorerButton7Click()
+{
+    RunListJob(jobs::JobKind::Decoding);
 }
 
 QLabel* TForm1::StatusLabel(jobs::JobKind kind) const

@@ -1,3 +1,5 @@
+// The explorer button's construction and properties: what each setter keeps,
+// repaints and passes on to the button's group, shortcut and hint.
 #include "widgets/explbtn.h"
 
 #include "widgets/accelerators.h"
@@ -6,49 +8,13 @@
 #include "widgets/explbtnaccessible.h"
 #include "widgets/sharedaccelerators.h"
 
-#include <QContextMenuEvent>
-#include <QCoreApplication>
-#include <QCursor>
-#include <QMouseEvent>
 #include <QShortcut>
-#include <vector>
 
 namespace velmora::widgets {
 
 namespace {
 // Set by every constructor, read when captions are drawn.
 bool ellipsisFlag = true;
-
-// Every entry of MENU and of its submenus.
-void CollectEntries(const QMenu& menu, QList<QAction*>& entries)
-{
-    for (QAction* action : menu.actions()) {
-        entries.append(action);
-        if (const QMenu* submenu = action->menu()) {
-            CollectEntries(*submenu, entries);
-        }
-    }
-}
-
-// Runs MENU at POS with its entries' triggered signals held back, and
-// answers the chosen entry, whose handler has not run yet.
-QAction* ExecHoldingEntries(QMenu& menu, const QPoint& pos)
-{
-    QList<QAction*> entries;
-    CollectEntries(menu, entries);
-    // An entry may be deleted while the menu is open.
-    std::vector<std::pair<QPointer<QAction>, bool>> held;
-    for (QAction* entry : entries) {
-        held.emplace_back(entry, entry->blockSignals(true));
-    }
-    QAction* chosen = menu.exec(pos);
-    for (const auto& [entry, wasBlocked] : held) {
-        if (entry) {
-            entry->blockSignals(wasBlocked);
-        }
-    }
-    return chosen;
-}
 } // namespace
 
 bool TExplorerButton::EllipsisSupported()
@@ -60,9 +26,10 @@ TExplorerButton::TExplorerButton(QWidget* parent) : QWidget(parent)
 {
     ellipsisFlag = DetectEllipsisSupport();
     InstallExplorerButtonAccessibility();
-    bitmap_.OnChange = [this] { BitmapChanged(); };
-    noFocusBitmap_.OnChange = [this] { NoFocusBitmapChanged(); };
-    disabledBitmap_.OnChange = [this] { DisabledBitmapChanged(); };
+    bitmap_.OnChange = [this] { PictureChanged(bitmap_, true); };
+    noFocusBitmap_.OnChange = [this] { PictureChanged(noFocusBitmap_, true); };
+    // The disabled image shows only while the button is disabled.
+    disabledBitmap_.OnChange = [this] { PictureChanged(disabledBitmap_, !enabled_); };
     // Clicking the button must not end the editing of the focused field.
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
@@ -95,24 +62,28 @@ void TExplorerButton::SetAlignment(TAlignment value)
     repaint();
 }
 
-template <typename Change> void TExplorerButton::ForEachGroupMate(Change change)
+QList<TExplorerButton*> TExplorerButton::GroupMates() const
 {
+    QList<TExplorerButton*> mates;
     if (!parentWidget()) {
-        return;
+        return mates;
     }
     for (QObject* child : parentWidget()->children()) {
         auto* mate = dynamic_cast<TExplorerButton*>(child);
         if (mate && mate != this && mate->groupIndex_ == groupIndex_) {
-            change(mate);
+            mates.append(mate);
         }
     }
+    return mates;
 }
 
 void TExplorerButton::SetAllowAllUp(bool value)
 {
     allowAllUp_ = value;
     if (groupIndex_ != 0) {
-        ForEachGroupMate([value](TExplorerButton* mate) { mate->allowAllUp_ = value; });
+        for (TExplorerButton* mate : GroupMates()) {
+            mate->allowAllUp_ = value;
+        }
     }
 }
 
@@ -124,54 +95,49 @@ void TExplorerButton::SetBevelStyle(TBevelStyle value)
 
 void TExplorerButton::SetNoFocusBitmap(const TBitmap& value)
 {
-    noFocusBitmap_.Assign(value);
-    if (!noFocusBitmap_.Empty()) {
-        noFocusBitmap_.MakeDormant();
-    }
+    AssignPicture(noFocusBitmap_, value);
 }
 
 void TExplorerButton::SetBitmap(const TBitmap& value)
 {
-    bitmap_.Assign(value);
-    if (!bitmap_.Empty()) {
-        bitmap_.MakeDormant();
-    }
+    AssignPicture(bitmap_, value);
 }
 
 void TExplorerButton::SetDisabledBitmap(const TBitmap& value)
 {
-    disabledBitmap_.Assign(value);
-    if (!disabledBitmap_.Empty()) {
-        disabledBitmap_.MakeDormant();
+    AssignPicture(disabledBitmap_, value);
+}
+
+void TExplorerButton::RestPicture(TBitmap& picture)
+{
+    if (!picture.Empty()) {
+        picture.MakeDormant();
     }
+}
+
+void TExplorerButton::AssignPicture(TBitmap& picture, const TBitmap& value)
+{
+    picture.Assign(value);
+    RestPicture(picture);
 }
 
 // The grey image is never made here: outside a form designer it comes only
 // from the stored "IBitmap" data.
-void TExplorerButton::BitmapChanged()
+void TExplorerButton::PictureChanged(TBitmap& picture, bool shown)
 {
-    if (!bitmap_.Empty()) {
-        bitmap_.MakeDormant();
-    }
-    repaint();
-}
-
-void TExplorerButton::NoFocusBitmapChanged()
-{
-    if (!noFocusBitmap_.Empty()) {
-        noFocusBitmap_.MakeDormant();
-    }
-    repaint();
-}
-
-void TExplorerButton::DisabledBitmapChanged()
-{
-    if (!disabledBitmap_.Empty()) {
-        disabledBitmap_.MakeDormant();
-    }
-    if (!enabled_) {
+    RestPicture(picture);
+    if (shown) {
         repaint();
     }
+}
+
+template <typename T> void TExplorerButton::SetAndRepaint(T& field, T value)
+{
+    if (value == field) {
+        return;
+    }
+    field = value;
+    repaint();
 }
 
 void TExplorerButton::SetCaption(const QString& value)
@@ -206,12 +172,12 @@ void TExplorerButton::SetDown(bool value)
     down_ = value;
     repaint();
     if (value) {
-        ForEachGroupMate([](TExplorerButton* mate) {
+        for (TExplorerButton* mate : GroupMates()) {
             if (mate->down_) {
                 mate->down_ = false;
                 mate->repaint();
             }
-        });
+        }
     }
 }
 
@@ -236,11 +202,7 @@ void TExplorerButton::SetEnabled(bool value)
 
 void TExplorerButton::SetLayout(TExplorerButtonLayout value)
 {
-    if (value == layout_) {
-        return;
-    }
-    layout_ = value;
-    repaint();
+    SetAndRepaint(layout_, value);
 }
 
 void TExplorerButton::SetOptions(TExplorerButtonOptions value)
@@ -267,38 +229,22 @@ void TExplorerButton::SetShadingType(TExplorerButtonShadingType value)
 
 void TExplorerButton::SetShowDownPattern(bool value)
 {
-    if (value == showDownPattern_) {
-        return;
-    }
-    showDownPattern_ = value;
-    repaint();
+    SetAndRepaint(showDownPattern_, value);
 }
 
 void TExplorerButton::SetUnselectedFontColor(TColor value)
 {
-    if (value == unselectedFontColor_) {
-        return;
-    }
-    unselectedFontColor_ = value;
-    repaint();
+    SetAndRepaint(unselectedFontColor_, value);
 }
 
 void TExplorerButton::SetWordWrap(bool value)
 {
-    if (value == wordWrap_) {
-        return;
-    }
-    wordWrap_ = value;
-    repaint();
+    SetAndRepaint(wordWrap_, value);
 }
 
 void TExplorerButton::SetFontColor(TColor value)
 {
-    if (value == fontColor_) {
-        return;
-    }
-    fontColor_ = value;
-    repaint();
+    SetAndRepaint(fontColor_, value);
 }
 
 void TExplorerButton::SetHint(const QString& value)
@@ -349,297 +295,6 @@ bool TExplorerButton::ReadIBitmap(QIODevice& stream, QString* error)
 bool TExplorerButton::WriteIBitmap(QIODevice& stream) const
 {
     return greyImage_.SaveToStream(stream);
-}
-
-void TExplorerButton::Click()
-{
-    if (OnClick) {
-        OnClick(this);
-    }
-}
-
-bool TExplorerButton::CursorInside() const
-{
-    const QPoint p = mapFromGlobal(QCursor::pos());
-    return p.x() > 0 && p.x() < width() && p.y() > 0 && p.y() < height();
-}
-
-void TExplorerButton::ResetInteraction()
-{
-    if (groupIndex_ == 0) {
-        down_ = false;
-    }
-    pressed_ = false;
-    hot_ = false;
-    repaint();
-}
-
-void TExplorerButton::LeftButtonDown()
-{
-    QWidget* form = window();
-    if (form != this && !form->isActiveWindow()) {
-        form->raise();
-        form->activateWindow();
-    }
-    if (!enabled_ || !Visible()) {
-        return;
-    }
-    pressed_ = true;
-    hot_ = true;
-    repaint();
-    // Without a menu the press's implicit mouse grab is the capture until the release.
-    if (!dropDownMenu_) {
-        return;
-    }
-
-    QPointer<TExplorerButton> self(this);
-    QPointer<QMenu> menu = dropDownMenu_.data();
-    // The click that closes the menu must not reach this or another button.
-    const bool noReplay = menu->testAttribute(Qt::WA_NoMouseReplay);
-    menu->setAttribute(Qt::WA_NoMouseReplay);
-    inMenu_ = true;
-    const QPointer<QAction> chosen = ExecHoldingEntries(*menu, mapToGlobal(QPoint(0, height())));
-    if (menu) {
-        menu->setAttribute(Qt::WA_NoMouseReplay, noReplay);
-    }
-    if (!self) {
-        return;
-    }
-    inMenu_ = false;
-    CancelInteractionAfterMenu();
-    // The chosen entry's handler runs once the menu call has returned and the
-    // button is drawn released: a dialog it opens does not stand over a
-    // button that still looks pressed.
-    if (chosen) {
-        emit chosen->triggered(chosen->isChecked());
-    }
-}
-
-// After a menu has closed: no grab and no press outlive it, and the pointer
-// notifications held back while it was open catch up.
-void TExplorerButton::CancelInteractionAfterMenu()
-{
-    // Mouse input queued while the menu was open, such as a press the toolkit
-    // replays on the window under the pointer, belonged to the menu.
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
-                              QEvent::MouseButtonDblClick, QEvent::MouseMove}) {
-        QCoreApplication::removePostedEvents(nullptr, type);
-    }
-    if (QWidget* grabber = QWidget::mouseGrabber()) {
-        grabber->releaseMouse();
-    }
-    if (!CursorInside()) {
-        hot_ = false;
-    }
-    pressed_ = false;
-    repaint();
-    SyncPointerAfterMenu();
-}
-
-void TExplorerButton::SyncPointerAfterMenu()
-{
-    const bool over = rect().contains(mapFromGlobal(QCursor::pos()));
-    if (over && !pointerOver_) {
-        PointerEntered();
-    } else if (!over && pointerOver_) {
-        PointerLeft();
-    }
-}
-
-void TExplorerButton::LeftButtonUp()
-{
-    if (!enabled_ || !Visible() || !pressed_) {
-        return;
-    }
-    pressed_ = false;
-    if (hot_ && groupIndex_ != 0) {
-        if (down_) {
-            if (allowAllUp_) {
-                down_ = false;
-            }
-        } else {
-            ForEachGroupMate([](TExplorerButton* mate) {
-                if (mate->down_) {
-                    mate->SetDown(false);
-                    mate->repaint();
-                }
-            });
-            down_ = true;
-        }
-    }
-    if (!hot_) {
-        return;
-    }
-    if (!CursorInside()) {
-        hot_ = false;
-    }
-    update();
-    if (!dropDownMenu_) {
-        Click();
-    }
-}
-
-void TExplorerButton::RightButtonUp(const QPoint& globalPos)
-{
-    QPointer<TExplorerButton> self(this);
-    inMenu_ = true;
-    const bool hadMenu = ShowContextMenu(globalPos);
-    if (!self) {
-        return;
-    }
-    inMenu_ = false;
-    if (hadMenu) {
-        CancelInteractionAfterMenu();
-    }
-}
-
-// The button's own context menu, else the one its parent offers; answers
-// whether there was one.
-bool TExplorerButton::ShowContextMenu(const QPoint& globalPos)
-{
-    if (popupMenu_) {
-        popupMenu_->exec(globalPos);
-        return true;
-    }
-    QWidget* parent = parentWidget();
-    if (!parent) {
-        return false;
-    }
-    QContextMenuEvent event(QContextMenuEvent::Mouse, parent->mapFromGlobal(globalPos), globalPos);
-    QCoreApplication::sendEvent(parent, &event);
-    return event.isAccepted();
-}
-
-void TExplorerButton::MouseEnter()
-{
-    hot_ = true;
-    if (!down_ && enabled_) {
-        repaint();
-    }
-    if (OnEnter) {
-        OnEnter(this);
-    }
-}
-
-void TExplorerButton::MouseLeave()
-{
-    hot_ = false;
-    if (!down_ && enabled_) {
-        repaint();
-    }
-    if (OnExit) {
-        OnExit(this);
-    }
-}
-
-void TExplorerButton::PointerEntered()
-{
-    if (inMenu_ || pointerOver_) {
-        return;
-    }
-    pointerOver_ = true;
-    MouseEnter();
-}
-
-void TExplorerButton::PointerLeft()
-{
-    if (inMenu_ || !pointerOver_) {
-        return;
-    }
-    pointerOver_ = false;
-    MouseLeave();
-}
-
-bool TExplorerButton::DialogChar(QChar character)
-{
-    const QChar accelerator = AcceleratorOf(caption_);
-    if (accelerator.isNull() || accelerator.toUpper() != character.toUpper()) {
-        return false;
-    }
-    return Press();
-}
-
-bool TExplorerButton::Press()
-{
-    if (!enabled_ || !Visible()) {
-        return false;
-    }
-    QPointer<TExplorerButton> self(this);
-    hot_ = true;
-    pressed_ = false;
-    repaint();
-    QCoreApplication::processEvents();
-    if (self) {
-        LeftButtonDown();
-    }
-    if (self) {
-        QCoreApplication::processEvents();
-    }
-    if (self) {
-        LeftButtonUp();
-    }
-    if (self) {
-        QCoreApplication::processEvents();
-    }
-    if (self && !CursorInside()) {
-        hot_ = false;
-        repaint();
-    }
-    return true;
-}
-
-void TExplorerButton::enterEvent(QEnterEvent*)
-{
-    PointerEntered();
-}
-
-void TExplorerButton::leaveEvent(QEvent*)
-{
-    PointerLeft();
-}
-
-void TExplorerButton::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton) {
-        LeftButtonDown();
-    }
-}
-
-// A double click is a second press, so it gives a second click.
-void TExplorerButton::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    mousePressEvent(event);
-}
-
-// During a press the implicit grab holds back the toolkit's enter and leave
-// notifications; the moves the grab brings keep Hot up to date instead.
-void TExplorerButton::mouseMoveEvent(QMouseEvent* event)
-{
-    const QPoint pos = event->position().toPoint();
-    if (rect().contains(pos)) {
-        PointerEntered();
-    } else {
-        PointerLeft();
-    }
-    if (OnMouseMove) {
-        OnMouseMove(this, event->modifiers(), pos.x(), pos.y());
-    }
-}
-
-void TExplorerButton::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton) {
-        LeftButtonUp();
-    } else if (event->button() == Qt::RightButton) {
-        RightButtonUp(event->globalPosition().toPoint());
-    }
-}
-
-// A press cut short by hiding the button must not come back as pressed.
-void TExplorerButton::hideEvent(QHideEvent* event)
-{
-    pressed_ = false;
-    QWidget::hideEvent(event);
 }
 
 } // namespace velmora::widgets

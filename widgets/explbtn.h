@@ -18,6 +18,7 @@
 #include <QWidget>
 #include <functional>
 
+class QFontMetrics;
 class QIODevice;
 class QShortcut;
 
@@ -131,27 +132,41 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void BitmapChanged();
-    void NoFocusBitmapChanged();
-    void DisabledBitmapChanged();
-    template <typename Change> void ForEachGroupMate(Change change);
+    // Properties and their side effects (explbtn.cpp).
+
+    // A picture at rest holds its memory form only (see TBitmap::MakeDormant).
+    static void RestPicture(TBitmap& picture);
+    void AssignPicture(TBitmap& picture, const TBitmap& value);
+    // After PICTURE changed; repaints when the button shows it now.
+    void PictureChanged(TBitmap& picture, bool shown);
+    // Stores VALUE in FIELD and repaints, unless FIELD holds it already.
+    template <typename T> void SetAndRepaint(T& field, T value);
+    // The other buttons of the same parent with the same GroupIndex.
+    QList<TExplorerButton*> GroupMates() const;
     void UpdateShortcut();
     void UpdateToolTip();
 
+    // Pointer and keyboard input (explbtninput.cpp).
     void LeftButtonDown();
+    // Drops the menu down under the button and runs the entry chosen there.
+    void RunDropDownMenu();
     void LeftButtonUp();
     void RightButtonUp(const QPoint& globalPos);
     bool ShowContextMenu(const QPoint& globalPos);
-    void MouseEnter();
-    void MouseLeave();
-    void PointerEntered();
-    void PointerLeft();
-    void SyncPointerAfterMenu();
+    // Follows a pointer notification: Hot, the look and OnEnter or OnExit,
+    // once for each crossing of the edge; held back while a menu is open.
+    void SetPointerOver(bool over);
     void CancelInteractionAfterMenu();
     void ResetInteraction();
     bool CursorInside() const;
 
+    // Painting (explbtnpaint.cpp).
+    struct Face;
     void Paint(QPainter& canvas);
+    Face LayOutFace(const QFontMetrics& metrics) const;
+    void PaintDisabledLook(QPainter& canvas, const Face& face) const;
+    void PaintEnabledLook(QPainter& canvas, const Face& face) const;
+    const TBitmap& EnabledImage(bool selected) const;
     void DrawBevel(QPainter& canvas, bool pressed) const;
 
     TAlignment alignment_ = taCenter;

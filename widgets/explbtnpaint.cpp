@@ -56,91 +56,122 @@ void TExplorerButton::paintEvent(QPaintEvent*)
     Paint(canvas);
 }
 
+// What one paint lays out before drawing.
+struct TExplorerButton::Face
+{
+    bool captionShown = false;
+    QString caption; // as measured, which may have added a blank; empty when not shown
+    bool popupMark = false;
+    ExplorerButtonGeometry geometry;
+};
+
 void TExplorerButton::Paint(QPainter& canvas)
 {
     if (!Visible()) {
         return;
     }
-    const int w = width(), h = height();
     if (down_ && showDownPattern_) {
-        canvas.fillRect(0, 0, w, h, QBrush(DownPattern().Handle()));
+        canvas.fillRect(0, 0, width(), height(), QBrush(DownPattern().Handle()));
     }
     canvas.setBrush(Qt::NoBrush);
     canvas.setFont(font());
+    const Face face = LayOutFace(canvas.fontMetrics());
+    if (enabled_) {
+        PaintEnabledLook(canvas, face);
+    } else {
+        PaintDisabledLook(canvas, face);
+    }
+    // A button at rest holds its pictures in memory form only.
+    for (TBitmap* image : {&bitmap_, &disabledBitmap_, &noFocusBitmap_, &greyImage_}) {
+        RestPicture(*image);
+    }
+}
 
-    const bool captionShown = !options_.Contains(boIconOnly) && !caption_.isEmpty();
-    const bool popupMark = options_.Contains(boPopupMark) && dropDownMenu_;
-    QString text;
+TExplorerButton::Face TExplorerButton::LayOutFace(const QFontMetrics& metrics) const
+{
+    Face face;
+    face.captionShown = !options_.Contains(boIconOnly) && !caption_.isEmpty();
+    face.popupMark = options_.Contains(boPopupMark) && dropDownMenu_;
     ExplorerButtonLayoutInput in;
-    if (captionShown) {
-        text = caption_;
-        const QSize size = MeasureCaption(canvas.fontMetrics(), text, w - 4, wordWrap_);
+    if (face.captionShown) {
+        face.caption = caption_;
+        const QSize size = MeasureCaption(metrics, face.caption, width() - 4, wordWrap_);
         in.textWidth = size.width();
         in.textHeight = size.height();
     }
-    in.width = w;
-    in.height = h;
-    in.captionShown = captionShown;
+    in.width = width();
+    in.height = height();
+    in.captionShown = face.captionShown;
     in.bitmapWidth = bitmap_.Width();
     in.bitmapHeight = bitmap_.Height();
-    in.popupMark = popupMark;
+    in.popupMark = face.popupMark;
     in.layout = layout_;
     in.alignment = alignment_;
     in.wordWrap = wordWrap_;
-    const ExplorerButtonGeometry g = LayOutExplorerButton(in);
-    QRect textRect = g.TextRect();
+    face.geometry = LayOutExplorerButton(in);
+    return face;
+}
 
-    if (!enabled_) {
-        if (down_) {
-            DrawBevel(canvas, true);
-        }
-        if (!disabledBitmap_.Empty()) {
-            DrawTransparent(canvas, disabledBitmap_, g.gx, g.gy, KeyColor(disabledBitmap_));
-        } else {
-            DrawEmbossed(canvas, g.gx, g.gy, bitmap_);
-        }
-        if (captionShown) {
-            DrawEmbossedCaption(canvas, textRect, text, alignment_, wordWrap_);
-        }
+// Sunken when down, the disabled image (or the image embossed) and an
+// embossed caption; no triangle.
+void TExplorerButton::PaintDisabledLook(QPainter& canvas, const Face& face) const
+{
+    const ExplorerButtonGeometry& g = face.geometry;
+    if (down_) {
+        DrawBevel(canvas, true);
+    }
+    if (!disabledBitmap_.Empty()) {
+        DrawTransparent(canvas, disabledBitmap_, g.gx, g.gy, KeyColor(disabledBitmap_));
     } else {
-        const bool pressedLook = (pressed_ && hot_) || down_;
-        const bool selected = pressedLook || hot_;
-        const QColor color = ToQColor(selected ? fontColor_ : unselectedFontColor_);
-        canvas.setPen(color);
-        if (selected) {
-            DrawBevel(canvas, pressedLook);
-        }
+        DrawEmbossed(canvas, g.gx, g.gy, bitmap_);
+    }
+    if (face.captionShown) {
+        DrawEmbossedCaption(canvas, g.TextRect(), face.caption, alignment_, wordWrap_);
+    }
+}
+
+// Bevel, caption, image and triangle in the hot, pressed or resting look.
+void TExplorerButton::PaintEnabledLook(QPainter& canvas, const Face& face) const
+{
+    const ExplorerButtonGeometry& g = face.geometry;
+    const bool pressedLook = (pressed_ && hot_) || down_;
+    const bool selected = pressedLook || hot_;
+    const QColor color = ToQColor(selected ? fontColor_ : unselectedFontColor_);
+    canvas.setPen(color);
+    if (selected) {
+        DrawBevel(canvas, pressedLook);
+    }
+    if (face.captionShown) {
+        QRect textRect = g.TextRect();
         // The caption sits one pixel lower in whichever look has the lowered bevel.
         if ((bevelStyle_ == bsLowered) != pressedLook) {
             textRect.translate(1, 1);
         }
-        if (captionShown) {
-            DrawCaption(canvas, textRect, text, alignment_, wordWrap_, EllipsisSupported());
-        }
-        // Image and triangle sink by one pixel in the pressed look, with either bevel.
-        const int sink = pressedLook ? 1 : 0;
-        if (!bitmap_.Empty()) {
-            const bool fullColour = selected || !options_.Contains(boMonoDisplay);
-            const TBitmap& image = fullColour               ? bitmap_
-                                   : noFocusBitmap_.Empty() ? greyImage_
-                                                            : noFocusBitmap_;
-            DrawTransparent(canvas, image, g.gx + sink, g.gy + sink, KeyColor(image));
-            if (popupMark) {
-                DrawPopupMark(canvas, g.gx + bitmap_.Width() + 3 + sink,
-                              g.gy + Half(g.glyphHeight) + sink, color);
-            }
-        } else if (popupMark) {
-            DrawPopupMark(canvas, g.tx + g.textWidth + 3 + sink, g.ty + Half(g.textHeight) + sink,
-                          color);
-        }
+        DrawCaption(canvas, textRect, face.caption, alignment_, wordWrap_, EllipsisSupported());
     }
+    // Image and triangle sink by one pixel in the pressed look, with either bevel.
+    const int sink = pressedLook ? 1 : 0;
+    if (!bitmap_.Empty()) {
+        const TBitmap& image = EnabledImage(selected);
+        DrawTransparent(canvas, image, g.gx + sink, g.gy + sink, KeyColor(image));
+    }
+    if (face.popupMark) {
+        // Beside the image, or beside the caption on a button without one.
+        const QPoint mark = bitmap_.Empty()
+                                ? QPoint(g.tx + g.textWidth + 3, g.ty + Half(g.textHeight))
+                                : QPoint(g.gx + bitmap_.Width() + 3, g.gy + Half(g.glyphHeight));
+        DrawPopupMark(canvas, mark.x() + sink, mark.y() + sink, color);
+    }
+}
 
-    // A button at rest holds its pictures in memory form only.
-    for (TBitmap* image : {&bitmap_, &disabledBitmap_, &noFocusBitmap_, &greyImage_}) {
-        if (!image->Empty()) {
-            image->MakeDormant();
-        }
+// The full-colour image while selected or without the mono display, else the
+// no-focus image or, lacking one, the grey image.
+const TBitmap& TExplorerButton::EnabledImage(bool selected) const
+{
+    if (selected || !options_.Contains(boMonoDisplay)) {
+        return bitmap_;
     }
+    return noFocusBitmap_.Empty() ? greyImage_ : noFocusBitmap_;
 }
 
 } // namespace velmora::widgets

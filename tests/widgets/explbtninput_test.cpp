@@ -30,6 +30,27 @@ void CloseNextPopup(std::function<void(QWidget*)> inspect = {})
     });
 }
 
+// How often a button's events fired.
+struct EventCounts
+{
+    int clicks = 0, enters = 0, exits = 0;
+};
+
+// Counts B's clicks, entries and exits into COUNTS.
+void CountEvents(TExplorerButton* b, EventCounts& counts)
+{
+    b->OnClick = [&counts](TExplorerButton*) { ++counts.clicks; };
+    b->OnEnter = [&counts](TExplorerButton*) { ++counts.enters; };
+    b->OnExit = [&counts](TExplorerButton*) { ++counts.exits; };
+}
+
+// Gives B the drop-down MENU with one entry, TEXT.
+void GiveDropDownMenu(TExplorerButton* b, QMenu& menu, const QString& text)
+{
+    menu.addAction(text);
+    b->SetDropDownMenu(&menu);
+}
+
 } // namespace
 
 TEST(ExplorerButtonDefaults, AreThoseOfTheConstructor)
@@ -135,39 +156,37 @@ TEST_F(ExplorerButtonForm, PressLeaveReturnReleaseClicksAndLeavingFirstDoesNot)
 TEST_F(ExplorerButtonForm, EnterAndExitPairUpWhicheverWayTheyCome)
 {
     TExplorerButton* b = AddButton(QRect(20, 20, 80, 30), "Go");
-    int enters = 0, exits = 0, clicks = 0;
-    b->OnEnter = [&](TExplorerButton*) { ++enters; };
-    b->OnExit = [&](TExplorerButton*) { ++exits; };
-    b->OnClick = [&](TExplorerButton*) { ++clicks; };
+    EventCounts events;
+    CountEvents(b, events);
     Press(b);
-    ASSERT_EQ(enters, 1);
+    ASSERT_EQ(events.enters, 1);
     DragTo(b, QPoint(150, 80));
     EXPECT_FALSE(b->Hot());
-    EXPECT_EQ(exits, 1);
+    EXPECT_EQ(events.exits, 1);
     DragTo(b, QPoint(5, 5));
     EXPECT_TRUE(b->Hot());
-    EXPECT_EQ(enters, 2);
+    EXPECT_EQ(events.enters, 2);
     Release(b, QPoint(5, 5));
-    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(events.clicks, 1);
     // Moves over the button after the release bring no second entry.
     PointerTo(b, QPoint(6, 6));
     QTest::mouseMove(b, QPoint(7, 7));
-    EXPECT_EQ(enters, 2);
+    EXPECT_EQ(events.enters, 2);
     PointerToForm(QPoint(300, 190));
-    EXPECT_EQ(exits, 2);
+    EXPECT_EQ(events.exits, 2);
 }
 
 TEST_F(ExplorerButtonForm, PointerOnTheTopRowOrLeftColumnCountsAsOutsideAfterRelease)
 {
     TExplorerButton* b = AddButton(QRect(20, 20, 80, 30), "Go");
-    int clicks = 0;
-    b->OnClick = [&](TExplorerButton*) { ++clicks; };
+    EventCounts events;
+    CountEvents(b, events);
     for (QPoint edge : {QPoint(0, 10), QPoint(10, 0)}) {
         Press(b, edge);
         Release(b, edge);
         EXPECT_FALSE(b->Hot()) << edge.x() << "," << edge.y();
     }
-    EXPECT_EQ(clicks, 2); // the click goes by Hot as it was before the test
+    EXPECT_EQ(events.clicks, 2); // the click goes by Hot as it was before the test
     Click(b, QPoint(1, 1));
     EXPECT_TRUE(b->Hot());
 }
@@ -182,8 +201,8 @@ TEST_F(ExplorerButtonForm, GroupTogglesAndAllowAllUpIsShared)
     }
     other->SetGroupIndex(2);
     other->SetDown(true);
-    int clicks = 0;
-    b->OnClick = [&](TExplorerButton*) { ++clicks; };
+    EventCounts events;
+    CountEvents(b, events);
 
     Click(a);
     EXPECT_TRUE(a->Down());
@@ -193,7 +212,7 @@ TEST_F(ExplorerButtonForm, GroupTogglesAndAllowAllUpIsShared)
     EXPECT_TRUE(other->Down()); // another group is left alone
     Click(b);
     EXPECT_TRUE(b->Down()); // a down button stays down without AllowAllUp
-    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(events.clicks, 2);
 
     a->SetAllowAllUp(true);
     EXPECT_TRUE(b->AllowAllUp());
@@ -228,38 +247,36 @@ TEST_F(ExplorerButtonForm, DownNeedsAGroupAndLeavingTheGroupRaisesTheButton)
 TEST_F(ExplorerButtonForm, DisabledButtonTracksThePointerButIgnoresPressesAndAccelerators)
 {
     TExplorerButton* b = AddButton(QRect(20, 20, 80, 30), "&Run");
-    int enters = 0, exits = 0, clicks = 0;
-    b->OnEnter = [&](TExplorerButton*) { ++enters; };
-    b->OnExit = [&](TExplorerButton*) { ++exits; };
-    b->OnClick = [&](TExplorerButton*) { ++clicks; };
+    EventCounts events;
+    CountEvents(b, events);
     b->SetEnabled(false);
 
     PointerTo(b, QPoint(10, 10));
     EXPECT_TRUE(b->Hot());
-    EXPECT_EQ(enters, 1);
+    EXPECT_EQ(events.enters, 1);
     QTest::mousePress(b, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_FALSE(b->Pressed());
     QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_FALSE(b->DialogChar(u'r'));
     QTest::keyClick(&form, Qt::Key_R, Qt::AltModifier);
-    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(events.clicks, 0);
     PointerToForm(QPoint(300, 190));
     EXPECT_FALSE(b->Hot());
-    EXPECT_EQ(exits, 1);
+    EXPECT_EQ(events.exits, 1);
 }
 
 TEST_F(ExplorerButtonForm, ChangingEnabledDropsPressAndHotUntilThePointerComesBack)
 {
     TExplorerButton* b = AddButton(QRect(20, 20, 80, 30), "Go");
-    int clicks = 0;
-    b->OnClick = [&](TExplorerButton*) { ++clicks; };
+    EventCounts events;
+    CountEvents(b, events);
     Press(b);
     b->SetEnabled(false);
     EXPECT_FALSE(b->Pressed());
     EXPECT_FALSE(b->Hot());
     b->SetEnabled(true);
     Release(b);
-    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(events.clicks, 0);
     EXPECT_FALSE(b->Hot()); // drawn normal though the pointer rests on it
     PointerToForm(QPoint(300, 190));
     PointerTo(b, QPoint(10, 10));
@@ -269,14 +286,14 @@ TEST_F(ExplorerButtonForm, ChangingEnabledDropsPressAndHotUntilThePointerComesBa
 TEST_F(ExplorerButtonForm, DoubleClickGivesTwoClicks)
 {
     TExplorerButton* b = AddButton(QRect(20, 20, 80, 30), "Go");
-    int clicks = 0;
-    b->OnClick = [&](TExplorerButton*) { ++clicks; };
+    EventCounts events;
+    CountEvents(b, events);
     PointerTo(b, QPoint(10, 10));
     QTest::mousePress(b, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::mouseDClick(b, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(events.clicks, 2);
 }
 
 TEST_F(ExplorerButtonForm, DropDownMenuOpensAtTheBottomLeftAndNeverClicks)
@@ -284,10 +301,11 @@ TEST_F(ExplorerButtonForm, DropDownMenuOpensAtTheBottomLeftAndNeverClicks)
     TExplorerButton* b = AddButton(QRect(20, 20, 89, 25), "      &System  ");
     QMenu menu;
     menu.addAction("About");
-    int shown = 0, clicks = 0;
+    int shown = 0;
     QObject::connect(&menu, &QMenu::aboutToShow, [&] { ++shown; });
     b->SetDropDownMenu(&menu);
-    b->OnClick = [&](TExplorerButton*) { ++clicks; };
+    EventCounts events;
+    CountEvents(b, events);
 
     bool pressedWhileOpen = false;
     CloseNextPopup([&](QWidget* popup) {
@@ -303,7 +321,7 @@ TEST_F(ExplorerButtonForm, DropDownMenuOpensAtTheBottomLeftAndNeverClicks)
     // The release of the press that opened the menu finds nothing to act on.
     Release(b);
     EXPECT_EQ(shown, 1);
-    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(events.clicks, 0);
 
     // The accelerator drops the menu down too, and does not click either.
     PointerToForm(QPoint(300, 190));
@@ -315,7 +333,7 @@ TEST_F(ExplorerButtonForm, DropDownMenuOpensAtTheBottomLeftAndNeverClicks)
     CloseNextPopup();
     QTest::keyClick(&form, Qt::Key_S, Qt::AltModifier);
     EXPECT_EQ(shown, 2);
-    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(events.clicks, 0);
     EXPECT_FALSE(b->Hot());
     EXPECT_FALSE(b->Pressed());
 }
@@ -360,8 +378,7 @@ TEST_F(ExplorerButtonForm, MouseInputQueuedWhileTheMenuWasOpenIsDropped)
 {
     TExplorerButton* b = AddButton(QRect(20, 20, 89, 25), "Menu");
     QMenu menu;
-    menu.addAction("One");
-    b->SetDropDownMenu(&menu);
+    GiveDropDownMenu(b, menu, "One");
     int shown = 0;
     QObject::connect(&menu, &QMenu::aboutToShow, [&] { ++shown; });
     CloseNextPopup([&](QWidget*) {
@@ -386,14 +403,13 @@ TEST_F(ExplorerButtonForm, PointerLeavingWhileTheMenuIsOpenIsReportedAfterwards)
 {
     TExplorerButton* b = AddButton(QRect(20, 20, 89, 25), "Menu");
     QMenu menu;
-    menu.addAction("One");
-    b->SetDropDownMenu(&menu);
-    int exits = 0;
-    b->OnExit = [&](TExplorerButton*) { ++exits; };
+    GiveDropDownMenu(b, menu, "One");
+    EventCounts events;
+    CountEvents(b, events);
     CloseNextPopup([&](QWidget*) { QCursor::setPos(form.mapToGlobal(QPoint(300, 190))); });
     Press(b);
     EXPECT_FALSE(b->Hot());
-    EXPECT_EQ(exits, 1);
+    EXPECT_EQ(events.exits, 1);
 }
 
 TEST_F(ExplorerButtonForm, DestroyedMenusAreForgotten)
@@ -407,10 +423,10 @@ TEST_F(ExplorerButtonForm, DestroyedMenusAreForgotten)
     delete context;
     EXPECT_EQ(b->DropDownMenu(), nullptr);
     EXPECT_EQ(b->PopupMenu(), nullptr);
-    int clicks = 0;
-    b->OnClick = [&](TExplorerButton*) { ++clicks; };
+    EventCounts events;
+    CountEvents(b, events);
     Click(b);
-    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(events.clicks, 1);
 }
 
 TEST_F(ExplorerButtonForm, RightReleaseShowsTheContextMenuAtThePointer)
@@ -459,17 +475,17 @@ TEST_F(ExplorerButtonForm, AcceleratorClicksThroughTheGroupLogic)
 {
     TExplorerButton* b = AddButton(QRect(20, 20, 89, 25), "Save && &Close");
     b->SetGroupIndex(1);
-    int clicks = 0;
-    b->OnClick = [&](TExplorerButton*) { ++clicks; };
+    EventCounts events;
+    CountEvents(b, events);
     QTest::keyClick(&form, Qt::Key_S, Qt::AltModifier);
-    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(events.clicks, 0);
     QTest::keyClick(&form, Qt::Key_C, Qt::AltModifier);
-    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(events.clicks, 1);
     EXPECT_TRUE(b->Down());
     EXPECT_FALSE(b->Hot()); // the pointer is elsewhere
     EXPECT_FALSE(b->DialogChar(u'x'));
     EXPECT_TRUE(b->DialogChar(u'c'));
-    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(events.clicks, 2);
     b->hide();
     EXPECT_FALSE(b->DialogChar(u'c'));
 }
@@ -477,8 +493,8 @@ TEST_F(ExplorerButtonForm, AcceleratorClicksThroughTheGroupLogic)
 TEST_F(ExplorerButtonForm, ASharedAcceleratorCyclesTheFocusAndClicksNothing)
 {
     TExplorerButton* b = AddButton(QRect(20, 20, 89, 25), "Dec&ode");
-    int clicks = 0;
-    b->OnClick = [&](TExplorerButton*) { ++clicks; };
+    EventCounts events;
+    CountEvents(b, events);
     auto* field = new QLineEdit(&form);
     field->setGeometry(150, 40, 100, 21);
     auto* label = new QLabel("&Output:", &form);
@@ -502,7 +518,7 @@ TEST_F(ExplorerButtonForm, ASharedAcceleratorCyclesTheFocusAndClicksNothing)
         QTest::keyClick(&form, Qt::Key_O, Qt::AltModifier);
         focused.push_back(QApplication::focusWidget());
     }
-    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(events.clicks, 0);
     EXPECT_FALSE(box->isChecked());
     EXPECT_TRUE(std::ranges::find(focused, field) != focused.end());
     EXPECT_TRUE(std::ranges::find(focused, box) != focused.end());
@@ -511,7 +527,7 @@ TEST_F(ExplorerButtonForm, ASharedAcceleratorCyclesTheFocusAndClicksNothing)
     label->hide();
     box->hide();
     QTest::keyClick(&form, Qt::Key_O, Qt::AltModifier);
-    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(events.clicks, 1);
 }
 
 TEST_F(ExplorerButtonForm, ScreenReadersSeeANamedButtonThatPressesLikeItsAccelerator)
@@ -519,10 +535,9 @@ TEST_F(ExplorerButtonForm, ScreenReadersSeeANamedButtonThatPressesLikeItsAcceler
     TExplorerButton* plain = AddButton(QRect(20, 20, 89, 25), "Save && &Close");
     TExplorerButton* menuButton = AddButton(QRect(20, 50, 89, 25), "      &System  ");
     QMenu menu;
-    menu.addAction("&Settings");
-    menuButton->SetDropDownMenu(&menu);
-    int clicks = 0;
-    plain->OnClick = [&](TExplorerButton*) { ++clicks; };
+    GiveDropDownMenu(menuButton, menu, "&Settings");
+    EventCounts events;
+    CountEvents(plain, events);
 
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(plain);
     ASSERT_NE(a, nullptr);
@@ -537,13 +552,13 @@ TEST_F(ExplorerButtonForm, ScreenReadersSeeANamedButtonThatPressesLikeItsAcceler
     EXPECT_EQ(actions->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
               QStringList{"Alt+C"});
     actions->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return clicks == 1; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return events.clicks == 1; }));
 
     plain->SetEnabled(false);
     EXPECT_TRUE(a->state().disabled);
     actions->doAction(QAccessibleActionInterface::pressAction());
     QTest::qWait(20);
-    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(events.clicks, 1);
 
     QAccessibleInterface* m = QAccessible::queryAccessibleInterface(menuButton);
     EXPECT_EQ(m->role(), QAccessible::ButtonMenu);
