@@ -7,9 +7,9 @@
 #include "platform/argument.h"
 #include "platform/dosfiles.h"
 #include "platform/dosfs.h"
+#include "platform/dostext.h"
 #include "platform/foldercache.h"
 #include "platform/separators.h"
-#include "platform/shortnames.h"
 #include "platform/shortpath.h"
 
 #include <cstddef>

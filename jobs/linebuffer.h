@@ -2,6 +2,8 @@
 // scratch line buffer and the errors of reading and writing it as a file.
 #pragma once
 
+#include "platform/dostext.h"
+
 #include <cstddef>
 #include <stdexcept>
 #include <string>
@@ -11,10 +13,9 @@
 
 namespace velmora::jobs {
 
-// The line model (the scratch line buffer, the process list): a line break is
-// CR LF, a lone CR or a lone LF; a single break at the very end adds no line;
-// an empty text has no lines.
-std::vector<std::string> SplitLines(std::string_view text);
+// The line model (the scratch line buffer, the process list) is that of every
+// DOS text file.
+using platform::SplitLines;
 
 // Line I counted from 0; a line that the list does not have reads as empty.
 std::string_view LineAt(const std::vector<std::string>& lines, std::size_t i);

@@ -2,8 +2,8 @@
 
 #include "platform/dosfiles.h"
 #include "platform/dosfs.h"
+#include "platform/dostext.h"
 #include "platform/separators.h"
-#include "platform/shortnames.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -74,15 +74,6 @@ std::string WithBackslashes(std::string_view path)
     std::string dos(path);
     std::ranges::replace_if(dos, platform::IsDosSeparator, '\\');
     return dos;
-}
-
-std::string LowerCase(std::string_view text)
-{
-    std::string lower(text);
-    std::ranges::transform(lower, lower.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    return lower;
 }
 
 bool SameFile(std::string_view first, std::string_view second)

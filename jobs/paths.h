@@ -36,9 +36,6 @@ std::string DrivePart(std::string_view path);
 // scripts name paths.
 std::string WithBackslashes(std::string_view path);
 
-// TEXT with its ASCII letters in lower case; every other byte stays as it is.
-std::string LowerCase(std::string_view text);
-
 // True when both DOS paths name the same existing file, however they spell it
 // (letter case, short aliases, links).
 bool SameFile(std::string_view first, std::string_view second);

@@ -3,7 +3,7 @@
 #include "jobs/paths.h"
 #include "platform/dosfiles.h"
 #include "platform/dosfs.h"
-#include "platform/shortnames.h"
+#include "platform/dostext.h"
 #include "platform/wholefile.h"
 
 #include <filesystem>

@@ -1,5 +1,7 @@
 #include "platform/drivetable.h"
 
+#include "platform/dostext.h"
+
 #include <cstdlib>
 #include <iostream>
 #include <mutex>
@@ -11,11 +13,6 @@ namespace {
 std::string Refusal(std::string_view entry, std::string_view reason)
 {
     return "VELMORA_DRIVES: ignoring \"" + std::string(entry) + "\": " + std::string(reason);
-}
-
-bool IsAsciiLetter(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
 // Adds one "L=/path" entry to RESULT or tells why it cannot.
@@ -40,8 +37,7 @@ void AddEntry(std::string_view entry, ParsedDrives& result)
     if (!normal.has_filename() && normal != normal.root_path()) {
         normal = normal.parent_path(); // "/srv/c/" -> "/srv/c"
     }
-    const char upper = static_cast<char>(letter[0] & ~0x20);
-    result.drives[upper] = normal;
+    result.drives[UpperAscii(letter[0])] = normal;
 }
 
 } // namespace

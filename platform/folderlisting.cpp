@@ -1,5 +1,6 @@
 #include "platform/folderlisting.h"
 
+#include "platform/dostext.h"
 #include "platform/shortnames.h"
 
 #include <cerrno>

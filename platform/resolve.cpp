@@ -1,5 +1,6 @@
 #include "platform/resolve.h"
 
+#include "platform/dostext.h"
 #include "platform/foldercache.h"
 #include "platform/separators.h"
 
@@ -9,31 +10,13 @@ namespace velmora::platform {
 
 std::optional<DosPathParts> SplitDosPath(std::string_view dosPath)
 {
-    if (dosPath.size() < 2 || dosPath[1] != ':' || dosPath.find('\0') != std::string_view::npos) {
-        return std::nullopt;
-    }
-    const char letter = static_cast<char>(dosPath[0] & ~0x20);
-    if (letter < 'A' || letter > 'Z') {
+    const char letter = DriveLetterOf(dosPath);
+    if (letter == 0 || dosPath.find('\0') != std::string_view::npos) {
         return std::nullopt;
     }
     DosPathParts parts;
     parts.drive = letter;
-    std::string_view rest = dosPath.substr(2);
-    while (!rest.empty()) {
-        const auto separator = rest.find_first_of(kDosSeparators);
-        const std::string_view name = rest.substr(0, separator);
-        if (name == "..") {
-            if (!parts.names.empty()) {
-                parts.names.pop_back();
-            }
-        } else if (!name.empty() && name != ".") {
-            parts.names.emplace_back(name);
-        }
-        if (separator == std::string_view::npos) {
-            break;
-        }
-        rest.remove_prefix(separator + 1);
-    }
+    AppendDosComponents(parts.names, dosPath.substr(2));
     parts.trailingSeparator =
         !parts.names.empty() && dosPath.size() > 2 && IsDosSeparator(dosPath.back());
     return parts;

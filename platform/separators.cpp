@@ -30,4 +30,23 @@ bool HasStrayColon(std::string_view path)
     return false;
 }
 
+void AppendDosComponents(std::vector<std::string>& names, std::string_view relative)
+{
+    for (;;) {
+        const std::size_t separator = relative.find_first_of(kDosSeparators);
+        const std::string_view name = relative.substr(0, separator);
+        if (name == "..") {
+            if (!names.empty()) {
+                names.pop_back();
+            }
+        } else if (!name.empty() && name != ".") {
+            names.emplace_back(name);
+        }
+        if (separator == std::string_view::npos) {
+            return;
+        }
+        relative.remove_prefix(separator + 1);
+    }
+}
+
 } // namespace velmora::platform

@@ -6,7 +6,9 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmora::platform {
 
@@ -19,5 +21,11 @@ std::size_t DosNameStart(std::string_view path);
 
 // True when a colon stands anywhere but second, after the drive letter.
 bool HasStrayColon(std::string_view path);
+
+// Walks RELATIVE component by component from the folder whose components
+// below its drive's root NAMES holds: empty components and "." stay put, ".."
+// steps back to the parent but never above the root, any other component is
+// appended.
+void AppendDosComponents(std::vector<std::string>& names, std::string_view relative);
 
 } // namespace velmora::platform

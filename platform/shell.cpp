@@ -4,7 +4,7 @@
 #include "platform/argument.h"
 #include "platform/detached.h"
 #include "platform/dosfs.h"
-#include "platform/shortnames.h"
+#include "platform/dostext.h"
 
 #include <cctype>
 #include <cstdlib>

@@ -1,5 +1,6 @@
 #include "platform/shortnames.h"
 
+#include "platform/dostext.h"
 #include "platform/folderlisting.h"
 
 #include <algorithm>
@@ -19,7 +20,7 @@ constexpr std::size_t kSecondTailLength = kBaseLength - 1;
 
 bool IsShortNameChar(char c)
 {
-    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) {
+    if (IsAsciiLetter(c) || (c >= '0' && c <= '9')) {
         return true;
     }
     return std::string_view("_-~!#$'()@^{}").find(c) != std::string_view::npos;
@@ -41,7 +42,7 @@ std::string CleanPiece(std::string_view piece, std::size_t limit)
         if (c == ' ' || c == '.') {
             replacing = false;
         } else if (IsShortNameChar(c)) {
-            clean += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+            clean += UpperAscii(c);
             replacing = false;
         } else if (!replacing) {
             clean += '_';
@@ -128,22 +129,6 @@ std::vector<NamedEntry> NamesOf(const FolderListing& listing)
 }
 
 } // namespace
-
-std::string UpperAscii(std::string_view text)
-{
-    std::string upper(text);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return upper;
-}
-
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && UpperAscii(a) == UpperAscii(b);
-}
 
 bool IsShortName(std::string_view name)
 {

@@ -20,10 +20,6 @@
 
 namespace velmora::platform {
 
-// Upper-cases the ASCII letters and leaves every other byte alone.
-std::string UpperAscii(std::string_view text);
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b);
-
 // True for a name that DOS could hold as it is: one to eight characters, at
 // most one dot followed by one to three characters, and only letters, digits
 // and _ - ~ ! # $ ' ( ) @ ^ { }.

@@ -3,7 +3,7 @@
 // decides when the output field is entered and left.
 #include "jobs/paths.h"
 #include "jobs/settings.h"
-#include "platform/shortnames.h"
+#include "platform/dostext.h"
 #include "ui/filedrops.h"
 #include "ui/forms.h"
 #include "ui/opendialog.h"
@@ -52,7 +52,7 @@ void TForm1::Edit1Change()
 {
     ExplorerButton1->SetEnabled(false);
     ExplorerButton2->SetEnabled(false);
-    const std::string extension = jobs::LowerCase(jobs::ExtensionPart(Text(Edit1)));
+    const std::string extension = platform::LowerAscii(jobs::ExtensionPart(Text(Edit1)));
     if (extension == ".wav" || extension == ".snd") {
         ExplorerButton1->SetEnabled(true);
     }

@@ -4,9 +4,9 @@
 
 #include "jobs/linebuffer.h"
 #include "jobs/paths.h"
+#include "platform/dostext.h"
 #include "platform/foldercache.h"
 #include "platform/shell.h"
-#include "platform/shortnames.h"
 #include "ui/controls.h"
 #include "ui/filedrops.h"
 #include "ui/forms.h"
@@ -140,7 +140,7 @@ void TForm6::CreateWorkArea()
     Edit2->setReadOnly(true);
     Edit2->hide();
     connect(Edit2, &QLineEdit::textChanged, this, [this](const QString& text) {
-        const QString lower = QString::fromStdString(jobs::LowerCase(text.toStdString()));
+        const QString lower = QString::fromStdString(platform::LowerAscii(text.toStdString()));
         if (lower != text) {
             Edit2->setText(lower);
         }

@@ -1,5 +1,4 @@
 #include "jobs/paths.h"
-#include "platform/shortnames.h"
 #include "tests/jobs/jobsandbox.h"
 
 #include <gtest/gtest.h>
@@ -55,15 +54,6 @@ TEST(PathParts, FileNamePartKeepsAtMost255Characters)
 {
     const std::string name(300, 'n');
     EXPECT_EQ(FileNamePart("D:\\x\\" + name), std::string(255, 'n'));
-}
-
-TEST(PathParts, CaseChangesTouchOnlyAsciiLetters)
-{
-    const std::string mixed = "d:\\Müsic\\My Song_1.wav\xC4\xE4";
-    EXPECT_EQ(platform::UpperAscii(mixed), "D:\\MüSIC\\MY SONG_1.WAV\xC4\xE4");
-    EXPECT_EQ(LowerCase(mixed), "d:\\müsic\\my song_1.wav\xC4\xE4");
-    EXPECT_EQ(platform::UpperAscii("az@[`{AZ"), "AZ@[`{AZ");
-    EXPECT_EQ(LowerCase("az@[`{AZ"), "az@[`{az");
 }
 
 using FolderChain = test::JobSandbox;

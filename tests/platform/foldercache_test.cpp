@@ -1,5 +1,6 @@
 #include "platform/dosfiles.h"
 #include "platform/dosfs.h"
+#include "platform/dostext.h"
 #include "platform/foldercache.h"
 #include "platform/shortnames.h"
 #include "platform/shortpath.h"

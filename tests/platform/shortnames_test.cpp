@@ -1,4 +1,5 @@
 #include "platform/dosfs.h"
+#include "platform/dostext.h"
 #include "platform/foldercache.h"
 #include "platform/folderlisting.h"
 #include "platform/shortnames.h"

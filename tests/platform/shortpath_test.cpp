@@ -1,4 +1,5 @@
 #include "platform/dosfs.h"
+#include "platform/dostext.h"
 #include "platform/shortnames.h"
 #include "platform/shortpath.h"
 #include "tests/support/tempdrives.h"

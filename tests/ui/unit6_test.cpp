@@ -1,7 +1,7 @@
 // The process list window: drops, the hint text, "&Remove all", the close
 // check with its effect on the main window, the output directory, and list
 // jobs started from the main window and run by dosbatch to their ends.
-#include "jobs/paths.h"
+#include "platform/dostext.h"
 #include "tests/support/currentfolder.h"
 #include "tests/support/files.h"
 #include "tests/support/recorder.h"
@@ -134,7 +134,7 @@ TEST_F(ListWindow, DroppedNamesReachTheListJobExactly)
     Drop({nbsp});
     DropUrls(unholdable);
     EXPECT_EQ(dialogs.seen, std::vector<std::string>(unholdable.size(), kRefusedDrop));
-    EXPECT_EQ(Form6().ListText(), jobs::LowerCase(nbsp)); // the first name of a list
+    EXPECT_EQ(Form6().ListText(), platform::LowerAscii(nbsp)); // the first name of a list
 
     Form6().Edit1->setText("D:\\Out");
     Form6().CheckBox1->setChecked(true);

@@ -1,6 +1,6 @@
 #include "tools/dosbatch/builtins.h"
 
-#include "platform/shortnames.h"
+#include "platform/dostext.h"
 #include "tools/dosbatch/filecommands.h"
 #include "tools/dosbatch/filematches.h"
 #include "tools/dosbatch/interpreter.h"
@@ -70,7 +70,7 @@ void CdCommand(Interpreter& interp, std::string_view args)
     Drives& drives = interp.DosDrives();
     if (wanted.empty()) {
         interp.Print(drives.CurrentFolder());
-    } else if (wanted.size() == 2 && DriveOf(wanted) != 0) {
+    } else if (wanted.size() == 2 && platform::DriveLetterOf(wanted) != 0) {
         interp.Print(drives.Absolute(wanted));
     } else if (!drives.ChangeFolder(wanted)) {
         throw CommandError("Invalid directory - " + std::string(wanted));

@@ -2,6 +2,9 @@
 
 #include "platform/dosfiles.h"
 #include "platform/dosfs.h"
+#include "platform/dostext.h"
+#include "platform/resolve.h"
+#include "platform/separators.h"
 
 #include <system_error>
 #include <vector>
@@ -15,27 +18,6 @@ namespace {
 std::size_t Index(char letter)
 {
     return static_cast<std::size_t>(letter - 'A');
-}
-
-// Appends the components of RELATIVE (separated by "\" or "/") to PARTS.
-void AppendComponents(std::vector<std::string>& parts, std::string_view relative)
-{
-    std::size_t start = 0;
-    while (start <= relative.size()) {
-        std::size_t stop = relative.find_first_of("\\/", start);
-        if (stop == std::string_view::npos) {
-            stop = relative.size();
-        }
-        const std::string_view part = relative.substr(start, stop - start);
-        if (part == "..") {
-            if (!parts.empty()) {
-                parts.pop_back();
-            }
-        } else if (!part.empty() && part != ".") {
-            parts.emplace_back(part);
-        }
-        start = stop + 1;
-    }
 }
 
 std::string Join(char letter, const std::vector<std::string>& parts)
@@ -53,55 +35,42 @@ std::string Join(char letter, const std::vector<std::string>& parts)
 
 } // namespace
 
-char DriveOf(std::string_view path)
-{
-    if (path.size() < 2 || path[1] != ':') {
-        return 0;
-    }
-    const char c = path[0];
-    if (c >= 'a' && c <= 'z') {
-        return static_cast<char>(c - 'a' + 'A');
-    }
-    return c >= 'A' && c <= 'Z' ? c : 0;
-}
-
 Drives::Drives()
 {
     std::error_code error;
     const fs::path here = fs::current_path(error);
     const std::optional<std::string> dos =
         error ? std::nullopt : platform::DosPath(here.lexically_normal());
-    if (dos && DriveOf(*dos) != 0) {
-        current_ = DriveOf(*dos);
-        std::vector<std::string> parts;
-        AppendComponents(parts, std::string_view(*dos).substr(2));
-        folders_[Index(current_)] = Join(current_, parts).substr(3);
+    if (const std::optional<platform::DosPathParts> parts =
+            dos ? platform::SplitDosPath(*dos) : std::nullopt) {
+        current_ = parts->drive;
+        folders_[Index(current_)] = Join(current_, parts->names).substr(3);
     }
 }
 
 bool Drives::SetCurrentDrive(char letter)
 {
-    if (DriveOf(std::string{letter, ':'}) == 0 ||
-        !platform::HostPath(std::string{letter, ':', '\\'})) {
+    const char drive = platform::DriveLetterOf(std::string{letter, ':'});
+    if (drive == 0 || !platform::HostPath(std::string{drive, ':', '\\'})) {
         return false;
     }
-    current_ = DriveOf(std::string{letter, ':'});
+    current_ = drive;
     return true;
 }
 
 std::string Drives::Absolute(std::string_view path) const
 {
-    char letter = DriveOf(path);
+    char letter = platform::DriveLetterOf(path);
     if (letter != 0) {
         path.remove_prefix(2);
     } else {
         letter = current_;
     }
     std::vector<std::string> parts;
-    if (path.empty() || (path.front() != '\\' && path.front() != '/')) {
-        AppendComponents(parts, folders_[Index(letter)]);
+    if (path.empty() || !platform::IsDosSeparator(path.front())) {
+        platform::AppendDosComponents(parts, folders_[Index(letter)]);
     }
-    AppendComponents(parts, path);
+    platform::AppendDosComponents(parts, path);
     return Join(letter, parts);
 }
 
@@ -116,7 +85,7 @@ bool Drives::ChangeFolder(std::string_view folder)
     if (!platform::DirectoryExists(absolute)) {
         return false;
     }
-    folders_[Index(DriveOf(absolute))] = absolute.substr(3);
+    folders_[Index(platform::DriveLetterOf(absolute))] = absolute.substr(3);
     return true;
 }
 

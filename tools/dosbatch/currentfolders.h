@@ -44,8 +44,4 @@ private:
     std::array<std::string, 26> folders_;
 };
 
-// The drive letter (upper case) that PATH starts with, or 0 when PATH does not
-// start with a letter and a colon.
-char DriveOf(std::string_view path);
-
 } // namespace velmora::dosbatch

@@ -2,7 +2,7 @@
 
 #include "platform/dosfiles.h"
 #include "platform/dosfs.h"
-#include "platform/shortnames.h"
+#include "platform/dostext.h"
 #include "tools/dosbatch/filematches.h"
 #include "tools/dosbatch/filemoves.h"
 #include "tools/dosbatch/foldernames.h"

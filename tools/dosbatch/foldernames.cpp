@@ -1,37 +1,27 @@
 #include "tools/dosbatch/foldernames.h"
 
-#include "platform/folderlisting.h"
-#include "platform/shortnames.h"
-
 namespace velmora::dosbatch {
 
 FolderNames::FolderNames(const std::filesystem::path& hostFolder)
-{
-    if (const std::optional<platform::FolderListing> listing =
-            platform::FolderListing::Read(hostFolder)) {
-        for (const std::string& name : listing->Names()) {
-            byName_[platform::UpperAscii(name)].insert(name);
-        }
-    }
-}
+    : listing_(platform::FolderListing::Read(hostFolder))
+{}
 
 bool FolderNames::FindsOther(std::string_view name, std::string_view own) const
 {
-    const auto found = byName_.find(platform::UpperAscii(name));
-    return found != byName_.end() &&
-           (found->second.size() > 1 || !found->second.contains(std::string(own)));
+    if (!listing_) {
+        return false;
+    }
+    const platform::FolderListing::Lookup found = listing_->FindByName(name);
+    return found.match == platform::Match::Ambiguous ||
+           (found.match == platform::Match::Found && listing_->Names()[found.index] != own);
 }
 
-void FolderNames::Rename(const std::string& from, const std::string& to)
+void FolderNames::Rename(std::string_view from, std::string_view to)
 {
-    const auto found = byName_.find(platform::UpperAscii(from));
-    if (found != byName_.end()) {
-        found->second.erase(from);
-        if (found->second.empty()) {
-            byName_.erase(found);
-        }
+    if (listing_) {
+        listing_->Removed(from);
+        listing_->Added(to);
     }
-    byName_[platform::UpperAscii(to)].insert(to);
 }
 
 } // namespace velmora::dosbatch

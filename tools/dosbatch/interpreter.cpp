@@ -1,7 +1,7 @@
 #include "tools/dosbatch/interpreter.h"
 
+#include "platform/dostext.h"
 #include "platform/foldercache.h"
-#include "platform/shortnames.h"
 #include "tools/dosbatch/builtins.h"
 #include "tools/dosbatch/programcommands.h"
 #include "tools/dosbatch/script.h"
@@ -12,23 +12,10 @@ namespace velmora::dosbatch {
 
 namespace {
 
-std::string_view TrimLeading(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    return text;
-}
-
-bool IsLetter(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
 // The name of a label line (":move" gives "move"), or of a goto argument.
 std::string_view LabelName(std::string_view text)
 {
-    text = TrimLeading(text);
+    text = TrimLeadingBlanks(text);
     if (!text.empty() && text.front() == ':') {
         text.remove_prefix(1);
     }
@@ -76,10 +63,10 @@ int Interpreter::Run(const std::vector<std::string>& lines)
 
 void Interpreter::RunLine(std::string_view line)
 {
-    std::string_view text = TrimLeading(line);
+    std::string_view text = TrimLeadingBlanks(line);
     const bool quiet = !text.empty() && text.front() == '@';
     if (quiet) {
-        text = TrimLeading(text.substr(1));
+        text = TrimLeadingBlanks(text.substr(1));
     }
     if (TrimBlanks(text).empty() || text.front() == ':') {
         return;
@@ -92,9 +79,9 @@ void Interpreter::RunLine(std::string_view line)
 
 void Interpreter::Execute(std::string_view command)
 {
-    command = TrimLeading(command);
+    command = TrimLeadingBlanks(command);
     const std::string_view trimmed = TrimBlanks(command);
-    if (trimmed.size() == 2 && trimmed[1] == ':' && IsLetter(trimmed[0])) {
+    if (trimmed.size() == 2 && platform::DriveLetterOf(trimmed) != 0) {
         ChangeDrive(*this, trimmed[0]);
         return;
     }
@@ -102,7 +89,7 @@ void Interpreter::Execute(std::string_view command)
     // backslash, as in Echo" and cd.. ; any other character makes it part of
     // a longer word.
     std::size_t nameEnd = 0;
-    while (nameEnd < command.size() && IsLetter(command[nameEnd])) {
+    while (nameEnd < command.size() && platform::IsAsciiLetter(command[nameEnd])) {
         ++nameEnd;
     }
     const bool endsName =
@@ -136,7 +123,7 @@ void Interpreter::Goto(std::string_view label)
     const std::size_t count = lines_->size();
     for (std::size_t step = 0; step < count; ++step) {
         const std::size_t index = (next_ + step) % count;
-        const std::string_view line = TrimLeading((*lines_)[index]);
+        const std::string_view line = TrimLeadingBlanks((*lines_)[index]);
         if (!line.empty() && line.front() == ':' &&
             platform::EqualIgnoringAsciiCase(LabelName(line), wanted)) {
             next_ = index + 1;

@@ -1,6 +1,7 @@
 #include "tools/dosbatch/programcommands.h"
 
 #include "platform/detached.h"
+#include "platform/dostext.h"
 #include "platform/scriptlock.h"
 #include "tools/dosbatch/child.h"
 #include "tools/dosbatch/interpreter.h"
@@ -19,9 +20,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool IsDosPath(std::string_view text)
+// Whether a program's argument is a path from a drive's root ("C:\..."), which
+// the program gets as its host path. Unlike platform::IsDosPath, this takes
+// neither "C:name", relative to the drive's current folder, nor a share: they
+// go through as written, as every other word does, since an argument may be
+// an option or any text and only a path from a drive's root is surely a path.
+// A relative name the program takes in its working folder, which is the
+// current folder.
+bool IsPathFromDriveRoot(std::string_view text)
 {
-    return text.size() >= 3 && DriveOf(text) != 0 && text[2] == '\\';
+    return text.size() >= 3 && platform::DriveLetterOf(text) != 0 && text[2] == '\\';
 }
 
 // The host path of the executable file that WORD names, if any.
@@ -44,7 +52,7 @@ std::vector<std::string> HostCommandLine(const Drives& drives, const fs::path& p
     std::vector<std::string> argv{program.string()};
     for (std::size_t i = 1; i < words.size(); ++i) {
         const std::optional<fs::path> host =
-            IsDosPath(words[i].text) ? drives.Host(words[i].text) : std::nullopt;
+            IsPathFromDriveRoot(words[i].text) ? drives.Host(words[i].text) : std::nullopt;
         std::string arg = host ? host->string() : words[i].text;
         if (host && words[i].text.ends_with('\\') && !arg.ends_with('/')) {
             arg += '/';

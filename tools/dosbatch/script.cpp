@@ -1,8 +1,8 @@
 #include "tools/dosbatch/script.h"
 
+#include "platform/dostext.h"
 #include "platform/wholefile.h"
 
-#include <algorithm>
 #include <optional>
 #include <stdexcept>
 
@@ -36,16 +36,13 @@ std::string ReadScriptBytes(const std::filesystem::path& file)
 
 std::vector<std::string> ReadScript(const std::filesystem::path& file)
 {
-    const std::string text = ReadScriptBytes(file);
-    std::vector<std::string> lines;
+    const std::string bytes = ReadScriptBytes(file);
+    std::string_view text = bytes;
     // A byte order mark, as editors may write it, is no part of the first line.
-    std::size_t start = text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
-    while (start < text.size()) {
-        const std::size_t stop = std::min(text.find_first_of("\r\n", start), text.size());
-        lines.emplace_back(text, start, stop - start);
-        start = stop + (text.compare(stop, 2, "\r\n") == 0 ? 2 : 1);
+    if (text.starts_with(kByteOrderMark)) {
+        text.remove_prefix(kByteOrderMark.size());
     }
-    return lines;
+    return platform::SplitLines(text);
 }
 
 std::vector<Word> SplitWords(std::string_view line)
@@ -73,11 +70,17 @@ std::vector<Word> SplitWords(std::string_view line)
     return words;
 }
 
-std::string_view TrimBlanks(std::string_view line)
+std::string_view TrimLeadingBlanks(std::string_view line)
 {
     while (!line.empty() && IsBlank(line.front())) {
         line.remove_prefix(1);
     }
+    return line;
+}
+
+std::string_view TrimBlanks(std::string_view line)
+{
+    line = TrimLeadingBlanks(line);
     while (!line.empty() && IsBlank(line.back())) {
         line.remove_suffix(1);
     }

@@ -10,10 +10,10 @@
 
 namespace velmora::dosbatch {
 
-// The lines of a script file. Lines end in CR LF, a lone LF or a lone CR; a
-// final line break adds no line, and a leading UTF-8 byte order mark is
-// skipped. Throws std::runtime_error, one line naming the file, when it cannot
-// be opened or read.
+// The lines of a script file, split as those of every DOS text file
+// (platform/dostext.h); a leading UTF-8 byte order mark is skipped. Throws
+// std::runtime_error, one line naming the file, when it cannot be opened or
+// read.
 std::vector<std::string> ReadScript(const std::filesystem::path& file);
 
 // One word of a command line.
@@ -30,6 +30,8 @@ struct Word
 // unclosed quote runs to the end of the line. No other character is special.
 std::vector<Word> SplitWords(std::string_view line);
 
+// LINE without leading blanks and tabs.
+std::string_view TrimLeadingBlanks(std::string_view line);
 // LINE without leading and trailing blanks and tabs.
 std::string_view TrimBlanks(std::string_view line);
 

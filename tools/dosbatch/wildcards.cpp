@@ -1,21 +1,18 @@
 #include "tools/dosbatch/wildcards.h"
 
+#include "platform/dostext.h"
+
 namespace velmora::dosbatch {
 
 namespace {
-
-char LowerAscii(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 bool Glob(std::string_view name, std::string_view pattern)
 {
     // Iterative matching with one backtrack point for the last "*".
     std::size_t n = 0, p = 0, starP = std::string_view::npos, starN = 0;
     while (n < name.size()) {
-        if (p < pattern.size() &&
-            (pattern[p] == '?' || LowerAscii(pattern[p]) == LowerAscii(name[n]))) {
+        if (p < pattern.size() && (pattern[p] == '?' || platform::UpperAscii(pattern[p]) ==
+                                                            platform::UpperAscii(name[n]))) {
             ++n;
             ++p;
         } else if (p < pattern.size() && pattern[p] == '*') {

@@ -228,6 +228,14 @@ INSTANTIATE_TEST_SUITE_P(
                "Line 2: Duplicate file name or file not found - y.wav\n"
                "Line 3: Duplicate file name or file not found - Y.WAV\n"
                "Line 5: Invalid parameter - D:\\x.wav\nLine 6: File not found - C:\\w\\none.wav\n"},
+        // Two entries claim the name, so it finds neither for certain.
+        Golden{"NeverTakesANameThatTwoEntriesShareIgnoringCase",
+               {"C/w/a.wav=1", "C/w/A.WAV=2", "C/w/x.wav=3"},
+               "@Echo Off\nren C:\\w\\x.wav a.Wav\nren C:\\w\\a.wav A.wav\n",
+               {"C/w/", "C/w/a.wav=1", "C/w/A.WAV=2", "C/w/x.wav=3"},
+               "",
+               "Line 2: Duplicate file name or file not found - a.Wav\n"
+               "Line 3: Duplicate file name or file not found - A.wav\n"},
         Golden{"AMaskNeverTakesANameGivenEarlierInTheSameCommand",
                {"C/w/SONG.Wav=1", "C/w/b.wav=2", "C/w/song.wav=3"},
                "@Echo Off\nren C:\\w\\*.wav *.mp3\n",

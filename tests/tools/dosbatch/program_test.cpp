@@ -20,17 +20,18 @@ TEST(Programs, RunWithDosPathArgumentsAsHostPathsInTheCurrentFolder)
     const RunResult result = fixture.Run(
         "@Echo Off\nD:\ncd \\Work\nEcho before\n"
         "c:\\BIN\\rec.exe \"D:\\Music\\My Song.wav\" {S:D:\\Music\\My Song.wav} d:\\music\\new.mp3"
-        " -hq  relative.txt 100% a&b|c \"quoted text\" C:\\Missing\\x.wav  \nEcho after\n");
+        " -hq  relative.txt d:relative.txt 100% a&b|c \"quoted text\" C:\\Missing\\x.wav  \nEcho "
+        "after\n");
     EXPECT_EQ(result.errors, "");
-    EXPECT_EQ(result.output, "before\nrecorder: 9 arguments\nafter\n");
+    EXPECT_EQ(result.output, "before\nrecorder: 10 arguments\nafter\n");
     const auto record = WaitForRecord(fixture.recordFile());
     ASSERT_TRUE(record);
     const fs::path d = fixture.root() / "D";
     EXPECT_EQ(record->args,
               (std::vector<std::string>{
                   (d / "Music/My Song.wav").string(), (d / "Music/My Song.wav").string(),
-                  (d / "Music/new.mp3").string(), "-hq", "relative.txt", "100%", "a&b|c",
-                  "quoted text", (fixture.root() / "C/Missing/x.wav").string()}));
+                  (d / "Music/new.mp3").string(), "-hq", "relative.txt", "d:relative.txt", "100%",
+                  "a&b|c", "quoted text", (fixture.root() / "C/Missing/x.wav").string()}));
     EXPECT_EQ(record->cwd, (d / "Work").string());
 }
 
