@@ -4,6 +4,7 @@
 #include "tests/support/files.h"
 #include "tests/support/runprogram.h"
 #include "tests/support/tempfolder.h"
+#include "tests/support/waituntil.h"
 #include "tests/tools/audio/audiofiles.h"
 
 #include <algorithm>
@@ -13,7 +14,6 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -148,9 +148,9 @@ TEST_F(Installed, LauncherStartsTheProgramFromItsApplicationFolder)
     // The launcher replaces itself with the program; the program stays until closed.
     const fs::path exe = "/proc/" + std::to_string(pid) + "/exe";
     std::error_code error;
-    for (int i = 0; i < 100 && fs::read_symlink(exe, error) != app / "velmora"; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
+    // The comparison below shows what runs instead when the wait fails.
+    static_cast<void>(velmora::test::WaitUntil(
+        [&] { return fs::read_symlink(exe, error) == app / "velmora"; }, std::chrono::seconds(5)));
     EXPECT_EQ(fs::read_symlink(exe, error), app / "velmora") << ReadFile(out);
     ::kill(pid, SIGTERM);
     velmora::test::WaitForProgram(pid);

@@ -1,5 +1,7 @@
 #include "tests/jobs/adoptedprograms.h"
 
+#include "tests/support/waituntil.h"
+
 #include <algorithm>
 #include <cctype>
 #include <chrono>
@@ -9,7 +11,6 @@
 #include <map>
 #include <sys/prctl.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 namespace velmora::jobs::test {
@@ -109,8 +110,7 @@ std::vector<EndedProgram> AdoptedPrograms::WaitFor(const std::vector<std::string
                                [&](const EndedProgram& p) { return p.name == name; });
         });
     };
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
-    while (!allEnded() && std::chrono::steady_clock::now() < deadline) {
+    const auto collectEnded = [&] {
         // A child that has not yet replaced itself with its program shows its
         // parent's arguments; a later look, while it runs, corrects them.
         for (const pid_t pid : Children()) {
@@ -129,8 +129,14 @@ std::vector<EndedProgram> AdoptedPrograms::WaitFor(const std::vector<std::string
             ended.push_back(std::move(program));
             info = {};
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
+    };
+    // The caller checks what ended; a program missing from it is the failure.
+    static_cast<void>(velmora::test::WaitUntil(
+        [&] {
+            collectEnded();
+            return allEnded();
+        },
+        std::chrono::minutes(1)));
     return ended;
 }
 

@@ -15,7 +15,7 @@ TEST_F(WatchedScriptTest, CountsAHeldFileOfTheScriptsNameAndNothingElse)
     EXPECT_FALSE(WatchedScript(JobKind::Encoding).Running())
         << "a folder of that name is no script";
     std::filesystem::remove(Host(kEncodingBat));
-    MakeFile(kEncodingBat);
+    Write(kEncodingBat);
     EXPECT_FALSE(WatchedScript(JobKind::Encoding).Running()) << "nobody holds a leftover";
     const auto interpreter = platform::HoldScript(Host(kEncodingBat));
     ASSERT_TRUE(interpreter.has_value());

@@ -1,12 +1,11 @@
 #include "tests/jobs/jobrunfixture.h"
 
 #include "jobs/jobhandlers.h"
-#include "platform/appfolder.h"
 #include "tests/support/files.h"
+#include "tests/support/waituntil.h"
 
 #include <algorithm>
 #include <chrono>
-#include <thread>
 
 namespace velmora::jobs::test {
 
@@ -14,30 +13,13 @@ namespace fs = std::filesystem;
 
 void JobRunFixture::SetUp()
 {
-    Env("VELMORA_DRIVES", "C=" + (root / "C").string() + ";D=" + (root / "D").string());
-    Env("HOME", (root / "C/Users/me").string());
-    Env("QT_QPA_PLATFORM", "offscreen"); // for the jobs that show their console window
+    sandbox.SetAppFolder(kApp);
+    sandbox.Install(VELMORA_DOSBATCH, std::string(kApp) + "dosbatch");
+    sandbox.Install(VELMORA_DOSBATCH_WINDOW, std::string(kApp) + "dosbatch-window");
+    sandbox.SetEnv("HOME", (root / "C/Users/me").string());
+    sandbox.SetEnv("QT_QPA_PLATFORM", "offscreen"); // for the jobs that show their console window
     fs::create_directories(root / "C/Users/me");
-    Install(VELMORA_DOSBATCH, fs::path(kAppFolder) / "dosbatch");
-    Install(VELMORA_DOSBATCH_WINDOW, fs::path(kAppFolder) / "dosbatch-window");
-    platform::SetApplicationFolder(kApp);
     host.runThroughShell = true;
-}
-
-void JobRunFixture::TearDown()
-{
-    platform::SetApplicationFolder("");
-    env_.clear();
-}
-
-void JobRunFixture::Env(const std::string& name, const std::string& value)
-{
-    env_.push_back(std::make_unique<velmora::test::ScopedEnv>(name, value));
-}
-
-void JobRunFixture::Install(const fs::path& program, const fs::path& relative) const
-{
-    velmora::test::CopyProgram(program, root / relative);
 }
 
 void JobRunFixture::Write(const fs::path& relative, const std::string& bytes) const
@@ -75,19 +57,12 @@ void JobRunFixture::Press(JobHandler handler, const jobs::JobRequest& request)
     EXPECT_EQ(host.Interruptions(), std::vector<std::string>{});
 }
 
-bool JobRunFixture::WaitFor(const std::function<bool()>& done)
-{
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while (!done() && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return done();
-}
-
 void JobRunFixture::WaitUntilScriptIsGone(const std::string& scriptName) const
 {
     const fs::path script = root / kAppFolder / scriptName;
-    EXPECT_TRUE(WaitFor([&] { return !fs::exists(script); })) << "the script never deleted itself";
+    EXPECT_TRUE(
+        velmora::test::WaitUntil([&] { return !fs::exists(script); }, std::chrono::minutes(1)))
+        << "the script never deleted itself";
 }
 
 } // namespace velmora::jobs::test

@@ -1,7 +1,7 @@
-// Job scripts written by the real job handlers and run for real: drives C:
-// and D: on a fresh temporary folder, the user's home inside it, and the
-// application folder C:\Velmora App\ (a blank in its name) holding dosbatch
-// and dosbatch-window.
+// Job scripts written by the real job handlers and run for real: a sandbox
+// with drives C: and D:, the user's home inside it, and the application
+// folder C:\Velmora App\ (a blank in its name) holding dosbatch and
+// dosbatch-window.
 // The windows are played by the recording host, whose scripts the shell
 // layer starts.
 #pragma once
@@ -9,13 +9,10 @@
 #include "jobs/jobhandlers.h"
 #include "jobs/linebuffer.h"
 #include "tests/jobs/recordinghost.h"
-#include "tests/support/scopedenv.h"
-#include "tests/support/tempfolder.h"
+#include "tests/support/sandbox.h"
 
 #include <filesystem>
-#include <functional>
 #include <gtest/gtest.h>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -43,11 +40,8 @@ protected:
     static constexpr const char* kAppFolder = "C/Velmora App"; // relative to the root
 
     void SetUp() override;
-    void TearDown() override;
 
-    void Env(const std::string& name, const std::string& value);
-    // Copies a built program to RELATIVE, as an executable.
-    void Install(const std::filesystem::path& program, const std::filesystem::path& relative) const;
+    // Paths relative to the sandbox's root, "C/Velmora App/Settings.ini".
     void Write(const std::filesystem::path& relative, const std::string& bytes) const;
     // The file's bytes; "<missing>" when there is no such file.
     std::string Read(const std::filesystem::path& relative) const;
@@ -60,17 +54,12 @@ protected:
     // Presses the button: the handler must start its script without showing
     // anything to the user.
     void Press(JobHandler handler, const jobs::JobRequest& request);
-    // Waits, up to a minute, until DONE is true; false when it never was.
-    static bool WaitFor(const std::function<bool()>& done);
     // Waits until the started script SCRIPT_NAME has deleted itself.
     void WaitUntilScriptIsGone(const std::string& scriptName) const;
 
-    velmora::test::TempFolder folder_{"velmora-job-runs"};
-    const std::filesystem::path root = folder_.Path();
+    velmora::test::Sandbox sandbox{"velmora-job-runs"};
+    const std::filesystem::path root = sandbox.root;
     RecordingHost host;
-
-private:
-    std::vector<std::unique_ptr<velmora::test::ScopedEnv>> env_;
 };
 
 } // namespace velmora::jobs::test

@@ -1,7 +1,6 @@
 #include "tests/jobs/jobsandbox.h"
 
 #include "jobs/linebuffer.h"
-#include "platform/appfolder.h"
 #include "tests/support/files.h"
 
 namespace velmora::jobs::test {
@@ -16,48 +15,24 @@ std::string FileErrorText(const std::function<void()>& action)
     return "<no error>";
 }
 
-void JobSandbox::SetUp()
+JobSandbox::JobSandbox()
 {
-    TempDrives::SetUp();
-    MapDrives("CD");
-    platform::SetApplicationFolder(kAppFolder);
-    std::filesystem::create_directories(Host(kAppFolder));
+    SetAppFolder(kAppFolder);
     SaveCoders(kEncoder, kDecoder);
     for (const char* file : {kEncoder, kDecoder, kSongWav, kSongMp3}) {
-        MakeFile(file);
+        Write(file);
     }
-}
-
-void JobSandbox::TearDown()
-{
-    platform::SetApplicationFolder("");
-    TempDrives::TearDown();
-}
-
-void JobSandbox::MakeFile(std::string_view dosPath, std::string_view bytes) const
-{
-    velmora::test::WriteFile(Host(dosPath), bytes);
-}
-
-void JobSandbox::SaveCoders(const std::string& encoder, const std::string& decoder) const
-{
-    MakeFile(kSettings, encoder + "\r\n" + decoder + "\r\n");
 }
 
 platform::HeldScript JobSandbox::RunningScript(std::string_view dosPath) const
 {
-    MakeFile(dosPath, "running");
+    Write(dosPath, "running");
     return platform::HoldScript(Host(dosPath)).value();
-}
-
-std::string JobSandbox::Contents(std::string_view dosPath) const
-{
-    return velmora::test::ReadFile(Host(dosPath));
 }
 
 std::string JobSandbox::ScriptLine(std::string_view script, std::size_t i) const
 {
-    return std::string(LineAt(SplitLines(Contents(script)), i));
+    return std::string(LineAt(SplitLines(Read(script)), i));
 }
 
 std::string JobSandbox::Listing(std::string_view dosFolder) const

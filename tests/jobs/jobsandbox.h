@@ -1,13 +1,14 @@
-// Drives C: and D: mapped onto fresh temporary folders; the application folder
-// C:\APPS\FRONT\ with a Settings.ini that names the coders C:\L3\L3ENC.EXE and
-// C:\L3\L3DEC.EXE; the sources D:\Music\My Song.wav and D:\Music\My Song.mp3;
-// the windows played by a recording host and an empty scratch line buffer.
+// A sandbox with drives C: and D:, the application folder C:\APPS\FRONT\ with
+// a Settings.ini that names the coders C:\L3\L3ENC.EXE and C:\L3\L3DEC.EXE
+// (plain files, never run), the sources D:\Music\My Song.wav and
+// D:\Music\My Song.mp3; the windows played by a recording host and an empty
+// scratch line buffer.
 #pragma once
 
 #include "jobs/linebuffer.h"
 #include "platform/scriptlock.h"
 #include "tests/jobs/recordinghost.h"
-#include "tests/support/tempdrives.h"
+#include "tests/support/sandbox.h"
 
 #include <filesystem>
 #include <functional>
@@ -24,8 +25,7 @@ using Events = std::vector<std::string>;
 // The text of the FileError that ACTION throws, or "<no error>".
 std::string FileErrorText(const std::function<void()>& action);
 
-// Its file helpers take DOS paths, unlike those of TempDrives.
-class JobSandbox : public velmora::test::TempDrives
+class JobSandbox : public ::testing::Test, protected velmora::test::Sandbox
 {
 protected:
     static constexpr const char* kAppFolder = "C:\\APPS\\FRONT\\";
@@ -37,16 +37,10 @@ protected:
     static constexpr const char* kSongWav = "D:\\Music\\My Song.wav";
     static constexpr const char* kSongMp3 = "D:\\Music\\My Song.mp3";
 
-    void SetUp() override;
-    void TearDown() override;
+    JobSandbox();
 
-    // Creates the file, and its folders, holding BYTES.
-    void MakeFile(std::string_view dosPath, std::string_view bytes = "data") const;
-    void SaveCoders(const std::string& encoder, const std::string& decoder) const;
     // Creates the job script and holds it as its interpreter would: a job runs.
     platform::HeldScript RunningScript(std::string_view dosPath) const;
-    // The file's bytes; "<missing>" when there is no such file.
-    std::string Contents(std::string_view dosPath) const;
     bool Exists(std::string_view dosPath) const { return std::filesystem::exists(Host(dosPath)); }
     // Line I, counted from 0, of the script file at DOS path SCRIPT.
     std::string ScriptLine(std::string_view script, std::size_t i) const;

@@ -6,6 +6,7 @@
 #include "platform/shortpath.h"
 #include "tests/jobs/jobrunfixture.h"
 #include "tests/support/recorder.h"
+#include "tests/support/waituntil.h"
 
 #include <csignal>
 #include <fstream>
@@ -24,12 +25,12 @@ protected:
     void SetUp() override
     {
         JobRunFixture::SetUp();
-        Env("VELMORA_RECORD", (root / "message.txt").string());
-        Env("VELMORA_CODER_LOG", (root / "coder.log").string());
-        Install(VELMORA_TEST_RECORDER, fs::path(kAppFolder) / "Message.exe");
-        Install(VELMORA_TEST_CODER, "C/L3/L3ENC.EXE");
-        Install(VELMORA_TEST_CODER, "C/L3/L3DEC.EXE");
-        Write(fs::path(kAppFolder) / "Settings.ini", "C:\\L3\\L3ENC.EXE\r\nC:\\L3\\L3DEC.EXE\r\n");
+        sandbox.SetEnv("VELMORA_RECORD", (root / "message.txt").string());
+        sandbox.SetEnv("VELMORA_CODER_LOG", (root / "coder.log").string());
+        sandbox.Install(VELMORA_TEST_RECORDER, std::string(kApp) + "Message.exe");
+        sandbox.Install(VELMORA_TEST_CODER, "C:\\L3\\L3ENC.EXE");
+        sandbox.Install(VELMORA_TEST_CODER, "C:\\L3\\L3DEC.EXE");
+        sandbox.SaveCoders("C:\\L3\\L3ENC.EXE", "C:\\L3\\L3DEC.EXE");
     }
 
     // Presses the button, then waits until the started script has deleted
@@ -52,6 +53,17 @@ jobs::JobRequest SingleFile(std::string input, std::string output)
     request.output = std::move(output);
     request.bitRateEntry = 7;
     request.highQuality = true;
+    return request;
+}
+
+// A list job into D:\List Out\ that deletes its sources, at the default bit rate.
+jobs::JobRequest DeletingList(std::string entries)
+{
+    jobs::JobRequest request;
+    request.bitRateEntry = 7;
+    request.deleteSource = true;
+    request.outputDirectory = "D:\\List Out\\";
+    request.listEntries = std::move(entries);
     return request;
 }
 
@@ -147,9 +159,7 @@ TEST_F(JobRuns, AListScriptOfSeveralReadsRunsToItsLastLine)
 {
     constexpr std::size_t kRead = 65536;
     constexpr std::size_t kEntries = 160;
-    jobs::JobRequest request;
-    request.bitRateEntry = 7;
-    request.deleteSource = true;
+    jobs::JobRequest request = DeletingList("");
     const std::string out = "D/List Out/" + std::string(150, 'o');
     request.outputDirectory = Dos(out) + "\\";
     std::string last;
@@ -171,7 +181,7 @@ TEST_F(JobRuns, AListScriptOfSeveralReadsRunsToItsLastLine)
 // the old output, the list job keeps its sources.
 TEST_F(JobRuns, ACoderThatWritesNothingLosesNothing)
 {
-    Env("VELMORA_CODER_WRITES_NOTHING", "1");
+    sandbox.SetEnv("VELMORA_CODER_WRITES_NOTHING", "1");
     Write("D/Music/My Song.wav", "source");
     Write("D/Out/My Song.mp3", "old output");
     RunJob(EncodeFile, SingleFile("D:\\Music\\My Song.wav", "D:\\Out\\My Song.mp3"),
@@ -179,12 +189,7 @@ TEST_F(JobRuns, ACoderThatWritesNothingLosesNothing)
     EXPECT_EQ(Read("D/Out/My Song.mp3"), "old output");
     EXPECT_EQ(Read("D/Music/My Song.wav"), "source");
 
-    jobs::JobRequest list;
-    list.bitRateEntry = 7;
-    list.deleteSource = true;
-    list.outputDirectory = "D:\\List Out\\";
-    list.listEntries = "D:\\Music\\My Song.wav\r\n";
-    RunJob(EncodeList, list, "Encoding.bat");
+    RunJob(EncodeList, DeletingList("D:\\Music\\My Song.wav\r\n"), "Encoding.bat");
     EXPECT_EQ(Read("D/Music/My Song.wav"), "source");
     EXPECT_EQ(Listing("D/List Out"), std::vector<std::string>{});
 }
@@ -195,13 +200,10 @@ TEST_F(JobRuns, ACoderThatWritesNothingLosesNothing)
 // does not stay behind in the work folder.
 TEST_F(JobRuns, ListDeletesOnlySourcesWhoseOwnResultArrived)
 {
-    Env("VELMORA_CODER_FAILS_ON", "bad");
+    sandbox.SetEnv("VELMORA_CODER_FAILS_ON", "bad");
     const std::vector<std::string> sources = {"D/In/good.wav", "D/In/bad.wav", "D/A/song.wav",
                                               "D/In/locked.wav"};
-    jobs::JobRequest list;
-    list.bitRateEntry = 7;
-    list.deleteSource = true;
-    list.outputDirectory = "D:\\List Out\\";
+    jobs::JobRequest list = DeletingList("");
     for (const std::string& source : sources) {
         Write(source, "source");
         list.listEntries += Dos(source) + "\r\n";
@@ -229,17 +231,15 @@ TEST_F(JobRuns, ListDeletesOnlySourcesWhoseOwnResultArrived)
 TEST_F(JobRuns, AJobAfterAKilledInterpreterStartsAndLeavesNothingBehind)
 {
     const fs::path gate = root / "gate";
-    Env("VELMORA_CODER_GATE", gate.string());
+    sandbox.SetEnv("VELMORA_CODER_GATE", gate.string());
     Write("D/In/one.wav", "one");
     Write("D/In/two.wav", "two");
-    jobs::JobRequest list;
-    list.bitRateEntry = 7;
-    list.deleteSource = true;
-    list.outputDirectory = "D:\\List Out\\";
-    list.listEntries = "D:\\In\\one.wav\r\nD:\\In\\two.wav";
+    const jobs::JobRequest list = DeletingList("D:\\In\\one.wav\r\nD:\\In\\two.wav");
     Press(EncodeList, list);
     const fs::path started = gate.string() + ".started";
-    ASSERT_TRUE(WaitFor([&] { return fs::exists(started); })) << "the coder never started";
+    ASSERT_TRUE(
+        velmora::test::WaitUntil([&] { return fs::exists(started); }, std::chrono::minutes(1)))
+        << "the coder never started";
     // The monitor's tick sees the interpreter hold the script.
     WatchedScript& monitor = host.monitors[static_cast<int>(JobKind::Encoding)];
     EXPECT_TRUE(monitor.Running());
@@ -253,7 +253,9 @@ TEST_F(JobRuns, AJobAfterAKilledInterpreterStartsAndLeavesNothingBehind)
                                        "try again when the encoding has finished."});
     EXPECT_TRUE(monitor.Running());
     Write("gate", "open");
-    ASSERT_TRUE(WaitFor([&] { return !monitor.Running(); })) << "the monitor never ended";
+    ASSERT_TRUE(
+        velmora::test::WaitUntil([&] { return !monitor.Running(); }, std::chrono::minutes(1)))
+        << "the monitor never ended";
     EXPECT_EQ(jobs::StateOfScript(std::string(kApp) + "Encoding.bat"),
               platform::ScriptState::Leftover);
 
@@ -293,11 +295,8 @@ TEST_F(JobRuns, PatternCharactersInNamesCostNoOtherFile)
     refused(EncodeFile, SingleFile("D:\\Names\\what?.wav", "D:\\Names\\Track?.mp3"), noOutputFile);
     refused(EncodeFile, SingleFile("D:\\Names\\xA.wav", "D:\\Names\\*.mp3"), noOutputFile);
     refused(DecodeFile, SingleFile("D:\\Names\\x?.mp3", "D:\\Names\\*.wav"), noOutputFile);
-    jobs::JobRequest list;
-    list.bitRateEntry = 7;
-    list.deleteSource = true;
+    jobs::JobRequest list = DeletingList("D:\\Names\\what?.wav");
     list.outputDirectory = "D:\\Names\\";
-    list.listEntries = "D:\\Names\\what?.wav";
     refused(EncodeList, list, badList);
     list.listEntries = "D:\\Names\\x?.mp3";
     refused(DecodeList, list, badList);
@@ -329,10 +328,8 @@ TEST_F(JobRuns, EmptyingTheWorkFolderTouchesNothingOutside)
     Write("C/Velmora App/Temp/LE/leftover.tmp", "stale");
     Write("C/Velmora App/Temp/LE/old folder/x", "stale");
     Write("D/Music/My Song.wav", "source");
-    jobs::JobRequest list;
-    list.bitRateEntry = 7;
-    list.outputDirectory = "D:\\List Out\\";
-    list.listEntries = "D:\\Music\\My Song.wav";
+    jobs::JobRequest list = DeletingList("D:\\Music\\My Song.wav");
+    list.deleteSource = false;
     RunJob(EncodeList, list, "Encoding.bat");
     EXPECT_EQ(Read("C/Velmora/precious.txt"), "keep me");
     EXPECT_EQ(Read("C/VELMORA APP/Temp/LE/theirs.mp3"), "their job's result");
@@ -348,12 +345,8 @@ TEST_F(JobRuns, AnUnlistedNeighbourIsNeitherCodedNorDeleted)
     for (const char* take : {"Take 0009", "Take 0185", "Take 0418"}) {
         Write(std::string("D/Music/") + take + ".wav", take);
     }
-    jobs::JobRequest list;
-    list.bitRateEntry = 7;
-    list.deleteSource = true;
-    list.outputDirectory = "D:\\List Out\\";
-    list.listEntries = "D:\\Music\\Take 0009.wav\r\nD:\\Music\\Take 0185.wav\r\n";
-    RunJob(EncodeList, list, "Encoding.bat");
+    RunJob(EncodeList, DeletingList("D:\\Music\\Take 0009.wav\r\nD:\\Music\\Take 0185.wav\r\n"),
+           "Encoding.bat");
     EXPECT_EQ(Read("D/List Out/Take 0009.mp3"), "coded -br 112000\nTake 0009");
     EXPECT_EQ(Read("D/List Out/Take 0185.mp3"), "coded -br 112000\nTake 0185");
     EXPECT_EQ(Listing("D/Music"), std::vector<std::string>{"Take 0418.wav"});

@@ -42,7 +42,7 @@ TEST_F(LineBufferFile, WritesEveryLineWithCrLfAndReadsItBack)
     scratch_.Append("");
     scratch_.Append("three ");
     scratch_.SaveToFile("C:\\APPS\\FRONT\\out.txt");
-    EXPECT_EQ(Contents("C:\\APPS\\FRONT\\out.txt"), "one\r\n\r\nthree \r\n");
+    EXPECT_EQ(Read("C:\\APPS\\FRONT\\out.txt"), "one\r\n\r\nthree \r\n");
 
     LineBuffer reread;
     reread.Append("replaced");

@@ -32,7 +32,7 @@ protected:
 // The second entry has a mixed-case extension and a dot in its base name.
 TEST_F(ListJob, EncodeListScriptByteForByte)
 {
-    MakeFile("D:\\Music\\Live.2024.Wav");
+    Write("D:\\Music\\Live.2024.Wav");
     const std::string song = platform::ShortPath(kSongWav);
     const std::string live = platform::ShortPath("D:\\Music\\Live.2024.Wav");
     const std::string work = "C:\\APPS\\FRONT\\Temp\\LE\\";
@@ -73,7 +73,7 @@ TEST_F(ListJob, EncodeListScriptByteForByte)
         "start C:\\APPS\\FRONT\\Message.exe L X \"D:\\Out\\\"",
         "del \"C:\\APPS\\FRONT\\Encoding.bat\"",
     });
-    EXPECT_EQ(Contents(kEncodingBat), expected);
+    EXPECT_EQ(Read(kEncodingBat), expected);
     EXPECT_EQ(host_.startedScript, expected);
     EXPECT_EQ(host_.events,
               (Events{"start: C:\\APPS\\FRONT\\Encoding.bat hidden",
@@ -124,7 +124,7 @@ TEST_F(ListJob, AnyBadEntryRefusesTheWholeList)
           "D:\\Music\\what?.wav", "D:\\Music\\*.wav", "C:\\APPS\\FRONT\\Temp\\LE\\IN.WAV",
           "C:\\APPS\\FRONT\\Temp\\LE\\sub\\keep.wav", "D:\\Music\\Take 12:30.wav",
           "D:\\Music\\A.WAV", "D:\\Other\\a.wav"}) {
-        MakeFile(name, "source");
+        Write(name, "source");
     }
     const struct
     {
@@ -163,8 +163,8 @@ TEST_F(ListJob, AnyBadEntryRefusesTheWholeList)
     }
     EXPECT_FALSE(Exists(kEncodingBat) || Exists(kDecodingBat) || Exists("D:\\Out") ||
                  Exists("C:\\APPS\\FRONT\\Temp\\LD"));
-    EXPECT_EQ(Contents("C:\\APPS\\FRONT\\Temp\\LE\\IN.WAV") +
-                  Contents("C:\\APPS\\FRONT\\Temp\\LE\\sub\\keep.wav"),
+    EXPECT_EQ(Read("C:\\APPS\\FRONT\\Temp\\LE\\IN.WAV") +
+                  Read("C:\\APPS\\FRONT\\Temp\\LE\\sub\\keep.wav"),
               "sourcesource");
     EXPECT_EQ(Listing("D:\\Music"), "*.wav|A.WAV|My Song.mp3|My Song.wav|Take 12:30.wav|a.wav|say "
                                     "\"hi\".wav|tab\there.wav|what?.wav");
@@ -192,7 +192,7 @@ TEST_F(ListJob, TellsTheFirstEntryThatFailed)
                List(std::string(kSongWav) + "\nD:\\Music\\gone.wav\n" + kSongMp3));
     EXPECT_EQ(host_.refusedEntry, 1u);
     // The second of two entries with one result name, before a missing one.
-    MakeFile("D:\\Other\\my song.wav");
+    Write("D:\\Other\\my song.wav");
     RunListJob(JobKind::Encoding, host_, scratch_,
                List(std::string(kSongWav) + "\nD:\\Other\\my song.wav\nD:\\Music\\gone.wav"));
     EXPECT_EQ(host_.refusedEntry, 1u);
@@ -213,7 +213,7 @@ TEST_F(ListJob, ChecksSpeakInOrderAndOnlyTheFirstFailureOfTheListChecks)
     host_.events.clear();
     RunListJob(JobKind::Encoding, host_, scratch_, List(kSongWav));
     EXPECT_EQ(host_.events, Events{"settings dialog"});
-    EXPECT_EQ(Contents(kEncodingBat), "running");
+    EXPECT_EQ(Read(kEncodingBat), "running");
 }
 
 // The decoder is checked on its own: an existing encoder does not stand in
@@ -237,11 +237,11 @@ TEST_F(ListJob, BusyKindRefusesAndTouchesNoFileOfTheRunningJob)
     const std::string leftover =
         "C:\\APPS\\FRONT\\Temp\\LD\\" + FileNamePart(platform::ShortPath(kSongMp3));
     const platform::HeldScript running = RunningScript(kDecodingBat);
-    MakeFile(leftover, "being written");
+    Write(leftover, "being written");
     RunListJob(JobKind::Decoding, host_, scratch_, List(kSongMp3));
     EXPECT_EQ(host_.events, Events{"error: An decoding process is still in progress, please try "
                                    "again when the decoding has finished."});
-    EXPECT_EQ(Contents(kDecodingBat) + Contents(leftover), "runningbeing written");
+    EXPECT_EQ(Read(kDecodingBat) + Read(leftover), "runningbeing written");
     EXPECT_FALSE(Exists("D:\\Out"));
 
     // The other kind is free; a coder chosen in the dialog lets it go on.
@@ -257,7 +257,7 @@ TEST_F(ListJob, ApplicationFolderWithABlankIsDeletedAsOneQuotedArgument)
 {
     platform::SetApplicationFolder("C:\\MY APPS\\FRONT\\");
     const char* script = "C:\\MY APPS\\FRONT\\Encoding.bat";
-    MakeFile("C:\\MY APPS\\FRONT\\Settings.ini", std::string(kEncoder) + "\r\n" + kDecoder);
+    Write("C:\\MY APPS\\FRONT\\Settings.ini", std::string(kEncoder) + "\r\n" + kDecoder);
     const std::string a8 = platform::ShortPath("C:\\MY APPS\\FRONT\\");
     ASSERT_EQ(a8.find(' '), std::string::npos) << a8;
     RunListJob(JobKind::Encoding, host_, scratch_, List(kSongWav));
@@ -271,7 +271,7 @@ TEST_F(ListJob, ApplicationFolderWithABlankIsDeletedAsOneQuotedArgument)
 // backslashes: each result keeps its entry's name.
 TEST_F(ListJob, SlashesAreReadAsBackslashes)
 {
-    MakeFile("D:\\Music\\Beta.wav");
+    Write("D:\\Music\\Beta.wav");
     RunListJob(JobKind::Encoding, host_, scratch_,
                List("D:/Music/My Song.wav\r\nd:/music/Beta.wav", "D:/Out/"));
     EXPECT_EQ(ScriptLine(kEncodingBat, 11),
@@ -284,7 +284,7 @@ TEST_F(ListJob, SlashesAreReadAsBackslashes)
 // Nothing is made on disk for a job whose script cannot be written.
 TEST_F(ListJob, ScriptThatCannotBeWrittenLeavesNoFolderBehind)
 {
-    MakeFile("C:\\APPS\\FRONT\\Encoding.bat\\in the way");
+    Write("C:\\APPS\\FRONT\\Encoding.bat\\in the way");
     EXPECT_EQ(test::FileErrorText(
                   [&] { RunListJob(JobKind::Encoding, host_, scratch_, List(kSongWav)); }),
               "Cannot create file C:\\APPS\\FRONT\\Encoding.bat");
@@ -306,8 +306,8 @@ TEST_F(ListJob, ClearsOnlyTheLeftoverTemporaryOutputOfAnEntry)
 {
     const std::string work = "C:\\APPS\\FRONT\\Temp\\LE\\";
     const std::string leftover = work + FileNamePart(platform::ShortPath(kSongWav));
-    MakeFile(leftover);
-    MakeFile(work + "OTHER.WAV");
+    Write(leftover);
+    Write(work + "OTHER.WAV");
     RunListJob(JobKind::Encoding, host_, scratch_, List(kSongWav));
     EXPECT_FALSE(Exists(leftover));
     EXPECT_TRUE(Exists(work + "OTHER.WAV"));

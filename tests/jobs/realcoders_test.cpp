@@ -86,13 +86,13 @@ protected:
     void SetUp() override
     {
         JobRunFixture::SetUp();
-        const fs::path app = kAppFolder;
-        Install(VELMORA_L3ENC, app / "l3enc.exe");
-        Install(VELMORA_L3DEC, app / "l3dec.exe");
-        Install(VELMORA_MESSAGE, app / "Message.exe");
-        Write(app / "Settings.ini", "C:\\Velmora App\\l3enc.exe\r\nC:\\Velmora App\\l3dec.exe\r\n");
+        const std::string app = kApp;
+        sandbox.Install(VELMORA_L3ENC, app + "l3enc.exe");
+        sandbox.Install(VELMORA_L3DEC, app + "l3dec.exe");
+        sandbox.Install(VELMORA_MESSAGE, app + "Message.exe");
+        sandbox.SaveCoders(app + "l3enc.exe", app + "l3dec.exe");
         // Long enough to be seen running, short enough to keep the test fast.
-        Env("VELMORA_MESSAGE_TIMEOUT_MS", "1000");
+        sandbox.SetEnv("VELMORA_MESSAGE_TIMEOUT_MS", "1000");
     }
 
     struct JobEnd

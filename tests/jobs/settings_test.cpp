@@ -1,5 +1,6 @@
 #include "jobs/settings.h"
 #include "tests/jobs/jobsandbox.h"
+#include "tests/support/files.h"
 
 #include <gtest/gtest.h>
 #include <sys/socket.h>
@@ -29,7 +30,7 @@ TEST_F(Settings, LoadTakesTheFirstTwoLinesVerbatim)
         {"", "", ""},
     };
     for (const auto& c : cases) {
-        MakeFile(kSettings, c.bytes);
+        Write(kSettings, c.bytes);
         LoadSettings(scratch_, host_);
         EXPECT_EQ(host_.encoder, c.encoder) << ::testing::PrintToString(std::string(c.bytes));
         EXPECT_EQ(host_.decoder, c.decoder) << ::testing::PrintToString(std::string(c.bytes));
@@ -67,29 +68,29 @@ TEST_F(Settings, SaveWritesTheTwoFieldsEachEndedByCrLf)
         host_.encoder = c.encoder;
         host_.decoder = c.decoder;
         SaveSettings(scratch_, host_);
-        EXPECT_EQ(Contents(kSettings), c.bytes);
+        EXPECT_EQ(Read(kSettings), c.bytes);
         EXPECT_EQ(scratch_.Lines(), (std::vector<std::string>{c.encoder, c.decoder}));
     }
-    MakeFile(kSettings, "a\r\nb\r\nextra\r\n");
+    Write(kSettings, "a\r\nb\r\nextra\r\n");
     LoadSettings(scratch_, host_);
     SaveSettings(scratch_, host_);
-    EXPECT_EQ(Contents(kSettings), "a\r\nb\r\n");
+    EXPECT_EQ(Read(kSettings), "a\r\nb\r\n");
 }
 
 // The file is replaced in one step: the old file is never rewritten in place,
 // and no temporary file stays behind, whether the save succeeds or not.
 TEST_F(Settings, SaveReplacesTheFileWhole)
 {
-    MakeFile(kSettings, "old\r\n");
+    Write(kSettings, "old\r\n");
     std::filesystem::create_hard_link(Host(kSettings), Host("C:\\APPS\\FRONT\\old.ini"));
     host_.encoder = "new";
     SaveSettings(scratch_, host_);
-    EXPECT_EQ(Contents(kSettings), "new\r\n\r\n");
-    EXPECT_EQ(Contents("C:\\APPS\\FRONT\\old.ini"), "old\r\n");
+    EXPECT_EQ(Read(kSettings), "new\r\n\r\n");
+    EXPECT_EQ(Read("C:\\APPS\\FRONT\\old.ini"), "old\r\n");
     EXPECT_EQ(Listing(kAppFolder), "Settings.ini|old.ini");
 
     ASSERT_TRUE(std::filesystem::remove(Host(kSettings)));
-    MakeFile("C:\\APPS\\FRONT\\Settings.ini\\in the way");
+    Write("C:\\APPS\\FRONT\\Settings.ini\\in the way");
     EXPECT_EQ(test::FileErrorText([&] { SaveSettings(scratch_, host_); }),
               "Cannot create file C:\\APPS\\FRONT\\Settings.ini");
     EXPECT_EQ(host_.encoder, "new");
@@ -123,12 +124,12 @@ TEST_F(Settings, AFileLongerThanOneReadIsReadAndWrittenWhole)
         const std::string encoder = letters.substr(0, encoderLength);
         const std::string decoder = letters.substr(encoderLength);
         const std::string bytes = encoder + "\r\n" + decoder + "\r\n";
-        MakeFile(kSettings, bytes);
+        Write(kSettings, bytes);
         LoadSettings(scratch_, host_);
         EXPECT_EQ(velmora::test::Difference(encoder, host_.encoder), "");
         EXPECT_EQ(velmora::test::Difference(decoder, host_.decoder), "");
         SaveSettings(scratch_, host_);
-        EXPECT_EQ(velmora::test::Difference(bytes, Contents(kSettings)), "");
+        EXPECT_EQ(velmora::test::Difference(bytes, Read(kSettings)), "");
     }
 }
 

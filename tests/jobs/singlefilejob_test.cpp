@@ -61,7 +61,7 @@ TEST_F(SingleFileJob, EncodingScriptOfTheWorkedExample)
         "start C:\\APPS\\FRONT\\Message.exe E " + songShort_ + " \"D:\\Music\\My Song.mp3\"",
         "del \"C:\\APPS\\FRONT\\Encoding.bat\"",
     });
-    EXPECT_EQ(Contents(kEncodingBat), expected);
+    EXPECT_EQ(Read(kEncodingBat), expected);
     EXPECT_EQ(host_.startedScript, expected);
     EXPECT_EQ(host_.events,
               (Events{kStarted, "status: encoding|Encoding My Song.wav...|Encoding My Song.wav",
@@ -72,7 +72,7 @@ TEST_F(SingleFileJob, EncodingScriptOfTheWorkedExample)
 
 TEST_F(SingleFileJob, DecodingScriptDiffersOnlyInCoderModeAndScript)
 {
-    MakeFile("C:\\DECODERS\\L3DEC.EXE");
+    Write("C:\\DECODERS\\L3DEC.EXE");
     SaveCoders(kEncoder, "C:\\DECODERS\\L3DEC.EXE");
     const std::string source = platform::ShortPath(kSongMp3);
     const std::string temp = "C:\\APPS\\FRONT\\Temp\\" + FileNamePart(source);
@@ -118,7 +118,7 @@ TEST_F(SingleFileJob, CoderTypedInTheDialogIsUsedWithoutSaving)
     EXPECT_EQ(host_.events.front(), "settings dialog");
     EXPECT_EQ(host_.events.back(), "monitor: encoding");
     EXPECT_EQ(ScriptLine(kEncodingBat, 3) + ScriptLine(kEncodingBat, 4), "c:cd C:\\L3");
-    EXPECT_EQ(Contents(kSettings), "\r\n\r\n");
+    EXPECT_EQ(Read(kSettings), "\r\n\r\n");
 }
 
 TEST_F(SingleFileJob, BusyKindRefusesAndLeavesTheRunningJobAlone)
@@ -142,10 +142,10 @@ TEST_F(SingleFileJob, BusyKindRefusesAndLeavesTheRunningJobAlone)
         const std::string leftover =
             "C:\\APPS\\FRONT\\Temp\\" + FileNamePart(platform::ShortPath(c.input));
         const platform::HeldScript running = RunningScript(c.script);
-        MakeFile(leftover, "in use");
+        Write(leftover, "in use");
         RunSingleFileJob(c.kind, host, scratch_, Job(c.input, "D:\\Out\\result"));
         EXPECT_EQ(host.events, Events{c.message});
-        EXPECT_EQ(Contents(c.script) + Contents(leftover), "runningin use");
+        EXPECT_EQ(Read(c.script) + Read(leftover), "runningin use");
         EXPECT_FALSE(Exists("D:\\Out"));
     }
 }
@@ -155,11 +155,11 @@ TEST_F(SingleFileJob, BusyKindRefusesAndLeavesTheRunningJobAlone)
 TEST_F(SingleFileJob, ALeftoverScriptIsReplacedWithWhatItsJobLeft)
 {
     const std::string oldTemp = "C:\\APPS\\FRONT\\Temp\\OLD~1.WAV";
-    MakeFile(kEncodingBat, Script({"C:\\L3\\L3ENC.EXE D:\\OLD~1.WAV " + oldTemp + " -br 8000   ",
-                                   "move " + oldTemp + " \"D:\\Out\\old.mp3\""}));
-    MakeFile(oldTemp, "half a result");
-    MakeFile("C:\\APPS\\FRONT\\Temp\\LE\\X.WAV", "from a list");
-    MakeFile("C:\\APPS\\FRONT\\Temp\\KEEP.MP3", "another kind's");
+    Write(kEncodingBat, Script({"C:\\L3\\L3ENC.EXE D:\\OLD~1.WAV " + oldTemp + " -br 8000   ",
+                                "move " + oldTemp + " \"D:\\Out\\old.mp3\""}));
+    Write(oldTemp, "half a result");
+    Write("C:\\APPS\\FRONT\\Temp\\LE\\X.WAV", "from a list");
+    Write("C:\\APPS\\FRONT\\Temp\\KEEP.MP3", "another kind's");
     RunSingleFileJob(JobKind::Encoding, host_, scratch_, Job(kSongWav, kSongMp3));
     EXPECT_EQ(host_.Interruptions(), Events{});
     EXPECT_EQ(ScriptLine(kEncodingBat, 5),
@@ -233,8 +233,8 @@ TEST_F(SingleFileJob, OutputWithoutAUsableOrQuotableNameIsRefused)
 
 TEST_F(SingleFileJob, InputThatIsNoFileOrIsTheOutputIsRefused)
 {
-    MakeFile("D:\\Out\\old.mp3", "previous result");
-    MakeFile("C:\\APPS\\FRONT\\Temp\\SONG.WAV", "only copy");
+    Write("D:\\Out\\old.mp3", "previous result");
+    Write("C:\\APPS\\FRONT\\Temp\\SONG.WAV", "only copy");
     constexpr const char* kNoInput = "error: Please enter an existing input file.";
     constexpr const char* kSame = "error: The output file must differ from the input file.";
     const struct
@@ -258,8 +258,8 @@ TEST_F(SingleFileJob, InputThatIsNoFileOrIsTheOutputIsRefused)
         EXPECT_EQ(host.events, Events{c.message}) << c.input << " -> " << c.output;
     }
     EXPECT_FALSE(Exists(kEncodingBat));
-    EXPECT_EQ(Contents("D:\\Out\\old.mp3"), "previous result");
-    EXPECT_EQ(Contents("C:\\APPS\\FRONT\\Temp\\SONG.WAV"), "only copy");
+    EXPECT_EQ(Read("D:\\Out\\old.mp3"), "previous result");
+    EXPECT_EQ(Read("C:\\APPS\\FRONT\\Temp\\SONG.WAV"), "only copy");
 }
 
 // A file whose short path a script line cannot hold (longer than 258
@@ -272,7 +272,7 @@ TEST_F(SingleFileJob, AnInputWithoutAShortPathIsRefusedAsMissing)
         deep += "\\ABCDEFGH";
     }
     deep += "\\song.wav";
-    MakeFile(deep, "source");
+    Write(deep, "source");
     ASSERT_EQ(platform::ShortPath(deep), "");
     test::RecordingHost single;
     RunSingleFileJob(JobKind::Encoding, single, scratch_, Job(deep, "D:\\Out\\song.mp3"));
@@ -314,7 +314,7 @@ TEST_F(SingleFileJob, StatusCaptionShowsTwelveCharactersOfTheInputName)
     };
     for (const auto& c : cases) {
         const std::string input = std::string("D:\\Music\\") + c.name;
-        MakeFile(input);
+        Write(input);
         test::RecordingHost host;
         RunSingleFileJob(JobKind::Encoding, host, scratch_, Job(input, "D:\\Out\\x.mp3"));
         EXPECT_EQ(host.events.at(1),
@@ -327,8 +327,8 @@ TEST_F(SingleFileJob, PreparesFoldersAndClearsALeftoverTemporaryOutput)
 {
     const std::string mp3Temp =
         "C:\\APPS\\FRONT\\Temp\\" + FileNamePart(platform::ShortPath(kSongMp3));
-    MakeFile(songTemp_, "leftover");
-    MakeFile(mp3Temp, "leftover");
+    Write(songTemp_, "leftover");
+    Write(mp3Temp, "leftover");
     RunSingleFileJob(JobKind::Encoding, host_, scratch_,
                      Job(kSongWav, "D:\\New\\Deeper\\song.mp3"));
     // A decoding job leaves its output folder to the user.
@@ -341,7 +341,7 @@ TEST_F(SingleFileJob, PreparesFoldersAndClearsALeftoverTemporaryOutput)
 // Nothing is made on disk for a job whose script cannot be written.
 TEST_F(SingleFileJob, ScriptThatCannotBeWrittenEndsTheHandlerWithItsError)
 {
-    MakeFile("C:\\APPS\\FRONT\\Encoding.bat\\in the way");
+    Write("C:\\APPS\\FRONT\\Encoding.bat\\in the way");
     EXPECT_EQ(test::FileErrorText([&] {
                   RunSingleFileJob(JobKind::Encoding, host_, scratch_,
                                    Job(kSongWav, "D:\\New\\song.mp3"));

@@ -13,7 +13,6 @@ class FileOperations : public test::TempDrives
 protected:
     void SetUp() override
     {
-        TempDrives::SetUp();
         MapDrives("C");
         MakeFile("C/APPS/Settings.ini");
         MakeDir("C/APPS/Temp");

@@ -14,7 +14,6 @@ class DosPaths : public test::TempDrives
 protected:
     void SetUp() override
     {
-        TempDrives::SetUp();
         MapDrives("CD");
         MakeDir("C/APPS/FRONT");
         MakeFile("C/Program Files/Tool.exe");

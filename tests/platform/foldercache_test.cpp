@@ -19,7 +19,6 @@ class FolderCaches : public test::TempDrives
 protected:
     void SetUp() override
     {
-        TempDrives::SetUp();
         MapDrives("D");
         for (const char* name : {"A first.wav", "My Song.wav", "My Song 2.wav", "TRACK.WAV"}) {
             MakeFile(fs::path("D/Music") / name);

@@ -23,21 +23,13 @@ class ShellOpen : public velmora::test::TempDrives
 protected:
     void SetUp() override
     {
-        TempDrives::SetUp();
         MapDrives("C");
         record = root / "record.txt";
-        recordEnv.emplace("VELMORA_RECORD", record.string());
-        openerEnv.emplace("VELMORA_OPENER", std::string(VELMORA_TEST_RECORDER));
-        homeEnv.emplace("HOME", MakeDir("C/home/me").string());
+        SetEnv("VELMORA_RECORD", record.string());
+        SetEnv("VELMORA_OPENER", VELMORA_TEST_RECORDER);
+        SetEnv("HOME", MakeDir("C/home/me").string());
     }
-    void TearDown() override
-    {
-        SetApplicationFolder("");
-        homeEnv.reset();
-        openerEnv.reset();
-        recordEnv.reset();
-        TempDrives::TearDown();
-    }
+    void TearDown() override { SetApplicationFolder(""); }
 
     // The arguments the recorder received; fails the test when it never ran.
     std::vector<std::string> RecordedArgs()
@@ -48,7 +40,6 @@ protected:
     }
 
     fs::path record;
-    std::optional<ScopedEnv> recordEnv, openerEnv, homeEnv;
 };
 
 TEST_F(ShellOpen, AddressesGoToTheOpenerUnchanged)

@@ -17,7 +17,6 @@ class ShortPaths : public test::TempDrives
 protected:
     void SetUp() override
     {
-        TempDrives::SetUp();
         MapDrives("CD");
         MakeDir("C/APPS/FRONT");
         MakeFile("D/Music/My Song.wav");

@@ -1,12 +1,13 @@
 // Reading what the test recorder program (recordermain.cpp) wrote.
 #pragma once
 
+#include "tests/support/waituntil.h"
+
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace velmora::test {
@@ -23,12 +24,8 @@ struct Record
 // recorder may have been started without anyone waiting for it).
 inline std::optional<Record> WaitForRecord(const std::filesystem::path& file)
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!std::filesystem::exists(file)) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            return std::nullopt;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    if (!WaitUntil([&] { return std::filesystem::exists(file); }, std::chrono::seconds(20))) {
+        return std::nullopt;
     }
     Record record;
     std::ifstream in(file);

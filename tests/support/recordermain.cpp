@@ -4,13 +4,14 @@
 // With VELMORA_RECORD_WAIT_FOR set it first waits, up to 20 seconds, for
 // that file to appear, and records "timeout" when it does not: a test that
 // creates the file only after the start proves the start did not wait.
+#include "tests/support/waituntil.h"
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <thread>
 #include <unistd.h>
 
 int main(int argc, char** argv)
@@ -24,11 +25,8 @@ int main(int argc, char** argv)
     std::fflush(stdout);
     bool timedOut = false;
     if (const char* flag = std::getenv("VELMORA_RECORD_WAIT_FOR")) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (!std::filesystem::exists(flag) && !timedOut) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            timedOut = std::chrono::steady_clock::now() > deadline;
-        }
+        timedOut = !velmora::test::WaitUntil([flag] { return std::filesystem::exists(flag); },
+                                             std::chrono::seconds(20));
     }
     const std::string temp = std::string(record) + ".part";
     {

@@ -1,6 +1,7 @@
 // The windows as a screen reader reads them, through the toolkit's
 // accessibility interfaces: every control named, window, dialog and pane
 // roles, the command buttons' states, and their Press action.
+#include "tests/support/waituntil.h"
 #include "tests/ui/formsfixture.h"
 #include "ui/unit2.h"
 #include "ui/unit4.h"
@@ -96,7 +97,8 @@ TEST_F(Accessibility, CommandButtonsShowTheirStateAndPressLikeTheirKey)
     Of(Form1().ExplorerButton5)
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_TRUE(QTest::qWaitFor([this] { return AllForms().Form6->isVisible(); }));
+    EXPECT_TRUE(velmora::test::WaitUntil([this] { return AllForms().Form6->isVisible(); },
+                                         std::chrono::seconds(5)));
     EXPECT_FALSE(Form1().isVisible());
 }
 

@@ -24,19 +24,12 @@ class EndToEnd : public FormsFixture
 protected:
     void SetUp() override
     {
-        FormsFixture::SetUp();
         const std::string app = kApp;
-        fs::copy_file(VELMORA_L3ENC, Host(app + "l3enc.exe"));
-        fs::copy_file(VELMORA_L3DEC, Host(app + "l3dec.exe"));
-        fs::copy_file(VELMORA_MESSAGE, Host(app + "Message.exe"));
-        Write(app + "Settings.ini", app + "l3enc.exe\r\n" + app + "l3dec.exe\r\n");
-        messageTimeout_.emplace("VELMORA_MESSAGE_TIMEOUT_MS", "500");
-    }
-
-    void TearDown() override
-    {
-        messageTimeout_.reset();
-        FormsFixture::TearDown();
+        Install(VELMORA_L3ENC, app + "l3enc.exe");
+        Install(VELMORA_L3DEC, app + "l3dec.exe");
+        Install(VELMORA_MESSAGE, app + "Message.exe");
+        SaveCoders(app + "l3enc.exe", app + "l3dec.exe");
+        SetEnv("VELMORA_MESSAGE_TIMEOUT_MS", "500");
     }
 
     // Types the output name and presses the accelerator KEY; then waits for
@@ -60,8 +53,6 @@ protected:
                                                   channels, kRate, tone));
         return tone;
     }
-
-    std::optional<velmora::test::ScopedEnv> messageTimeout_;
 };
 
 TEST_F(EndToEnd, ADroppedWaveFileBecomesAnMp3FileAndBack)

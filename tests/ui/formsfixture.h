@@ -1,11 +1,10 @@
-// The program's windows on drives C: and D: mapped onto a fresh temporary
-// folder: the application folder C:\Velmora\ holding the real dosbatch, the
-// stand-in coders C:\L3\l3enc.exe and C:\L3\l3dec.exe named in its
-// Settings.ini, and the shell's other targets handed to the recorder.
+// The program's windows in a sandbox with drives C: and D:, the application
+// folder C:\Velmora\ holding the real dosbatch, the stand-in coders
+// C:\L3\l3enc.exe and C:\L3\l3dec.exe named in its Settings.ini, and the
+// shell's other targets handed to the recorder.
 #pragma once
 
-#include "tests/support/scopedenv.h"
-#include "tests/support/tempdrives.h"
+#include "tests/support/sandbox.h"
 #include "tests/ui/dialoganswers.h"
 #include "ui/forms.h"
 #include "ui/unit1.h"
@@ -14,30 +13,26 @@
 #include <QList>
 #include <QUrl>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <memory>
-#include <optional>
 #include <string>
 
 namespace velmora::ui::test {
 
-class FormsFixture : public velmora::test::TempDrives
+class FormsFixture : public ::testing::Test, protected velmora::test::Sandbox
 {
 protected:
     static constexpr const char* kApp = "C:\\Velmora\\";
     static constexpr const char* kEncoder = "C:\\L3\\l3enc.exe";
     static constexpr const char* kDecoder = "C:\\L3\\l3dec.exe";
 
-    void SetUp() override;
+    FormsFixture();
     void TearDown() override;
 
     // Creates the windows as the program does, with ARGUMENT as its first
     // command-line argument, and shows the main window.
     void Start(const std::string& argument = "");
 
-    // Write and Read take DOS paths on C: or D:.
-    void Write(const std::string& dosPath, const std::string& bytes = "x") const;
-    // The file's bytes; "<missing>" when there is no such file.
-    std::string Read(const std::string& dosPath) const;
     // The host path of a DOS path on C: or D:, as a user types it.
     QString HostText(const std::string& dosPath) const;
     // Moves Z: off the host root and gives a host folder that no drive maps.
@@ -57,8 +52,6 @@ protected:
 
 private:
     std::unique_ptr<Forms> forms_;
-    std::optional<velmora::test::ScopedEnv> opener_;
-    std::optional<velmora::test::ScopedEnv> record_;
 };
 
 } // namespace velmora::ui::test

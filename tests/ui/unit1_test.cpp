@@ -5,6 +5,7 @@
 #include "platform/argument.h"
 #include "platform/scriptlock.h"
 #include "tests/support/currentfolder.h"
+#include "tests/support/files.h"
 #include "tests/ui/formsfixture.h"
 
 #include <QCheckBox>
@@ -342,13 +343,21 @@ TEST_F(MainWindow, MonitorCyclesWhileItsScriptIsHeldAndEndsWithinOneTick)
     Form1().Timer2Timer();
     EXPECT_TRUE(Form1().Label7->isVisible() && Form1().Label8->isVisible());
 
+    // The kind's next tick after its script has gone ends its monitor.
+    const auto endsOnTheNextTick = [this](jobs::JobKind kind) {
+        const bool encoding = kind == jobs::JobKind::Encoding;
+        QTimer* timer = encoding ? Form1().Timer1 : Form1().Timer2;
+        QProgressBar* bar = encoding ? Form1().ProgressBar1 : Form1().ProgressBar2;
+        timer->start();
+        encoding ? Form1().Timer1Timer() : Form1().Timer2Timer();
+        EXPECT_FALSE(bar->isVisible() || (encoding ? Form1().Label7 : Form1().Label8)->isVisible());
+        EXPECT_EQ(bar->value(), 0);
+        EXPECT_FALSE(timer->isActive());
+    };
+
     // Each monitor ends on its own script's disappearance.
     fs::remove(Host(decoding));
-    Form1().Timer2->start();
-    Form1().Timer2Timer();
-    EXPECT_FALSE(Form1().ProgressBar2->isVisible() || Form1().Label8->isVisible());
-    EXPECT_EQ(Form1().ProgressBar2->value(), 0);
-    EXPECT_FALSE(Form1().Timer2->isActive());
+    endsOnTheNextTick(jobs::JobKind::Decoding);
     EXPECT_TRUE(Form1().ProgressBar1->isVisible());
 
     // A script that nobody holds is a leftover: its job was killed.
@@ -359,11 +368,7 @@ TEST_F(MainWindow, MonitorCyclesWhileItsScriptIsHeldAndEndsWithinOneTick)
 
     // A job whose script has gone by the first tick: shown and hidden within it.
     fs::remove(Host(encoding));
-    Form1().Timer1->start();
-    Form1().Timer1Timer();
-    EXPECT_FALSE(Form1().ProgressBar1->isVisible() || Form1().Label7->isVisible());
-    EXPECT_EQ(Form1().ProgressBar1->value(), 0);
-    EXPECT_FALSE(Form1().Timer1->isActive());
+    endsOnTheNextTick(jobs::JobKind::Encoding);
 }
 
 TEST_F(MainWindow, BarsArePaintedStepByStepThroughTheCycleAndTogether)

@@ -1,5 +1,6 @@
 // The settings dialog: it saves in every case, closes only on two existing
 // coders, and its close box saves nothing.
+#include "tests/support/files.h"
 #include "tests/ui/formsfixture.h"
 #include "ui/unit2.h"
 

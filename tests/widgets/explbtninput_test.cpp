@@ -1,3 +1,4 @@
+#include "tests/support/waituntil.h"
 #include "tests/widgets/explbtnfixture.h"
 #include "widgets/accelerators.h"
 #include "widgets/ellipsis.h"
@@ -14,6 +15,7 @@
 #include <QTimer>
 
 using namespace velmora::widgets;
+using velmora::test::WaitUntil;
 
 namespace {
 
@@ -366,7 +368,7 @@ TEST_F(ExplorerButtonForm, AChosenEntryRunsAfterTheMenuHasClosedWithTheButtonRel
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     CloseNextPopup([&](QWidget*) {
         QTest::keyClick(&menu, Qt::Key_M);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return more->isVisible(); }));
+        ASSERT_TRUE(WaitUntil([&] { return more->isVisible(); }, std::chrono::seconds(5)));
         QTest::keyClick(more, Qt::Key_D);
     });
     QTest::keyClick(&form, Qt::Key_S, Qt::AltModifier);
@@ -552,7 +554,7 @@ TEST_F(ExplorerButtonForm, ScreenReadersSeeANamedButtonThatPressesLikeItsAcceler
     EXPECT_EQ(actions->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
               QStringList{"Alt+C"});
     actions->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return events.clicks == 1; }));
+    EXPECT_TRUE(WaitUntil([&] { return events.clicks == 1; }, std::chrono::seconds(5)));
 
     plain->SetEnabled(false);
     EXPECT_TRUE(a->state().disabled);
@@ -567,7 +569,7 @@ TEST_F(ExplorerButtonForm, ScreenReadersSeeANamedButtonThatPressesLikeItsAcceler
     bool menuShown = false;
     CloseNextPopup([&](QWidget* popup) { menuShown = popup == &menu; });
     m->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return menuShown; }));
+    EXPECT_TRUE(WaitUntil([&] { return menuShown; }, std::chrono::seconds(5)));
     EXPECT_FALSE(menuButton->Pressed());
 }
 

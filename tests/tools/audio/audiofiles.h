@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,13 @@ struct FileFormat
     Coding coding;
     bool extensible; // Wave: WAVE_FORMAT_EXTENSIBLE
 };
+
+// Parameterised tests show the format by its name, which keeps their names
+// the same from run to run (the default printer shows the object's bytes).
+inline void PrintTo(const FileFormat& format, std::ostream* out)
+{
+    *out << format.name;
+}
 
 // Every input format that the encoder reads.
 std::vector<FileFormat> AllInputFormats();

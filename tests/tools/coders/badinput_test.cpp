@@ -1,5 +1,6 @@
 // Inputs that the coders cannot use: each is refused with one line on stderr,
 // a non-zero status and no output file, and never crashes.
+#include "tests/support/waituntil.h"
 #include "tests/tools/audio/codertestsupport.h"
 
 #include <csignal>
@@ -160,9 +161,7 @@ TEST_F(CoderTest, StoppedEncoderLeavesNothingBehind)
     ASSERT_GT(pid, 0);
     // Stop it once its temporary output exists.
     const auto writing = [&] { return Entries().size() > 1; };
-    for (int i = 0; i < 5000 && !writing(); ++i) {
-        ::usleep(1000);
-    }
+    EXPECT_TRUE(WaitUntil(writing, std::chrono::minutes(1))) << "the encoder wrote nothing";
     ::kill(pid, SIGTERM);
     const int status = WaitForProgram(pid);
     if (status == 0) {

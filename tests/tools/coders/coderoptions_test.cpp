@@ -1,6 +1,7 @@
 // The switches of l3enc.exe and l3dec.exe, the stream that the encoder writes,
 // and what the decoder makes of tags and damage.
 #include "platform/shortpath.h"
+#include "tests/support/sandbox.h"
 #include "tests/tools/audio/codertestsupport.h"
 
 #include <mpg123.h>
@@ -248,21 +249,21 @@ TEST_F(CoderOptions, OutputFormatFollowsTheProgramNotTheName)
 
 TEST_F(CoderOptions, DosPathsAreMappedThroughTheDriveTable)
 {
-    MakeInput();
-    fs::create_directory(dir_ / "Long Folder Name");
-    const std::vector<std::string> drive = {"VELMORA_DRIVES=Q=" + dir_.string()};
-    ::setenv("VELMORA_DRIVES", ("Q=" + dir_.string()).c_str(), 1);
+    const Sandbox drives("velmora-coder-drives", "Q");
+    const fs::path q = drives.root / "Q";
+    fs::copy_file(MakeInput(), q / "in.wav");
+    fs::create_directory(q / "Long Folder Name");
+    const std::vector<std::string> drive = {"VELMORA_DRIVES=" + drives.DriveTable()};
     const std::string shortFolder = velmora::platform::ShortPath("Q:\\Long Folder Name");
-    ::unsetenv("VELMORA_DRIVES");
     ASSERT_NE(shortFolder, "");
     const ProgramResult enc =
         RunProgram("l3enc.exe", {"Q:\\IN.WAV", shortFolder + "\\SONG.MP3", "-br", "128000"}, drive);
     ASSERT_EQ(enc.status, 0) << enc.err;
-    EXPECT_TRUE(fs::exists(dir_ / "Long Folder Name" / "SONG.MP3"));
+    EXPECT_TRUE(fs::exists(q / "Long Folder Name" / "SONG.MP3"));
     const ProgramResult dec =
         RunProgram("l3dec.exe", {"q:\\long folder name\\song.mp3", "Q:\\BACK.WAV", "-wav"}, drive);
     ASSERT_EQ(dec.status, 0) << dec.err;
-    EXPECT_EQ(ReadWave(dir_ / "BACK.WAV").Frames(), kRate / 4);
+    EXPECT_EQ(ReadWave(q / "BACK.WAV").Frames(), kRate / 4);
 
     const ProgramResult unmapped = RunProgram("l3enc.exe", {"K:\\IN.WAV", "Q:\\X.MP3"}, drive);
     EXPECT_EQ(unmapped.status, 1);

@@ -2,6 +2,7 @@
 // result, names as long as the host allows, a reader that goes away and
 // signals ignored by whoever started the coder. The result is written whole
 // or not at all, and no temporary file is left behind.
+#include "tests/support/waituntil.h"
 #include "tests/tools/audio/codertestsupport.h"
 
 #include <csignal>
@@ -117,9 +118,7 @@ TEST_F(CoderOutputs, ASignalIgnoredAtTheStartStaysIgnored)
     ::sigaction(SIGHUP, &previous, nullptr);
     ASSERT_GT(pid, 0);
     const auto writing = [&] { return Entries().size() > 3; };
-    for (int i = 0; i < 5000 && !writing(); ++i) {
-        ::usleep(1000);
-    }
+    EXPECT_TRUE(WaitUntil(writing, std::chrono::minutes(1))) << "the encoder wrote nothing";
     ::kill(pid, SIGHUP);
     EXPECT_EQ(WaitForProgram(pid), 0);
     EXPECT_EQ(Entries(), (std::vector<std::string>{"in.mp3", "in.wav", "long.wav", "out.mp3"}));

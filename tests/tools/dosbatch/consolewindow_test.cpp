@@ -2,6 +2,7 @@
 // output shown while the script runs, and closing itself at the end. Runs
 // offscreen.
 #include "tests/support/scopedenv.h"
+#include "tests/support/waituntil.h"
 #include "tests/tools/dosbatch/scriptfixture.h"
 #include "tools/dosbatch/consolewindow.h"
 
@@ -47,8 +48,9 @@ TEST(ConsoleWindow, ShowsOutputLiveAndClosesWhenTheScriptEnds)
 
     // The recorder has announced itself and now waits for the flag: its
     // output is on screen while the script is still running.
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return window.toPlainText().contains("recorder: 0 arguments"); }, 20000));
+    EXPECT_TRUE(velmora::test::WaitUntil(
+        [&] { return window.toPlainText().contains("recorder: 0 arguments"); },
+        std::chrono::seconds(20)));
     EXPECT_EQ(finished.count(), 0);
     EXPECT_FALSE(window.toPlainText().contains("after"));
     // Closing the window meanwhile only hides it; the script still ends.

@@ -12,16 +12,8 @@ namespace fs = std::filesystem;
 
 ScriptFixture::ScriptFixture()
 {
-    fs::create_directories(root_ / "C");
-    fs::create_directories(root_ / "D");
-    const std::pair<std::string, std::string> env[] = {
-        {"VELMORA_DRIVES", "C=" + (root_ / "C").string() + ";D=" + (root_ / "D").string()},
-        {"HOME", (root_ / "C/Users/me").string()},
-        {"VELMORA_RECORD", recordFile().string()},
-    };
-    for (const auto& [name, value] : env) {
-        env_.push_back(std::make_unique<velmora::test::ScopedEnv>(name, value));
-    }
+    sandbox_.SetEnv("HOME", (root_ / "C/Users/me").string());
+    sandbox_.SetEnv("VELMORA_RECORD", recordFile().string());
 }
 
 void ScriptFixture::Build(const std::vector<std::string>& tree)

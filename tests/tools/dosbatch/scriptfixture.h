@@ -10,13 +10,11 @@
 // listed. HOME is C:\Users\me (created only when a tree names it).
 #pragma once
 
-#include "tests/support/scopedenv.h"
-#include "tests/support/tempfolder.h"
+#include "tests/support/sandbox.h"
 #include "tools/dosbatch/interpreter.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -53,9 +51,8 @@ public:
     std::filesystem::path recordFile() const { return root_ / "record.txt"; }
 
 private:
-    velmora::test::TempFolder folder_{"velmora-scripts"};
-    const std::filesystem::path root_ = folder_.Path();
-    std::vector<std::unique_ptr<velmora::test::ScopedEnv>> env_;
+    velmora::test::Sandbox sandbox_{"velmora-scripts"};
+    const std::filesystem::path root_ = sandbox_.root;
 };
 
 } // namespace velmora::dosbatch::test

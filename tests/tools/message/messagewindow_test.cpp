@@ -1,7 +1,8 @@
 // Message.exe: what the notice says for each job, which folder it opens, and
 // that it goes away by itself.
 #include "tests/support/runprogram.h"
-#include "tests/support/tempfolder.h"
+#include "tests/support/sandbox.h"
+#include "tests/support/waituntil.h"
 #include "tools/message/messagewindow.h"
 
 #include <QLabel>
@@ -12,29 +13,20 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <thread>
 
 using namespace velmora::message;
+using velmora::test::WaitUntil;
 namespace fs = std::filesystem;
 
 namespace {
 
-class MessageTest : public ::testing::Test
+// Drive Q: holds "My Music\My Song.mp3".
+class MessageTest : public ::testing::Test, protected velmora::test::Sandbox
 {
 protected:
-    void SetUp() override
-    {
-        fs::create_directories(dir_ / "My Music");
-        std::ofstream(dir_ / "My Music" / "My Song.mp3") << "x";
-        ::setenv("VELMORA_DRIVES", ("Q=" + dir_.string()).c_str(), 1);
-    }
-    void TearDown() override
-    {
-        ::unsetenv("VELMORA_DRIVES");
-        ::unsetenv("VELMORA_OPENER");
-    }
-    velmora::test::TempFolder folder_{"velmora-message"};
-    const fs::path dir_ = folder_.Path();
+    MessageTest() : Sandbox("velmora-message", "Q") { Write("Q:\\My Music\\My Song.mp3"); }
+
+    const fs::path dir_ = root / "Q";
 };
 
 // The notice tells what really happened: a single job's output counts only
@@ -131,15 +123,13 @@ TEST_F(MessageTest, OpensTheOutputsFolder)
     std::ofstream(opener) << "#!/bin/sh\necho \"$@\" > '" << record.string() << ".part' && mv '"
                           << record.string() << ".part' '" << record.string() << "'\n";
     fs::permissions(opener, fs::perms::owner_all);
-    ::setenv("VELMORA_OPENER", opener.c_str(), 1);
+    SetEnv("VELMORA_OPENER", opener.string());
     MessageWindow window({'E', "Q:\\SONG.WAV", "Q:\\My Music\\My Song.mp3"}, 60000);
     window.show();
     ASSERT_TRUE(window.OpenFolderButton()->isEnabled());
     QTest::mouseClick(window.OpenFolderButton(), Qt::LeftButton);
-    for (int i = 0; i < 100 && !fs::exists(record); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    ASSERT_TRUE(fs::exists(record)) << "the opener was not started";
+    ASSERT_TRUE(WaitUntil([&] { return fs::exists(record); }, std::chrono::seconds(5)))
+        << "the opener was not started";
     std::string opened;
     std::getline(std::ifstream(record), opened);
     EXPECT_EQ(fs::path(opened), dir_ / "My Music");
@@ -153,7 +143,7 @@ TEST_F(MessageTest, ClosesItselfAndOnOk)
 {
     MessageWindow timed({'L', "X", "Q:\\My Music"}, 50);
     timed.show();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !timed.isVisible(); }, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return !timed.isVisible(); }, std::chrono::seconds(5)));
 
     MessageWindow clicked({'L', "X", "Q:\\My Music"}, 60000);
     clicked.show();
@@ -178,7 +168,7 @@ TEST_F(MessageTest, WithoutADisplayTheNoticeGoesToStandardError)
 {
     using velmora::test::RunProgram;
     const std::vector<std::string> noDisplay = {
-        "QT_QPA_PLATFORM=", "DISPLAY=", "WAYLAND_DISPLAY=", "XDG_RUNTIME_DIR=" + dir_.string()};
+        "QT_QPA_PLATFORM=", "DISPLAY=", "WAYLAND_DISPLAY=", "XDG_RUNTIME_DIR=" + root.string()};
     const auto run =
         RunProgram("Message.exe", {"E", "Q:\\SONG.WAV", "Q:\\My Music\\My Song.mp3"}, noDisplay);
     EXPECT_EQ(run.status, 0);
