@@ -317,7 +317,7 @@ void RunListJob(JobKind kind, JobWindows& windows, LineBuffer& scratch, const Jo
     const std::string longWorkFolder =
         FolderPart(platform::ApplicationFolder() + std::string(texts.listWorkFolder));
 
-    const std::vector<std::string> entries = SplitLines(request.listEntries);
+    const std::vector<std::string> entries = platform::SplitLines(request.listEntries);
     const FoundEntries found = FindListEntries(entries, kind, FolderIdentity(longWorkFolder));
     bool refused = RefuseListOrOutput(windows, found.firstRefused, request.outputDirectory);
     LoadSettings(scratch, windows.CoderPaths());

@@ -1,6 +1,7 @@
 #include "jobs/linebuffer.h"
 
 #include "platform/dosfs.h"
+#include "platform/dostext.h"
 #include "platform/wholefile.h"
 
 #include <iterator>
@@ -40,7 +41,7 @@ void LineBuffer::LoadFromFile(std::string_view dosPath)
     if (!bytes) {
         throw FileError::CannotOpen(dosPath);
     }
-    lines_ = SplitLines(*bytes);
+    lines_ = platform::SplitLines(*bytes);
 }
 
 std::string LineBuffer::Text() const

@@ -2,8 +2,6 @@
 // scratch line buffer and the errors of reading and writing it as a file.
 #pragma once
 
-#include "platform/dostext.h"
-
 #include <cstddef>
 #include <stdexcept>
 #include <string>
@@ -12,10 +10,6 @@
 #include <vector>
 
 namespace velmora::jobs {
-
-// The line model (the scratch line buffer, the process list) is that of every
-// DOS text file.
-using platform::SplitLines;
 
 // Line I counted from 0; a line that the list does not have reads as empty.
 std::string_view LineAt(const std::vector<std::string>& lines, std::size_t i);

@@ -19,7 +19,7 @@ namespace {
 void DeleteNamedFiles(std::string_view script, const std::string& temp,
                       const std::string& shortTemp)
 {
-    for (const std::string& line : SplitLines(script)) {
+    for (const std::string& line : platform::SplitLines(script)) {
         for (const std::string& word : ScriptWords(line)) {
             if (platform::EqualIgnoringAsciiCase(word.substr(0, shortTemp.size()), shortTemp) &&
                 !HasNonDosCharacters(word) && LiesWithin(word, temp) &&

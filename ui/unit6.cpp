@@ -49,7 +49,7 @@ std::string RawText(const QPlainTextEdit* memo)
 
 std::vector<std::string> Lines(const QPlainTextEdit* memo)
 {
-    return jobs::SplitLines(RawText(memo));
+    return platform::SplitLines(RawText(memo));
 }
 
 bool IsListExtension(const std::string& name)

@@ -1,6 +1,7 @@
 #include "tests/jobs/jobsandbox.h"
 
 #include "jobs/linebuffer.h"
+#include "platform/dostext.h"
 #include "tests/support/files.h"
 
 namespace velmora::jobs::test {
@@ -32,7 +33,7 @@ platform::HeldScript JobSandbox::RunningScript(std::string_view dosPath) const
 
 std::string JobSandbox::ScriptLine(std::string_view script, std::size_t i) const
 {
-    return std::string(LineAt(SplitLines(Read(script)), i));
+    return std::string(LineAt(platform::SplitLines(Read(script)), i));
 }
 
 std::string JobSandbox::Listing(std::string_view dosFolder) const

@@ -9,27 +9,8 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-TEST(LineModel, SplitsAtEveryKindOfLineBreak)
+TEST(LineModel, ALineTheListDoesNotHaveReadsAsEmpty)
 {
-    const struct
-    {
-        const char* text;
-        Lines lines;
-    } cases[] = {
-        {"", {}},
-        {"a", {"a"}},
-        {"a\r\n", {"a"}},
-        {"a\n", {"a"}},
-        {"a\r", {"a"}},
-        {"a\nb\rc\r\nd", {"a", "b", "c", "d"}},
-        {"a\r\n\r\n", {"a", ""}},
-        {"a\n\r", {"a", ""}},
-        {"\r\n\r\nb", {"", "", "b"}},
-        {" a \t\r\n", {" a \t"}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(SplitLines(c.text), c.lines) << ::testing::PrintToString(std::string(c.text));
-    }
     EXPECT_EQ(LineAt({"first"}, 0), "first");
     EXPECT_EQ(LineAt({"first"}, 1), "");
 }

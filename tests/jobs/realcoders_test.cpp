@@ -4,6 +4,7 @@
 // its name and ends with the real Message.exe. A generated Wave file becomes
 // a playable MP3 file under its long name, and the MP3 file a Wave file again.
 #include "jobs/jobhandlers.h"
+#include "platform/dostext.h"
 #include "tests/jobs/adoptedprograms.h"
 #include "tests/jobs/jobrunfixture.h"
 #include "tests/tools/audio/audiofiles.h"
@@ -113,7 +114,7 @@ protected:
         // No earlier than the script's writing, no later than the job's outputs.
         end.script.written = fs::file_time_type::clock::now();
         Press(handler, request);
-        end.script.lines = jobs::SplitLines(host.startedScript);
+        end.script.lines = platform::SplitLines(host.startedScript);
         if (meanwhile) {
             meanwhile();
         }

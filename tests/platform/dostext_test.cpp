@@ -5,6 +5,31 @@
 namespace velmora::platform {
 namespace {
 
+using Lines = std::vector<std::string>;
+
+TEST(DosText, SplitsLinesAtEveryKindOfLineBreak)
+{
+    const struct
+    {
+        const char* text;
+        Lines lines;
+    } cases[] = {
+        {"", {}},
+        {"a", {"a"}},
+        {"a\r\n", {"a"}},
+        {"a\n", {"a"}},
+        {"a\r", {"a"}},
+        {"a\nb\rc\r\nd", {"a", "b", "c", "d"}},
+        {"a\r\n\r\n", {"a", ""}},
+        {"a\n\r", {"a", ""}},
+        {"\r\n\r\nb", {"", "", "b"}},
+        {" a \t\r\n", {" a \t"}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SplitLines(c.text), c.lines) << ::testing::PrintToString(std::string(c.text));
+    }
+}
+
 TEST(DosText, CaseChangesTouchOnlyAsciiLetters)
 {
     const std::string mixed = "d:\\Müsic\\My Song_1.wav\xC4\xE4";

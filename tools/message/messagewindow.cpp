@@ -5,6 +5,7 @@
 #include "platform/appfolder.h"
 #include "platform/argument.h"
 #include "platform/dosfs.h"
+#include "platform/dostext.h"
 #include "platform/scriptlock.h"
 #include "platform/shell.h"
 #include "platform/wholefile.h"
@@ -70,7 +71,7 @@ std::optional<JobScript> ReadJobScript(const std::filesystem::path& file)
     if (error || !bytes) {
         return std::nullopt;
     }
-    return JobScript{jobs::SplitLines(*bytes), written};
+    return JobScript{platform::SplitLines(*bytes), written};
 }
 
 // The script that started the notice: the one on the descriptor that the
