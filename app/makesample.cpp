@@ -1,7 +1,7 @@
 // Writes the bundled sample: a soft C major chord, three seconds unless told
 // otherwise, as a 16-bit stereo Wave file at 44.1 kHz, so that the program can
 // be tried without any music of one's own.
-//   make_sample OUTPUT.wav [SECONDS]
+//   velmora_make_sample OUTPUT.wav [SECONDS]
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -29,7 +29,7 @@ int main(int argc, char** argv)
 {
     const long seconds = argc == 3 ? std::strtol(argv[2], nullptr, 10) : 3;
     if (argc < 2 || argc > 3 || seconds < 1 || seconds > 3600) {
-        std::fputs("usage: make_sample OUTPUT.wav [SECONDS from 1 to 3600]\n", stderr);
+        std::fputs("usage: velmora_make_sample OUTPUT.wav [SECONDS from 1 to 3600]\n", stderr);
         return 2;
     }
     const auto frames = static_cast<std::uint32_t>(kRate * seconds);
@@ -63,7 +63,7 @@ int main(int argc, char** argv)
         Put(out, static_cast<std::uint16_t>(static_cast<std::int16_t>(right * envelope * 7000)), 2);
     }
     if (!out) {
-        std::fprintf(stderr, "make_sample: cannot write %s\n", argv[1]);
+        std::fprintf(stderr, "velmora_make_sample: cannot write %s\n", argv[1]);
         return 1;
     }
     return 0;

@@ -3,7 +3,6 @@
 #include "tests/support/tempdrives.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace velmora::platform {
 namespace {
